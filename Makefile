@@ -1,0 +1,41 @@
+# Quick start: `make run` starts Lexitally under Wine, `make test` builds and tests everything.
+SHELL := /bin/bash
+JOBS ?= $(shell nproc)
+
+.PHONY: all setup run test tools format clean native win64 win32
+
+all: native win64 win32
+
+setup:
+	@scripts/setup
+
+native: setup
+	@cmake --preset native >/dev/null
+	@cmake --build --preset native -j $(JOBS)
+
+win64: setup
+	@scripts/build-deps x86_64-w64-mingw32
+	@cmake --preset win64 >/dev/null
+	@cmake --build --preset win64 -j $(JOBS)
+
+win32: setup
+	@scripts/build-deps i686-w64-mingw32
+	@cmake --preset win32 >/dev/null
+	@cmake --build --preset win32 -j $(JOBS)
+
+run: win64
+	@scripts/run-app build/win64/bin/lexitally.exe
+
+test: native win64 win32
+	@status=0; \
+	echo "== native"; ctest --preset native || status=1; \
+	echo "== win64 (under Wine)"; scripts/wine-session build/wine/test ctest --preset win64 || status=1; \
+	exit $$status
+
+tools: native
+
+format:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build
