@@ -1,8 +1,10 @@
 # Quick start: `make run` starts Lexitally under Wine, `make test` builds and tests everything.
 SHELL := /bin/bash
 JOBS ?= $(shell nproc)
+# `make fuzz FUZZ_SECONDS=600` runs every fuzzer for that long.
+FUZZ_SECONDS ?= 60
 
-.PHONY: all setup run test tools format clean native win64 win32
+.PHONY: all setup run test tools fuzz format clean native win64 win32
 
 all: native win64 win32
 
@@ -33,6 +35,11 @@ test: native win64 win32
 	exit $$status
 
 tools: native
+
+fuzz: setup
+	@cmake --preset fuzz >/dev/null
+	@cmake --build --preset fuzz -j $(JOBS)
+	@scripts/run-fuzzers build/fuzz $(FUZZ_SECONDS)
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
