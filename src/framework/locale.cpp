@@ -1,0 +1,61 @@
+#include "framework/locale.h"
+
+#include <algorithm>
+
+namespace {
+
+// Two-byte lower-case ranges of GBK and the distance down to their capitals.
+struct CaseRange {
+  unsigned char lead, first, last, shift;
+};
+constexpr CaseRange kGbkLowerCase[] = {
+    {0xA3, 0xE1, 0xFA, 0x20},  // full-width Latin
+    {0xA6, 0xC1, 0xD8, 0x20},  // Greek
+    {0xA7, 0xD1, 0xF1, 0x30},  // Cyrillic
+};
+
+class NativeRule final : public TLocale {
+ public:
+  int CompareText(std::string_view a, std::string_view b) const override {
+    const AnsiString ua = AnsiUpperCase(a);
+    const AnsiString ub = AnsiUpperCase(b);
+    const auto [pa, pb] = std::mismatch(ua.begin(), ua.end(), ub.begin(), ub.end());
+    if (pa == ua.end()) return pb == ub.end() ? 0 : -1;
+    if (pb == ub.end()) return 1;
+    return static_cast<unsigned char>(*pa) < static_cast<unsigned char>(*pb) ? -1 : 1;
+  }
+
+  AnsiString AnsiUpperCase(std::string_view s) const override {
+    AnsiString out(s);
+    for (std::size_t i = 0; i < out.size(); i += CharLength(out, i)) {
+      if (CharLength(out, i) == 1) {
+        if (out[i] >= 'a' && out[i] <= 'z') out[i] = static_cast<char>(out[i] - 'a' + 'A');
+        continue;
+      }
+      const auto lead = static_cast<unsigned char>(out[i]);
+      const auto trail = static_cast<unsigned char>(out[i + 1]);
+      for (const CaseRange& r : kGbkLowerCase) {
+        if (lead == r.lead && trail >= r.first && trail <= r.last)
+          out[i + 1] = static_cast<char>(trail - r.shift);
+      }
+    }
+    return out;
+  }
+};
+
+const TLocale* g_default = nullptr;
+
+}  // namespace
+
+const TLocale& NativeLocale() {
+  static const NativeRule rule;
+  return rule;
+}
+
+const TLocale& DefaultLocale() {
+  return g_default ? *g_default : NativeLocale();
+}
+
+void SetDefaultLocale(const TLocale& locale) {
+  g_default = &locale;
+}

@@ -1,0 +1,29 @@
+#pragma once
+// Locale services that string lists and the word statistics depend on. The
+// Windows program installs the system's (CompareString on the user-default
+// locale); elsewhere a documented deterministic rule stands in, so results are
+// reproducible on any machine.
+
+#include <string_view>
+
+#include "framework/text.h"
+
+class TLocale {
+ public:
+  virtual ~TLocale() = default;
+  // Case-insensitive comparison: negative, zero or positive.
+  virtual int CompareText(std::string_view a, std::string_view b) const = 0;
+  // The platform's case mapping of the ANSI code page.
+  virtual AnsiString AnsiUpperCase(std::string_view s) const = 0;
+};
+
+// The portable rule: upper-case both texts, then compare bytes as unsigned, a
+// proper prefix first. Upper-casing changes ASCII a-z and, in two-byte
+// characters, the GBK full-width Latin (A3E1-A3FA), Greek (A6C1-A6D8) and
+// Cyrillic (A7D1-A7F1) lower-case letters to their capitals.
+const TLocale& NativeLocale();
+
+// The locale new string lists use; NativeLocale() until a program installs
+// another one at start-up.
+const TLocale& DefaultLocale();
+void SetDefaultLocale(const TLocale& locale);

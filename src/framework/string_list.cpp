@@ -1,0 +1,145 @@
+#include "framework/string_list.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "framework/exception.h"
+#include "framework/file_io.h"
+
+void TStrings::Put(int index, std::string_view s) {
+  BeginUpdate();
+  Delete(index);
+  Insert(index, s);
+  EndUpdate();
+}
+
+int TStrings::Add(std::string_view s) {
+  const int index = Count();
+  Insert(index, s);
+  return index;
+}
+
+int TStrings::IndexOf(std::string_view s) const {
+  const TLocale& locale = DefaultLocale();
+  for (int i = 0; i < Count(); ++i) {
+    if (locale.CompareText(Get(i), s) == 0) return i;
+  }
+  return -1;
+}
+
+AnsiString TStrings::Text() const {
+  AnsiString text;
+  for (int i = 0; i < Count(); ++i) {
+    text += Get(i);
+    text += "\r\n";
+  }
+  return text;
+}
+
+void TStrings::SetText(std::string_view text) {
+  BeginUpdate();
+  Clear();
+  text = text.substr(0, text.find('\0'));
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find_first_of("\r\n", start);
+    if (end == std::string_view::npos) end = text.size();
+    Add(text.substr(start, end - start));
+    start = end;
+    if (start < text.size() && text[start] == '\r') ++start;
+    if (start < text.size() && text[start] == '\n') ++start;
+  }
+  EndUpdate();
+}
+
+void TStrings::Assign(const TStrings& source) {
+  if (&source == this) return;
+  BeginUpdate();
+  Clear();
+  for (int i = 0; i < source.Count(); ++i) Add(source.Get(i));
+  EndUpdate();
+}
+
+void TStrings::LoadFromFile(const AnsiString& file_name) {
+  SetText(ReadFileBytes(file_name));
+}
+
+void TStrings::SaveToFile(const AnsiString& file_name) const {
+  WriteFileBytes(file_name, Text());
+}
+
+void TStringList::CheckIndex(int index, bool allow_end) const {
+  if (index < 0 || index > Count() || (index == Count() && !allow_end)) {
+    char message[64];
+    std::snprintf(message, sizeof message, "List index out of bounds (%d)", index);
+    throw EListError(message);
+  }
+}
+
+AnsiString TStringList::Get(int index) const {
+  return Item(index);
+}
+
+const AnsiString& TStringList::Item(int index) const {
+  CheckIndex(index, false);
+  return items_[static_cast<std::size_t>(index)];
+}
+
+void TStringList::Put(int index, std::string_view s) {
+  if (sorted_) throw EListError("Operation not allowed on sorted list");
+  CheckIndex(index, false);
+  items_[static_cast<std::size_t>(index)] = AnsiString(s);
+}
+
+void TStringList::Insert(int index, std::string_view s) {
+  if (sorted_) throw EListError("Operation not allowed on sorted list");
+  CheckIndex(index, true);
+  items_.insert(items_.begin() + index, AnsiString(s));
+}
+
+void TStringList::Delete(int index) {
+  CheckIndex(index, false);
+  items_.erase(items_.begin() + index);
+}
+
+int TStringList::Add(std::string_view s) {
+  if (!sorted_) {
+    items_.emplace_back(s);
+    return Count() - 1;
+  }
+  int index;
+  if (Find(s, index)) {
+    if (duplicates_ == TDuplicates::dupIgnore) return index;
+    if (duplicates_ == TDuplicates::dupError) throw EListError("String list does not allow duplicates");
+  }
+  items_.insert(items_.begin() + index, AnsiString(s));
+  return index;
+}
+
+int TStringList::IndexOf(std::string_view s) const {
+  if (!sorted_) {
+    for (int i = 0; i < Count(); ++i) {
+      if (locale_->CompareText(items_[static_cast<std::size_t>(i)], s) == 0) return i;
+    }
+    return -1;
+  }
+  int index;
+  return Find(s, index) ? index : -1;
+}
+
+bool TStringList::Find(std::string_view s, int& index) const {
+  const auto it = std::lower_bound(
+      items_.begin(), items_.end(), s,
+      [this](const AnsiString& item, std::string_view key) { return locale_->CompareText(item, key) < 0; });
+  index = static_cast<int>(it - items_.begin());
+  return it != items_.end() && locale_->CompareText(*it, s) == 0;
+}
+
+void TStringList::SetSorted(bool sorted) {
+  if (sorted && !sorted_) {
+    std::stable_sort(items_.begin(), items_.end(), [this](const AnsiString& a, const AnsiString& b) {
+      return locale_->CompareText(a, b) < 0;
+    });
+  }
+  sorted_ = sorted;
+}

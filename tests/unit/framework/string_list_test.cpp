@@ -1,0 +1,96 @@
+#include "framework/string_list.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+
+#include "framework/exception.h"
+
+namespace {
+
+std::vector<AnsiString> Lines(std::string_view text) {
+  TStringList list(NativeLocale());
+  list.SetText(text);
+  return list.Items();
+}
+
+}  // namespace
+
+TEST(StringList, TextSplitsAtEveryKindOfLineBreakAndStopsAtNul) {
+  using V = std::vector<AnsiString>;
+  EXPECT_EQ(Lines("a\r\nb\nc\rd"), (V{"a", "b", "c", "d"}));
+  EXPECT_EQ(Lines("a\r\n"), (V{"a"}));
+  EXPECT_EQ(Lines("a\n\nb\r\r\n"), (V{"a", "", "b", ""}));
+  EXPECT_EQ(Lines("\n"), (V{""}));
+  EXPECT_EQ(Lines(""), V{});
+  EXPECT_EQ(Lines(std::string_view("one\ntw\0o\nthree", 15)), (V{"one", "tw"}));
+  TStringList list(NativeLocale());
+  list.SetText("x\ny");
+  EXPECT_EQ(list.Text(), "x\r\ny\r\n");
+}
+
+TEST(StringList, SortedAddInsertsBeforeEqualItemsAndCanIgnoreDuplicates) {
+  TStringList list(NativeLocale());
+  list.SetSorted(true);
+  list.SetText("pear\nApple\nAPPLE\nbanana\napple");
+  // Equal items stand in reverse order of arrival.
+  EXPECT_EQ(list.Items(), (std::vector<AnsiString>{"apple", "APPLE", "Apple", "banana", "pear"}));
+
+  TStringList distinct(NativeLocale());
+  distinct.SetDuplicates(TDuplicates::dupIgnore);
+  distinct.SetSorted(true);
+  distinct.SetText("pear\nApple\nAPPLE\nbanana\napple");
+  EXPECT_EQ(distinct.Items(), (std::vector<AnsiString>{"Apple", "banana", "pear"}));
+  EXPECT_EQ(distinct.IndexOf("BANANA"), 1);
+
+  distinct.SetSorted(false);
+  distinct.Add("aardvark");
+  EXPECT_EQ(distinct.Item(3), "aardvark");
+}
+
+TEST(StringList, IndexErrorsNameTheIndex) {
+  TStringList list(NativeLocale());
+  list.Add("a");
+  try {
+    list.Delete(3);
+    FAIL();
+  } catch (const EListError& e) {
+    EXPECT_EQ(e.Message(), "List index out of bounds (3)");
+  }
+  list.SetSorted(true);
+  EXPECT_THROW(list.Insert(0, "b"), EListError);
+}
+
+TEST(StringList, FilesRoundTripAsBytesAndMissingFilesRaise) {
+  const auto path = (std::filesystem::temp_directory_path() / "lexitally_string_list_test.txt").string();
+  TStringList list(NativeLocale());
+  list.SetText("中文\n\xFF\x80 bytes");
+  list.SaveToFile(path);
+  TStringList again(NativeLocale());
+  again.LoadFromFile(path);
+  EXPECT_EQ(again.Items(), list.Items());
+  std::remove(path.c_str());
+  EXPECT_THROW(again.LoadFromFile(path), EFileError);
+  EXPECT_EQ(again.Count(), 2);
+}
+
+TEST(NativeLocale, UpperCasesAsciiAndGbkLettersButNothingElse) {
+  const TLocale& l = NativeLocale();
+  EXPECT_EQ(l.AnsiUpperCase("abz{"), "ABZ{");
+  EXPECT_EQ(l.AnsiUpperCase("\xA3\xE1\xA3\xFA"), "\xA3\xC1\xA3\xDA");  // full-width a, z
+  EXPECT_EQ(l.AnsiUpperCase("\xA6\xC1\xA6\xD8"), "\xA6\xA1\xA6\xB8");  // Greek alpha, omega
+  EXPECT_EQ(l.AnsiUpperCase("\xA7\xD1\xA7\xF1"), "\xA7\xA1\xA7\xC1");  // Cyrillic a, ya
+  EXPECT_EQ(l.AnsiUpperCase("\x81\x61"), "\x81\x61");                  // second byte looks like "a"
+  EXPECT_EQ(l.AnsiUpperCase("\xA3\xE0\xA6\xD9"), "\xA3\xE0\xA6\xD9");  // just outside the ranges
+}
+
+TEST(NativeLocale, ComparesUpperCasedBytesWithPrefixFirst) {
+  const TLocale& l = NativeLocale();
+  EXPECT_EQ(l.CompareText("Apple", "aPPLE"), 0);
+  EXPECT_LT(l.CompareText("app", "apple"), 0);
+  EXPECT_GT(l.CompareText("apple", "app"), 0);
+  EXPECT_LT(l.CompareText("Z", "\xD6\xD0"), 0);  // bytes as unsigned: ASCII first
+  // Upper-cased first: "a" becomes 41, so "_" (5F) sorts after it.
+  EXPECT_GT(l.CompareText("_", "a"), 0);
+}
