@@ -1,0 +1,64 @@
+#include "framework/win/windows_locale.h"
+
+#include "framework/win/win_api.h"
+
+#include "framework/win/wide.h"
+
+namespace {
+
+// The capital of one GBK character, or the character itself when it has none
+// in GBK or the bytes are not a character.
+AnsiString UpperOfCharacter(const char* bytes, int length) {
+  wchar_t wide[2];
+  const int n = MultiByteToWideChar(kGbkCodePage, MB_ERR_INVALID_CHARS, bytes, length, wide, 2);
+  if (n != 1) return AnsiString(bytes, static_cast<std::size_t>(length));
+  CharUpperBuffW(wide, 1);
+  char back[4];
+  BOOL lossy = FALSE;
+  const int m = WideCharToMultiByte(kGbkCodePage, 0, wide, 1, back, sizeof back, nullptr, &lossy);
+  if (m != length || lossy) return AnsiString(bytes, static_cast<std::size_t>(length));
+  return AnsiString(back, static_cast<std::size_t>(m));
+}
+
+}  // namespace
+
+WindowsLocale::WindowsLocale() {
+  for (int b = 0; b < 0x80; ++b) {
+    const char c = static_cast<char>(b);
+    single_upper_[static_cast<std::size_t>(b)] = static_cast<unsigned char>(UpperOfCharacter(&c, 1)[0]);
+  }
+  for (int lead = 0; lead < kLeads; ++lead) {
+    for (int trail = 0; trail < kTrails; ++trail) {
+      const char pair[2] = {static_cast<char>(0x81 + lead), static_cast<char>(0x40 + trail)};
+      const AnsiString upper = UpperOfCharacter(pair, 2);
+      double_upper_[static_cast<std::size_t>(lead * kTrails + trail)] = static_cast<std::uint16_t>(
+          static_cast<unsigned char>(upper[0]) << 8 | static_cast<unsigned char>(upper[1]));
+    }
+  }
+}
+
+int WindowsLocale::CompareText(std::string_view a, std::string_view b) const {
+  const std::wstring wa = ToWide(a), wb = ToWide(b);
+  const int r = CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, wa.data(), static_cast<int>(wa.size()),
+                               wb.data(), static_cast<int>(wb.size()));
+  return r - CSTR_EQUAL;
+}
+
+AnsiString WindowsLocale::AnsiUpperCase(std::string_view s) const {
+  AnsiString out(s);
+  for (std::size_t i = 0; i < out.size(); i += CharLength(out, i)) {
+    const auto lead = static_cast<unsigned char>(out[i]);
+    if (lead < 0x80) {
+      out[i] = static_cast<char>(single_upper_[lead]);
+      continue;
+    }
+    if (CharLength(out, i) != 2) continue;
+    const auto trail = static_cast<unsigned char>(out[i + 1]);
+    if (trail < 0x40 || trail == 0xFF) continue;
+    const std::uint16_t upper =
+        double_upper_[static_cast<std::size_t>((lead - 0x81) * kTrails + trail - 0x40)];
+    out[i] = static_cast<char>(upper >> 8);
+    out[i + 1] = static_cast<char>(upper & 0xFF);
+  }
+  return out;
+}
