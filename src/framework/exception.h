@@ -24,3 +24,16 @@ class EListError : public Exception {
  public:
   using Exception::Exception;
 };
+
+// A form description that cannot be read: a syntax error, or a class, property
+// or handler that does not exist. These are programming errors; the message
+// names the line.
+class EParserError : public Exception {
+ public:
+  EParserError(int line, const AnsiString& message)
+      : Exception("Line " + std::to_string(line) + ": " + message), line_(line) {}
+  int Line() const { return line_; }
+
+ private:
+  int line_;
+};

@@ -5,6 +5,20 @@
 
 #include "framework/exception.h"
 #include "framework/file_io.h"
+#include "framework/published.h"
+
+const TClassInfo& TStrings::StaticClassInfo() {
+  static const TPropInfo properties[] = {
+      PublishList("Strings", &TStrings::Strings, &TStrings::SetStrings),
+  };
+  static const TClassInfo info = MakeClassInfo<TStrings, TPersistent>("TStrings", properties);
+  return info;
+}
+
+const TClassInfo& TStringList::StaticClassInfo() {
+  static const TClassInfo info = MakeClassInfo<TStringList, TStrings>("TStringList");
+  return info;
+}
 
 void TStrings::Put(int index, std::string_view s) {
   BeginUpdate();
@@ -49,6 +63,27 @@ void TStrings::SetText(std::string_view text) {
     if (start < text.size() && text[start] == '\r') ++start;
     if (start < text.size() && text[start] == '\n') ++start;
   }
+  EndUpdate();
+}
+
+void TStrings::Assign(const TPersistent& source) {
+  if (const TStrings* strings = ObjectAs<TStrings>(&source)) {
+    Assign(*strings);
+  } else {
+    TPersistent::Assign(source);
+  }
+}
+
+TStringArray TStrings::Strings() const {
+  TStringArray items;
+  for (int i = 0; i < Count(); ++i) items.push_back(Get(i));
+  return items;
+}
+
+void TStrings::SetStrings(const TStringArray& items) {
+  BeginUpdate();
+  Clear();
+  for (const AnsiString& item : items) Add(item);
   EndUpdate();
 }
 

@@ -7,11 +7,15 @@
 #include <vector>
 
 #include "framework/locale.h"
+#include "framework/object.h"
 #include "framework/text.h"
 
-class TStrings {
+// Published as a sub-object (a memo's Lines, a combo box's Items) whose
+// "Strings" property holds the items, as form descriptions store them.
+class TStrings : public TPersistent {
  public:
-  virtual ~TStrings() = default;
+  static const TClassInfo& StaticClassInfo();
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
 
   virtual int Count() const = 0;
   virtual AnsiString Get(int index) const = 0;
@@ -29,6 +33,9 @@ class TStrings {
   virtual void SetText(std::string_view text);
 
   void Assign(const TStrings& source);
+  void Assign(const TPersistent& source) override;
+  TStringArray Strings() const;
+  void SetStrings(const TStringArray& items);
   void LoadFromFile(const AnsiString& file_name);
   void SaveToFile(const AnsiString& file_name) const;
 
@@ -45,6 +52,9 @@ enum class TDuplicates { dupIgnore, dupAccept, dupError };
 class TStringList : public TStrings {
  public:
   explicit TStringList(const TLocale& locale = DefaultLocale()) : locale_(&locale) {}
+
+  static const TClassInfo& StaticClassInfo();
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
 
   int Count() const override { return static_cast<int>(items_.size()); }
   AnsiString Get(int index) const override;

@@ -15,3 +15,7 @@ AnsiString LowerCaseAscii(std::string_view s) {
   }
   return out;
 }
+
+bool SameText(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && LowerCaseAscii(a) == LowerCaseAscii(b);
+}

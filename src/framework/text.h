@@ -26,3 +26,7 @@ AnsiString Trim(std::string_view s);
 // Lower-cases "A"-"Z" in one-byte characters only; the second byte of a
 // two-byte character is never touched, even when it looks like a letter.
 AnsiString LowerCaseAscii(std::string_view s);
+
+// Equal ignoring the case of "A"-"Z": how identifiers (class, property,
+// component and enumeration names) compare.
+bool SameText(std::string_view a, std::string_view b);

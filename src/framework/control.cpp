@@ -1,0 +1,96 @@
+#include "framework/control.h"
+
+#include <algorithm>
+
+#include "framework/published.h"
+
+namespace {
+constexpr const char* kAlignNames[] = {"alNone",  "alTop",    "alBottom", "alLeft",
+                                       "alRight", "alClient", "alCustom"};
+constexpr const char* kAnchorKindNames[] = {"akLeft", "akTop", "akRight", "akBottom"};
+}  // namespace
+
+const TEnumInfo kAlignInfo{"TAlign", kAlignNames};
+const TEnumInfo kAnchorKindInfo{"TAnchorKind", kAnchorKindNames};
+
+TControl::TControl(TComponent* owner) : TComponent(owner), font_(std::make_unique<TFont>()) {
+  font_->SetOnChange([this] {
+    if (!following_parent_) parent_font_ = false;
+    FontChanged();
+  });
+}
+
+TControl::~TControl() {
+  // Children go with their parent; each leaves this list as it is freed.
+  while (!controls_.empty()) delete controls_.back();
+  SetParent(nullptr);
+}
+
+const TClassInfo& TControl::StaticClassInfo() {
+  static const TPropInfo properties[] = {
+      PublishInteger("Left", &TControl::Left, &TControl::SetLeft),
+      PublishInteger("Top", &TControl::Top, &TControl::SetTop),
+      PublishInteger("Width", &TControl::Width, &TControl::SetWidth),
+      PublishInteger("Height", &TControl::Height, &TControl::SetHeight),
+      PublishEnum("Align", kAlignInfo, &TControl::Align, &TControl::SetAlign),
+      PublishSet("Anchors", kAnchorKindInfo, &TControl::Anchors, &TControl::SetAnchors),
+      PublishBoolean("Visible", &TControl::Visible, &TControl::SetVisible),
+      PublishBoolean("Enabled", &TControl::Enabled, &TControl::SetEnabled),
+      PublishString("Caption", &TControl::Caption, &TControl::SetCaption),
+      PublishString("Hint", &TControl::Hint, &TControl::SetHint),
+      PublishBoolean("ShowHint", &TControl::ShowHint, &TControl::SetShowHint),
+      PublishInteger("Color", ColorConstants(), &TControl::Color, &TControl::SetColor),
+      PublishObject("Font", &TControl::Font),
+      PublishBoolean("ParentFont", &TControl::ParentFont, &TControl::SetParentFont),
+      PublishInteger("TabOrder", &TControl::TabOrder, &TControl::SetTabOrder),
+      PublishBoolean("TabStop", &TControl::TabStop, &TControl::SetTabStop),
+  };
+  static const TClassInfo info = MakeClassInfo<TControl, TComponent>("TControl", properties);
+  return info;
+}
+
+void TControl::SetParent(TControl* parent) {
+  if (parent == parent_) return;
+  for (TControl* ancestor = parent; ancestor != nullptr; ancestor = ancestor->parent_) {
+    if (ancestor == this) throw EComponentError("A control cannot be its own parent");
+  }
+  if (parent_ != nullptr) std::erase(parent_->controls_, this);
+  parent_ = parent;
+  if (parent_ == nullptr) return;
+  parent_->controls_.push_back(this);
+  if (parent_font_) FollowParentFont();
+}
+
+TControl* TControl::Controls(int index) const {
+  if (index < 0 || index >= ControlCount()) throw EListError("Control index out of bounds");
+  return controls_[static_cast<std::size_t>(index)];
+}
+
+void TControl::SetBounds(int left, int top, int width, int height) {
+  left_ = left;
+  top_ = top;
+  width_ = width;
+  height_ = height;
+}
+
+void TControl::SetParentFont(bool parent_font) {
+  parent_font_ = parent_font;
+  if (parent_font_ && parent_ != nullptr) FollowParentFont();
+}
+
+void TControl::Click() {
+  on_click_(this);
+}
+
+void TControl::FontChanged() {
+  for (TControl* child : controls_) {
+    if (child->parent_font_) child->FollowParentFont();
+  }
+}
+
+void TControl::FollowParentFont() {
+  if (font_->SameAs(*parent_->font_)) return;
+  following_parent_ = true;
+  font_->Assign(*parent_->font_);
+  following_parent_ = false;
+}
