@@ -2,6 +2,7 @@
 // Builders shared by the skin archive tests.
 
 #include <cstdint>
+#include <initializer_list>
 #include <random>
 #include <string>
 #include <string_view>
@@ -15,6 +16,18 @@ inline std::string Int32(std::int32_t value) {
   std::string out;
   for (int i = 0; i < 4; ++i)
     out.push_back(static_cast<char>((static_cast<std::uint32_t>(value) >> (8 * i)) & 0xFF));
+  return out;
+}
+
+// A decompressed archive laid out by hand, so that tests can break its rules.
+inline std::string Container(std::uint32_t version, std::size_t skipped, std::string_view names,
+                             std::initializer_list<std::int32_t> sizes, std::string_view data) {
+  std::string out =
+      Int32(static_cast<std::int32_t>(version)) + Int32(static_cast<std::int32_t>(names.size()));
+  out.append(8 + skipped, '\0');
+  out += names;
+  for (std::int32_t size : sizes) out += Int32(size);
+  out += data;
   return out;
 }
 
