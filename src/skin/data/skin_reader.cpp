@@ -59,12 +59,16 @@ std::string_view TSkinReader::MemberBytes(std::size_t i) const {
                                         static_cast<std::size_t>(end - begin));
 }
 
-std::string TSkinReader::ExtractByName(std::string_view name) const {
+std::optional<std::string_view> TSkinReader::FindMember(std::string_view name) const {
   const AnsiString lowered = LowerCaseAscii(name);
   for (std::size_t i = 0; i < names_.size(); ++i) {
-    if (names_[i] == lowered) return std::string(MemberBytes(i));
+    if (names_[i] == lowered) return MemberBytes(i);
   }
-  return {};
+  return std::nullopt;
+}
+
+std::string TSkinReader::ExtractByName(std::string_view name) const {
+  return std::string(FindMember(name).value_or(std::string_view()));
 }
 
 std::string TSkinReader::ExtractByPart(std::string_view text, AnsiString& memberName) const {

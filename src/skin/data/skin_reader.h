@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,7 +37,9 @@ class TSkinReader {
   // size counts as zero.
   std::string_view MemberBytes(std::size_t i) const;
 
-  // The first member named `name` (compared after lowering), or empty.
+  // The first member named `name` (compared after lowering), if there is one.
+  std::optional<std::string_view> FindMember(std::string_view name) const;
+  // The same member's bytes, or empty.
   std::string ExtractByName(std::string_view name) const;
   // The first member whose lowered name contains `text` (case-sensitive):
   // its bytes, and its name in `memberName`. Empty bytes and name when none.
