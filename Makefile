@@ -32,6 +32,8 @@ test: native win64 win32
 	@status=0; \
 	echo "== native"; ctest --preset native || status=1; \
 	echo "== win64 (under Wine)"; scripts/wine-session build/wine/test ctest --preset win64 || status=1; \
+	echo "== fuzz (smoke)"; { cmake --preset fuzz >/dev/null && cmake --build --preset fuzz -j $(JOBS) && \
+	  scripts/run-fuzzers build/fuzz 10; } || status=1; \
 	exit $$status
 
 tools: native
