@@ -84,16 +84,15 @@ void DrawSkinElement(TSkinBitmap& target, const TRect& rect, const TSkinBitmap& 
   Put(target, rect, BuildElementBitmap(rect, image, margins, index, count, tile, vertical), transparent);
 }
 
-void DrawElementStrip(TSkinBitmap& target, const TRect& rect, const TSkinBitmap& image, const TRect& margins,
-                      int index, int count, bool transparent, bool vertical) {
-  if (rect.Inverted()) return;
+TSkinBitmap BuildElementStrip(const TRect& rect, const TSkinBitmap& image, const TRect& margins, int index,
+                              int count, bool vertical) {
   const TRect frame = FrameRect(image, index, count, vertical);
   const int fw = frame.Width();
   const int fh = frame.Height();
   const int w = rect.Width();
   const int h = rect.Height();
   TSkinBitmap work(w, h);
-  if (work.Empty()) return;
+  if (work.Empty()) return work;
   const int l = Bound(margins.Left);
   const int r = Bound(margins.Right);
   const auto part = [&](const TRect& to, const TRect& from) {
@@ -104,7 +103,13 @@ void DrawElementStrip(TSkinBitmap& target, const TRect& rect, const TSkinBitmap&
   if (m > 0)
     for (int x = l; x < w - r; x += m) part({x, 0, x + m, h}, {l, 0, l + m, fh});
   part({w - r, 0, w, h}, {fw - r, 0, fw, fh});
-  Put(target, rect, work, transparent);
+  return work;
+}
+
+void DrawElementStrip(TSkinBitmap& target, const TRect& rect, const TSkinBitmap& image, const TRect& margins,
+                      int index, int count, bool transparent, bool vertical) {
+  if (rect.Inverted()) return;
+  Put(target, rect, BuildElementStrip(rect, image, margins, index, count, vertical), transparent);
 }
 
 void DrawElementThreePart(TSkinBitmap& target, const TRect& rect, const TSkinBitmap& image,
@@ -127,22 +132,29 @@ void DrawElementThreePart(TSkinBitmap& target, const TRect& rect, const TSkinBit
               {x0 + fw - r, y0, x0 + fw, y0 + fh});
 }
 
+TSkinBitmap BuildElementStretched(const TRect& rect, const TSkinBitmap& image, int index, int count) {
+  TSkinBitmap work(rect.Width(), rect.Height());
+  const TRect frame = FrameRect(image, index, count, false);
+  StretchCopy(work, work.BoundsRect(), image, {frame.Left, 0, frame.Right, image.Height()});
+  return work;
+}
+
 void DrawElementStretched(TSkinBitmap& target, const TRect& rect, const TSkinBitmap& image, int index,
                           int count, bool transparent) {
   if (rect.Inverted()) return;
-  TSkinBitmap work(rect.Width(), rect.Height());
-  if (work.Empty()) return;
+  Put(target, rect, BuildElementStretched(rect, image, index, count), transparent);
+}
+
+TRect CentredFrameRect(const TRect& rect, const TSkinBitmap& image, int index, int count) {
   const TRect frame = FrameRect(image, index, count, false);
-  StretchCopy(work, work.BoundsRect(), image, {frame.Left, 0, frame.Right, image.Height()});
-  Put(target, rect, work, transparent);
+  return Bounds(rect.Left + (rect.Width() - frame.Width()) / 2,
+                rect.Top + (rect.Height() - image.Height()) / 2, frame.Width(), image.Height());
 }
 
 void DrawElementCentred(TSkinBitmap& target, const TRect& rect, const TSkinBitmap& image, int index,
                         int count, bool transparent) {
   if (rect.Inverted()) return;
   const TRect frame = FrameRect(image, index, count, false);
-  const TSkinBitmap work = CropImage(image, {frame.Left, 0, frame.Right, image.Height()});
-  const int x = rect.Left + (rect.Width() - work.Width()) / 2;
-  const int y = rect.Top + (rect.Height() - work.Height()) / 2;
-  Put(target, Bounds(x, y, work.Width(), work.Height()), work, transparent);
+  Put(target, CentredFrameRect(rect, image, index, count),
+      CropImage(image, {frame.Left, 0, frame.Right, image.Height()}), transparent);
 }

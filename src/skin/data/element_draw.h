@@ -28,7 +28,9 @@ void DrawSkinElement(TSkinBitmap& target, const TRect& rect, const TSkinBitmap& 
 
 // Left part, the middle repeated across, right part, each over the full height
 // of `rect`; Top and Bottom margins are not used. A frame whose left and right
-// parts leave no middle draws none.
+// parts leave no middle draws none (the strip stays black there).
+TSkinBitmap BuildElementStrip(const TRect& rect, const TSkinBitmap& image, const TRect& margins, int index,
+                              int count, bool vertical);
 void DrawElementStrip(TSkinBitmap& target, const TRect& rect, const TSkinBitmap& image, const TRect& margins,
                       int index, int count, bool transparent, bool vertical);
 
@@ -38,10 +40,13 @@ void DrawElementThreePart(TSkinBitmap& target, const TRect& rect, const TSkinBit
                           const TRect& margins, int index, int count, bool vertical);
 
 // The whole frame (horizontal frames) stretched over `rect`.
+TSkinBitmap BuildElementStretched(const TRect& rect, const TSkinBitmap& image, int index, int count);
 void DrawElementStretched(TSkinBitmap& target, const TRect& rect, const TSkinBitmap& image, int index,
                           int count, bool transparent);
 
 // The frame (horizontal frames) at its own size, centred on `rect`; a frame
 // larger than the rectangle overhangs it equally on both sides.
+// CentredFrameRect is where the frame goes.
+TRect CentredFrameRect(const TRect& rect, const TSkinBitmap& image, int index, int count);
 void DrawElementCentred(TSkinBitmap& target, const TRect& rect, const TSkinBitmap& image, int index,
                         int count, bool transparent);
