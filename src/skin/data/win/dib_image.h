@@ -13,7 +13,7 @@
 
 class TDibImage {
  public:
-  // A copy of `image`; the empty image gives a DIB of no pixels and a DC that draws nothing.
+  // A copy of `image`; the empty image (or a failed allocation) gives no DIB and a null DC.
   explicit TDibImage(const TSkinBitmap& image);
   // Its stretch mode is COLORONCOLOR, the nearest-pixel mode of every skin copy.
   HDC DC() const { return dc_ ? dc_->Get() : nullptr; }
