@@ -1,0 +1,213 @@
+#include "regex/perl_regex.h"
+
+#include <pcre2.h>
+
+#include <algorithm>
+#include <cstdio>
+
+#include "framework/published.h"
+
+namespace {
+
+constexpr const char* kOptionNames[] = {"preCaseLess", "preMultiLine",     "preSingleLine", "preExtended",
+                                        "preAnchored", "preDollarEndOnly", "preExtra",      "preUnGreedy"};
+
+constexpr const char* kNoMatch = "REQUIRE: There must be a successful match first";
+constexpr const char* kBadIndex = "REQUIRE: Index <= SubExpressionCount";
+
+struct OptionBit {
+  TPerlRegExOption option;
+  uint32_t pcre;
+};
+// preExtra has no counterpart: strict escapes are PCRE2's only behaviour.
+constexpr OptionBit kCompileOptions[] = {
+    {preCaseLess, PCRE2_CASELESS}, {preMultiLine, PCRE2_MULTILINE}, {preSingleLine, PCRE2_DOTALL},
+    {preExtended, PCRE2_EXTENDED}, {preAnchored, PCRE2_ANCHORED},   {preDollarEndOnly, PCRE2_DOLLAR_ENDONLY},
+    {preUnGreedy, PCRE2_UNGREEDY}};
+
+[[noreturn]] void Fail(const char* rule, int line) {
+  char message[160];
+  std::snprintf(message, sizeof message, "%s (%s, line %d)", rule, "PerlRegEx", line);
+  throw EAssertionFailed(message);
+}
+
+}  // namespace
+
+const TEnumInfo kPerlRegExOptionInfo{"TPerlRegExOption", kOptionNames};
+
+const TClassInfo& TPerlRegEx::StaticClassInfo() {
+  static const TPropInfo properties[] = {
+      PublishSet("Options", kPerlRegExOptionInfo, &TPerlRegEx::Options, &TPerlRegEx::SetOptions),
+      PublishString("RegEx", &TPerlRegEx::RegEx, &TPerlRegEx::SetRegEx),
+      PublishString("Replacement", &TPerlRegEx::Replacement, &TPerlRegEx::SetReplacement),
+      PublishEvent("OnMatch", &TPerlRegEx::OnMatch, &TPerlRegEx::SetOnMatch),
+  };
+  static const TClassInfo info = MakeClassInfo<TPerlRegEx, TComponent>("TPerlRegEx", properties);
+  return info;
+}
+
+TPerlRegEx::TPerlRegEx(TComponent* owner)
+    : TComponent(owner), char_tables_(MakeCharTables(LocaleByteClasses())) {
+  match_data_ = pcre2_match_data_create(kMaxPairs, nullptr);
+  if (match_data_ == nullptr) throw std::bad_alloc();
+}
+
+TPerlRegEx::~TPerlRegEx() {
+  ResetCompiled();
+  pcre2_match_data_free(match_data_);
+}
+
+void TPerlRegEx::SetOptions(TPerlRegExOptions options) {
+  if (options == options_) return;
+  options_ = options;
+  ResetCompiled();
+}
+
+void TPerlRegEx::SetRegEx(std::string_view regex) {
+  if (regex == regex_) return;
+  regex_ = AnsiString(regex);
+  ResetCompiled();
+}
+
+void TPerlRegEx::SetSubject(std::string_view subject) {
+  subject_ = AnsiString(subject);
+  search_start_ = 1;
+  search_stop_ = static_cast<int>(subject_.size());
+  match_count_ = 0;
+}
+
+void TPerlRegEx::ResetCompiled() {
+  compiled_ = false;
+  pcre2_code_free(pattern_);
+  pattern_ = nullptr;
+  match_count_ = 0;
+}
+
+void TPerlRegEx::Compile() {
+  if (regex_.empty())
+    throw Exception("TPerlRegEx.Compile() - Please specify a regular expression in RegEx first");
+  ResetCompiled();
+  uint32_t options = 0;
+  for (const OptionBit& bit : kCompileOptions) {
+    if (options_.Contains(bit.option)) options |= bit.pcre;
+  }
+  pcre2_compile_context* context = pcre2_compile_context_create(nullptr);
+  if (context == nullptr) throw std::bad_alloc();
+  pcre2_set_character_tables(context, char_tables_.data());
+  int error = 0;
+  PCRE2_SIZE error_offset = 0;
+  pattern_ = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(regex_.data()), regex_.size(), options, &error,
+                           &error_offset, context);
+  pcre2_compile_context_free(context);
+  if (pattern_ == nullptr) {
+    PCRE2_UCHAR text[256];
+    pcre2_get_error_message(error, text, sizeof text);
+    char message[400];
+    std::snprintf(message, sizeof message, "TPerlRegEx.Compile() - Error in regex at offset %d: %s",
+                  static_cast<int>(error_offset), reinterpret_cast<const char*>(text));
+    throw Exception(message);
+  }
+  compiled_ = true;
+}
+
+bool TPerlRegEx::MatchFirst() {
+  return Match(0);
+}
+
+bool TPerlRegEx::MatchNext() {
+  return Match(search_start_ - 1);
+}
+
+bool TPerlRegEx::Match(int start_offset) {
+  match_count_ = 0;
+  if (!compiled_) Compile();
+  uint32_t flags = 0;
+  if (match_flags_.Contains(mfNotBOL)) flags |= PCRE2_NOTBOL;
+  if (match_flags_.Contains(mfNotEOL)) flags |= PCRE2_NOTEOL;
+  if (match_flags_.Contains(mfNotEmpty)) flags |= PCRE2_NOTEMPTY;
+  if (search_stop_ < search_start_) {
+    match_count_ = -1;
+    return false;
+  }
+  // A search window set beyond the subject or before its start finds nothing
+  // rather than reading outside it.
+  const auto length = static_cast<PCRE2_SIZE>(std::min<std::size_t>(search_stop_, subject_.size()));
+  if (start_offset < 0) {
+    match_count_ = PCRE2_ERROR_BADOFFSET;
+    return false;
+  }
+  match_count_ = pcre2_match(pattern_, reinterpret_cast<PCRE2_SPTR>(subject_.data()), length,
+                             static_cast<PCRE2_SIZE>(start_offset), flags, match_data_, nullptr);
+  if (match_count_ <= 0) return false;
+  const PCRE2_SIZE* vector = pcre2_get_ovector_pointer(match_data_);
+  for (int i = 0; i < 2 * match_count_; ++i) {
+    // A group that took no part is unset: it reads as 0, an empty text.
+    offsets_[static_cast<std::size_t>(i)] = vector[i] == PCRE2_UNSET ? 0 : static_cast<int>(vector[i]) + 1;
+  }
+  search_start_ = offsets_[1];
+  if (offsets_[0] == offsets_[1]) ++search_start_;
+  if (on_match_) on_match_(this);
+  return true;
+}
+
+void TPerlRegEx::RequireMatch(int line) const {
+  if (match_count_ <= 0) Fail(kNoMatch, line);
+}
+
+void TPerlRegEx::RequireIndex(int index, int line) const {
+  if (index < 0 || index > match_count_ - 1) Fail(kBadIndex, line);
+}
+
+int TPerlRegEx::SubExpressionCount() const {
+  RequireMatch(__LINE__);
+  return match_count_ - 1;
+}
+
+int TPerlRegEx::SubExpressionOffset(int index) const {
+  RequireMatch(__LINE__);
+  RequireIndex(index, __LINE__);
+  return offsets_[static_cast<std::size_t>(2 * index)];
+}
+
+int TPerlRegEx::SubExpressionLength(int index) const {
+  RequireMatch(__LINE__);
+  RequireIndex(index, __LINE__);
+  return offsets_[static_cast<std::size_t>(2 * index + 1)] - offsets_[static_cast<std::size_t>(2 * index)];
+}
+
+AnsiString TPerlRegEx::SubExpressionText(int index) const {
+  RequireMatch(__LINE__);
+  if (index < 0 || index > match_count_ - 1) return AnsiString();
+  const int start = offsets_[static_cast<std::size_t>(2 * index)];
+  const int end = offsets_[static_cast<std::size_t>(2 * index + 1)];
+  if (start < 1 || end <= start) return AnsiString();
+  return subject_.substr(static_cast<std::size_t>(start - 1), static_cast<std::size_t>(end - start));
+}
+
+int TPerlRegEx::SubExpressionIndexOf(std::string_view name) const {
+  if (!compiled_) return PCRE2_ERROR_NOSUBSTRING;
+  const AnsiString terminated(name);
+  return pcre2_substring_number_from_name(pattern_, reinterpret_cast<PCRE2_SPTR>(terminated.c_str()));
+}
+
+AnsiString TPerlRegEx::ReplaceMatch() {
+  RequireMatch(__LINE__);
+  AnsiString text = BuildReplacement();
+  if (on_replace_) on_replace_(this, text);
+  const int offset = MatchedOffset();
+  const int length = MatchedLength();
+  subject_.replace(static_cast<std::size_t>(offset - 1), static_cast<std::size_t>(length), text);
+  const int shift = static_cast<int>(text.size()) - length;
+  search_start_ += shift;
+  search_stop_ += shift;
+  match_count_ = 0;
+  return text;
+}
+
+bool TPerlRegEx::ReplaceAllMatches() {
+  if (!MatchFirst()) return false;
+  do {
+    ReplaceMatch();
+  } while (MatchNext());
+  return true;
+}

@@ -1,0 +1,209 @@
+#include "regex/perl_regex.h"
+
+#include <gtest/gtest.h>
+
+#include "framework/properties.h"
+
+#ifndef _WIN32
+#include <pcre2.h>
+
+#include <cstring>
+#endif
+
+namespace {
+
+AnsiString Expand(const char* pattern, const char* subject, const char* replacement) {
+  TPerlRegEx re;
+  re.SetRegEx(pattern);
+  re.SetSubject(subject);
+  re.SetReplacement(replacement);
+  EXPECT_TRUE(re.MatchFirst());
+  return re.BuildReplacement();
+}
+
+AnsiString ReplaceAll(const char* pattern, std::string_view subject, const char* replacement) {
+  TPerlRegEx re;
+  re.SetRegEx(pattern);
+  re.SetSubject(subject);
+  re.SetReplacement(replacement);
+  re.ReplaceAllMatches();
+  return re.Subject();
+}
+
+AnsiString MessageOf(const std::function<void()>& action) {
+  try {
+    action();
+  } catch (const Exception& e) {
+    return e.Message();
+  }
+  return "no exception";
+}
+
+}  // namespace
+
+TEST(PerlRegEx, EmptyMatchesAreRefusedByDefaultAndOffsetsAreOneBased) {
+  TPerlRegEx re;
+  re.SetRegEx("a*");
+  re.SetSubject("baaa");
+  ASSERT_TRUE(re.MatchFirst());
+  EXPECT_EQ(re.MatchedOffset(), 2);
+  EXPECT_EQ(re.MatchedLength(), 3);
+  EXPECT_EQ(re.MatchedText(), "aaa");
+  EXPECT_EQ(re.SearchStart(), 5);
+  EXPECT_FALSE(re.MatchNext());
+
+  // Without the flag an empty match is found and the next search steps past it.
+  re.SetMatchFlags({});
+  re.SetSubject("ba");
+  ASSERT_TRUE(re.MatchFirst());
+  EXPECT_EQ(re.MatchedLength(), 0);
+  EXPECT_EQ(re.SearchStart(), 2);
+  ASSERT_TRUE(re.MatchNext());
+  EXPECT_EQ(re.MatchedText(), "a");
+
+  re.SetSubject("");
+  EXPECT_FALSE(re.MatchFirst());
+  EXPECT_FALSE(re.HasMatch());
+}
+
+TEST(PerlRegEx, CapturesAndUnsetGroups) {
+  TPerlRegEx re;
+  re.SetRegEx("(a)|(b)");
+  re.SetSubject("xb");
+  ASSERT_TRUE(re.MatchFirst());
+  EXPECT_EQ(re.SubExpressionCount(), 2);
+  EXPECT_EQ(re.SubExpressionText(1), "");
+  EXPECT_EQ(re.SubExpressionLength(1), 0);
+  EXPECT_EQ(re.SubExpressionText(2), "b");
+  EXPECT_EQ(re.SubExpressionOffset(2), 2);
+  EXPECT_EQ(re.SubExpressionText(3), "");
+  EXPECT_EQ(re.SubExpressionText(-1), "");
+
+  re.SetRegEx("(?<key>\\w+)=(?<value>\\w+)");
+  re.SetSubject("a=b");
+  ASSERT_TRUE(re.MatchFirst());
+  EXPECT_EQ(re.SubExpressionIndexOf("value"), 2);
+  EXPECT_LT(re.SubExpressionIndexOf("none"), 0);
+}
+
+TEST(PerlRegEx, SameRegExKeepsThePatternCompiledAndOptionsRecompile) {
+  TPerlRegEx re;
+  re.SetRegEx("abc");
+  re.SetSubject("ABC abc");
+  ASSERT_TRUE(re.MatchFirst());
+  EXPECT_TRUE(re.Compiled());
+  re.SetRegEx("abc");
+  EXPECT_TRUE(re.Compiled());
+  re.SetSubject("xabc");
+  EXPECT_TRUE(re.Compiled());
+  re.SetOptions({preCaseLess});
+  EXPECT_FALSE(re.Compiled());
+  re.SetSubject("ABC");
+  EXPECT_TRUE(re.MatchFirst());
+  re.SetRegEx("abd");
+  EXPECT_FALSE(re.Compiled());
+}
+
+TEST(PerlRegEx, FailuresCarryTheirMessages) {
+  TPerlRegEx re;
+  re.SetSubject("x");
+  EXPECT_EQ(MessageOf([&] { re.MatchFirst(); }),
+            "TPerlRegEx.Compile() - Please specify a regular expression in RegEx first");
+  re.SetRegEx("a(b");
+  EXPECT_EQ(MessageOf([&] { re.Compile(); }),
+            "TPerlRegEx.Compile() - Error in regex at offset 3: missing closing parenthesis");
+  EXPECT_FALSE(re.Compiled());
+
+  re.SetRegEx("(x)");
+  EXPECT_TRUE(re.MatchFirst());
+  const AnsiString bad_index = MessageOf([&] { re.SubExpressionOffset(2); });
+  EXPECT_EQ(bad_index.rfind("REQUIRE: Index <= SubExpressionCount (PerlRegEx, line ", 0), 0u) << bad_index;
+  re.ReplaceMatch();
+  const AnsiString no_match = MessageOf([&] { re.MatchedLength(); });
+  EXPECT_EQ(no_match.rfind("REQUIRE: There must be a successful match first (PerlRegEx, line ", 0), 0u)
+      << no_match;
+  EXPECT_THROW(re.ReplaceMatch(), EAssertionFailed);
+}
+
+TEST(PerlRegEx, ReplacementReferencesAndEscapes) {
+  EXPECT_EQ(Expand("(\\w+)=(\\w+)", "key=value", "$2 at \\1"), "value at key");
+  EXPECT_EQ(Expand("(\\w+)=(\\w+)", "key=value", "$$1"), "$1");
+  EXPECT_EQ(Expand("(\\w+)=(\\w+)", "key=value", "\\\\1"), "\\1");
+  EXPECT_EQ(Expand("(\\w+)=(\\w+)", "key=value", "\\$1"), "$1");
+  EXPECT_EQ(Expand("(\\w+)=(\\w+)", "key=value", "[$0]"), "[key=value]");
+  // Missing groups insert nothing; a second digit only counts when it names a group.
+  EXPECT_EQ(Expand("(\\w+)=(\\w+)", "key=value", "<$3>"), "<>");
+  EXPECT_EQ(Expand("(\\w+)=(\\w+)", "key=value", "$12"), "key2");
+  EXPECT_EQ(Expand("(a)(b)(c)(d)(e)(f)(g)(h)(i)(j)(k)(l)", "abcdefghijkl", "$12|$1"), "l|a");
+  // Braced numbers and names; an unknown name stays as text.
+  EXPECT_EQ(Expand("(?<k>\\w+)=(\\w+)", "key=value", "${2}${k}${x}"), "valuekey${x}");
+  EXPECT_EQ(Expand("(?<k>\\w+)=(\\w+)", "key=value", "\\g<k>.\\g<zz>.\\G<2>.\\g<k"), "key..\\G<2>.\\g<k");
+  // The last character never starts a reference; anything else stays as text.
+  EXPECT_EQ(Expand("(x)", "x", "a\\"), "a\\");
+  EXPECT_EQ(Expand("(x)", "x", "$"), "$");
+  EXPECT_EQ(Expand("(x)", "x", "\\n$a\\g1"), "\\n$a\\g1");
+  // The second byte of a two-byte character is not a backslash.
+  EXPECT_EQ(Expand("(x)", "x", "\x95\\1"), "\x95\\1");
+}
+
+TEST(PerlRegEx, CaseChangingReferences) {
+  EXPECT_EQ(Expand("(.+)", "hello big-world", "\\I1"), "Hello Big-World");
+  EXPECT_EQ(Expand("(.+)", "hello big-world", "\\U1"), "HELLO BIG-WORLD");
+  EXPECT_EQ(Expand("(.+)", "hello big-world", "\\F1"), "Hello big-world");
+  EXPECT_EQ(Expand("(.+)", "HeLLo", "\\l1 \\u1 \\i1"), "hello HELLO Hello");
+  // An apostrophe after a word start keeps it open; after a letter it does not.
+  EXPECT_EQ(Expand("(.+)", "'tis o'neil's", "\\I1"), "'Tis O'neil's");
+  // Two-byte characters are left whole and leave the word start where it was.
+  EXPECT_EQ(Expand("(.+)", "中a b", "\\I1"), "中A B");
+  EXPECT_EQ(Expand("(.+)", "x中a", "\\I1"), "X中a");
+  EXPECT_EQ(Expand("(.+)", "中A", "\\F1"), "中a");
+  EXPECT_EQ(Expand("(.+)", "x", "\\Fz"), "\\Fz");
+}
+
+TEST(PerlRegEx, ReplaceAllEditsTheSubjectAndShiftsTheSearchWindow) {
+  EXPECT_EQ(ReplaceAll("[^\\dA-Za-z\\xA1-\\xFE]", "It's 3.14!", ","), "It,s,3,14,");
+  EXPECT_EQ(ReplaceAll("(\\w)(\\w)", "abcd", "$2$1$2"), "babdcd");
+  EXPECT_EQ(ReplaceAll("x", "abc", "-"), "abc");
+
+  TPerlRegEx re;
+  re.SetRegEx("b");
+  re.SetSubject("abcb");
+  re.SetReplacement("XYZ");
+  int replaced = 0;
+  re.SetOnReplace([&](TObject* sender, AnsiString& with) {
+    EXPECT_EQ(sender, &re);
+    with += AnsiString(1, char('0' + ++replaced));
+  });
+  int matched = 0;
+  re.SetOnMatch(TNotifyEvent{"", [&](TObject*) { ++matched; }});
+  EXPECT_TRUE(re.ReplaceAllMatches());
+  EXPECT_EQ(re.Subject(), "aXYZ1cXYZ2");
+  EXPECT_EQ(matched, 2);
+  EXPECT_EQ(re.SearchStop(), 10);
+}
+
+TEST(PerlRegEx, IsAComponentWithPublishedPatternOptionsAndTemplate) {
+  TComponent form(nullptr);
+  auto* re = new TPerlRegEx(&form);
+  re->SetName("prlrgx1");
+  EXPECT_EQ(form.FindComponent("prlrgx1"), re);
+  SetProp(*re, "RegEx", AnsiString("a+"));
+  SetProp(*re, "Options", TSetValue{{"preCaseLess"}});
+  SetProp(*re, "Replacement", AnsiString("-"));
+  re->SetSubject("xAax");
+  EXPECT_TRUE(re->ReplaceAllMatches());
+  EXPECT_EQ(re->Subject(), "x-x");
+  EXPECT_EQ(std::get<TSetValue>(GetProp(*re, "Options")), TSetValue{{"preCaseLess"}});
+  EXPECT_TRUE(re->MatchFlags().Contains(mfNotEmpty));
+}
+
+#ifndef _WIN32
+// Our table builder must lay out exactly what PCRE2's own builder makes from
+// the same classification.
+TEST(PerlRegEx, CharTablesMatchPcreTablesForTheCLocale) {
+  const uint8_t* pcre_tables = pcre2_maketables(nullptr);
+  const TCharTables ours = MakeCharTables(LocaleByteClasses());
+  EXPECT_EQ(std::memcmp(pcre_tables, ours.data(), ours.size()), 0);
+  pcre2_maketables_free(nullptr, pcre_tables);
+}
+#endif
