@@ -1,0 +1,37 @@
+#pragma once
+// The tokenizer: a word is a maximal run of characters between separators.
+// Chinese text is not segmented, so a run of Chinese characters between two
+// punctuation marks is one word.
+
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "framework/locale.h"
+#include "framework/text.h"
+#include "regex/perl_regex.h"
+
+// Matches, one byte at a time, every byte that is not kept: kept are ASCII
+// digits and letters and whole two-byte GBK characters (a byte 0x81-0xFE and a
+// second byte 0x40-0x7E or 0x80-0xFE). A lead byte without a valid second
+// byte is not kept. Each search starts where the last one ended (\G), so the
+// pattern never reads a second byte as the start of a character.
+extern const char* const KeepPattern;
+
+struct TSplitOptions {
+  bool ignore_repeats = false;  // "忽略重复单词"
+  bool numbered = true;         // "带上序号"
+};
+
+struct TSplitResult {
+  std::vector<AnsiString> raw_words;       // every occurrence, in text order
+  std::vector<AnsiString> distinct_words;  // first spelling of each word, sorted
+  std::vector<AnsiString> split_lines;     // the memo of words in text order
+  std::vector<AnsiString> sorted_lines;    // the memo of words sorted
+};
+
+// Nothing (and no change anywhere) when the text is empty after trimming.
+// `regex` keeps the compiled pattern for the next split; the locale orders
+// and compares the words.
+std::optional<TSplitResult> SplitWords(std::string_view text, const TSplitOptions& options, TPerlRegEx& regex,
+                                       const TLocale& locale);
