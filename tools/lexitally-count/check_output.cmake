@@ -1,0 +1,25 @@
+# Runs lexitally-count and compares its standard output with an expected file,
+# byte for byte. Without EXPECTED the run must fail with status 2 and write
+# nothing on standard output.
+#   cmake -DTOOL=... -DARGS=a,b -DWORK=dir [-DINPUT=file] [-DEXPECTED=file] -P check_output.cmake
+string(REPLACE "," ";" args "${ARGS}")
+set(actual ${WORK}/actual.txt)
+if(INPUT)
+  execute_process(COMMAND ${TOOL} ${args} INPUT_FILE ${INPUT} OUTPUT_FILE ${actual} RESULT_VARIABLE status)
+else()
+  execute_process(COMMAND ${TOOL} ${args} OUTPUT_FILE ${actual} RESULT_VARIABLE status)
+endif()
+if(EXPECTED)
+  if(NOT status EQUAL 0)
+    message(FATAL_ERROR "exit status ${status}")
+  endif()
+  execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${actual} ${EXPECTED} RESULT_VARIABLE different)
+  if(different)
+    message(FATAL_ERROR "output differs from ${EXPECTED}")
+  endif()
+else()
+  file(SIZE ${actual} size)
+  if(NOT status EQUAL 2 OR NOT size EQUAL 0)
+    message(FATAL_ERROR "expected status 2 and no output, got status ${status} and ${size} bytes")
+  endif()
+endif()
