@@ -13,8 +13,6 @@ TArchiveResult TSkinReader::LoadFromStream(std::string_view archive) {
   std::int32_t length = 0;
   if (!in.ReadInt32(length) || length < 0 || length > kSkinArchiveMaxLength) return TArchiveResult::arDamaged;
   std::string container;
-  // A match may run up to one longest match past the declared end.
-  container.reserve(static_cast<std::size_t>(length) + 64);
   UnpackFrom(in, length, [&container](std::uint8_t byte) { container.push_back(static_cast<char>(byte)); });
   return LoadContainer(std::move(container));
 }
