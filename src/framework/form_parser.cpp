@@ -19,7 +19,7 @@ class TFormParser {
   [[noreturn]] void Fail(const AnsiString& message) const { throw EParserError(token_.line, message); }
 
   void ExpectSymbol(char symbol) {
-    if (!token_.IsSymbol(symbol)) Fail("'" + AnsiString(1, symbol) + "' expected");
+    if (!token_.IsSymbol(symbol)) Fail(AnsiString{'\'', symbol, '\''} + " expected");
     Advance();
   }
 

@@ -50,6 +50,10 @@ void TMemoryStream::LoadFromBytes(std::string_view bytes) {
   position_ = 0;
 }
 
+void TMemoryStream::LoadFromBytes(const TBytes& bytes) {
+  LoadFromBytes(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+}
+
 void TMemoryStream::LoadFromFile(const AnsiString& file_name) {
   LoadFromBytes(ReadFileBytes(file_name));
 }

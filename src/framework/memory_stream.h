@@ -35,6 +35,7 @@ class TMemoryStream : public TObject {
 
   // Replaces the content and rewinds.
   void LoadFromBytes(std::string_view bytes);
+  void LoadFromBytes(const TBytes& bytes);
   // The whole content, whatever the position.
   std::string_view Bytes() const { return data_; }
 

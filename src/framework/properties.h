@@ -19,8 +19,8 @@ class EPropertyError : public Exception {
 const TPropInfo* FindPropInfo(const TObject* object, std::string_view name);
 const TPropInfo& GetPropInfo(const TObject& object, std::string_view name);
 
-// The property's value: integers and set bits... see TPropValue. Enumeration
-// values come back as their identifier, sets as their members' identifiers.
+// The property's value as TPropValue holds it: enumeration values as their
+// identifier, sets as their members' identifiers.
 TPropValue GetProp(const TObject& object, std::string_view name);
 
 // Integer, enumeration and set properties take int64 (the ordinal for an

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "framework/class_registry.h"
 #include "framework/control.h"
 
 namespace {
@@ -64,4 +65,47 @@ TEST(Component, ClassTestsWalkTheFrameworkClassChain) {
   TComponent plain(nullptr);
   EXPECT_EQ(ObjectAs<TControl>(&plain), nullptr);
   EXPECT_EQ(ObjectAs<TComponent>(&control), &control);
+}
+
+namespace {
+
+// Keeps a log of the components that enter and leave it.
+class TWatcher : public TComponent {
+ public:
+  using TComponent::TComponent;
+  std::vector<AnsiString> seen;
+
+ protected:
+  void Notification(TComponent* component, TOperation operation) override {
+    seen.push_back((operation == TOperation::opInsert ? "+" : "-") + component->Name());
+  }
+};
+
+}  // namespace
+
+TEST(Component, OwnersAreToldOfComponentsEnteringAndLeaving) {
+  TWatcher first(nullptr);
+  TWatcher second(nullptr);
+  auto* moved = new TComponent(nullptr);
+  moved->SetName("c");
+  first.InsertComponent(moved);
+  second.InsertComponent(moved);
+  EXPECT_EQ(moved->Owner(), &second);
+  EXPECT_EQ(first.ComponentCount(), 0);
+  delete moved;
+  EXPECT_EQ(first.seen, (std::vector<AnsiString>{"+c", "-c"}));
+  EXPECT_EQ(second.seen, (std::vector<AnsiString>{"+c", "-c"}));
+}
+
+TEST(ClassRegistry, FindsClassesByNameHereOrInTheBase) {
+  static const TClassRegistry base{{&TComponent::StaticClassInfo()}};
+  static const TClassRegistry registry{{&TControl::StaticClassInfo()}, &base};
+  EXPECT_EQ(registry.FindClass("tcontrol"), &TControl::StaticClassInfo());
+  EXPECT_EQ(registry.FindClass("TComponent"), &TComponent::StaticClassInfo());
+  EXPECT_EQ(registry.FindClass("TButton"), nullptr);
+  TComponent owner(nullptr);
+  TComponent* created = registry.FindClass("TControl")->create(&owner);
+  EXPECT_STREQ(created->ClassName(), "TControl");
+  EXPECT_EQ(created->Owner(), &owner);
+  EXPECT_EQ(TFont::StaticClassInfo().create, nullptr);
 }

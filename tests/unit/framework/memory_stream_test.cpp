@@ -33,7 +33,8 @@ TEST(MemoryStream, SeeksStayInsideAndResizingKeepsThePositionValid) {
   EXPECT_EQ(stream.Bytes(), std::string_view("0123\0\0", 6));
   stream.SetSize(-1);
   EXPECT_EQ(stream.Size(), 0);
-  stream.LoadFromBytes("xy");
+  stream.LoadFromBytes(TBytes{'x', 0xFF});
+  EXPECT_EQ(stream.Bytes(), "x\xFF");
   EXPECT_EQ(stream.Position(), 0);
   stream.Clear();
   EXPECT_EQ(stream.Bytes(), "");
