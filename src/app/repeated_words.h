@@ -6,7 +6,7 @@
 
 #include "framework/string_list.h"
 
-bool ListContainsWord(const TStrings& list, std::string_view word);
+bool ListContainsWord(const TStringList& list, std::string_view word);
 
 // Keeps the first occurrence of each word, in list order.
-void RemoveRepeatedWords(TStrings& list);
+void RemoveRepeatedWords(TStringList& list);

@@ -112,6 +112,15 @@ TEST(RepeatedWords, FoldsOnlyOneByteAsciiLettersAndTrims) {
   // 丄 (81 41) must not be taken for 乤 (81 61): second bytes are never folded.
   list.SetText("\x81\x61");
   EXPECT_FALSE(ListContainsWord(list, "\x81\x41"));
+  list.SetText(
+      "\tX\x81"
+      "A\xB0\xA1 ");
+  EXPECT_TRUE(ListContainsWord(list,
+                               " x\x81"
+                               "A\xB0\xA1"));
+  EXPECT_FALSE(ListContainsWord(list,
+                                "x\x81"
+                                "a\xB0\xA1"));
   EXPECT_FALSE(ListContainsWord(TStringList(NativeLocale()), "x"));
 }
 
