@@ -1,0 +1,119 @@
+#include "app/win/main_form.h"
+
+#include "framework/published.h"
+#include "framework/text.h"
+#include "framework/win/application.h"
+#include "framework/win/form_resource.h"
+#include "framework/win/standard_classes.h"
+
+Tfrmmain* frmmain = nullptr;
+
+namespace {
+// The classes the main window's description names.
+const TClassRegistry& MainFormClasses() {
+  static const TClassRegistry registry{{}, &StandardClasses()};
+  return registry;
+}
+}  // namespace
+
+const TClassInfo& Tfrmmain::StaticClassInfo() {
+  static const TMethodInfo methods[] = {
+      PublishMethod("FormCreate", &Tfrmmain::FormCreate),
+      PublishMethod("FormDestroy", &Tfrmmain::FormDestroy),
+      PublishMethod("btn1Click", &Tfrmmain::btn1Click),
+      PublishMethod("btn2Click", &Tfrmmain::btn2Click),
+      PublishMethod("btn3Click", &Tfrmmain::btn3Click),
+      PublishMethod("chk4Click", &Tfrmmain::chk4Click),
+  };
+  static const TClassInfo info = MakeClassInfo<Tfrmmain, TForm>("Tfrmmain", {}, methods);
+  return info;
+}
+
+template <class T>
+T* Tfrmmain::Field(const char* name) {
+  T* field = ObjectAs<T>(FindComponent(name));
+  if (field == nullptr) throw Exception("The main window's description lacks " + AnsiString(name));
+  return field;
+}
+
+Tfrmmain::Tfrmmain(TComponent* owner) : TForm(owner) {
+  frmmain = this;
+  InitForm("TFRMMAIN", MainFormClasses());
+  pnl1 = Field<TPanel>("pnl1");
+  chk1 = Field<TCheckBox>("chk1");
+  chk2 = Field<TCheckBox>("chk2");
+  chk3 = Field<TCheckBox>("chk3");
+  btn1 = Field<TButton>("btn1");
+  btn2 = Field<TButton>("btn2");
+  btn3 = Field<TButton>("btn3");
+  Button3 = Field<TButton>("Button3");
+  chk5 = Field<TCheckBox>("chk5");
+  chk4 = Field<TCheckBox>("chk4");
+  lbl2 = Field<TLabel>("lbl2");
+  edt1 = Field<TEdit>("edt1");
+  btn4 = Field<TButton>("btn4");
+  btn5 = Field<TButton>("btn5");
+  mmo1 = Field<TMemo>("mmo1");
+  spl1 = Field<TSplitter>("spl1");
+  pnl3 = Field<TPanel>("pnl3");
+  cbb1 = Field<TComboBox>("cbb1");
+  pnl4 = Field<TPanel>("pnl4");
+  mmo2 = Field<TMemo>("mmo2");
+  mmo3 = Field<TMemo>("mmo3");
+  spl2 = Field<TSplitter>("spl2");
+  ordrlstvw1 = Field<TListView>("ordrlstvw1");
+  dlgOpen1 = Field<TOpenDialog>("dlgOpen1");
+  dlgSave1 = Field<TSaveDialog>("dlgSave1");
+  DoCreate();
+}
+
+void Tfrmmain::FormCreate(TObject*) {
+  mmo1->Clear();
+  mmo3->Clear();
+  ScratchLines = std::make_unique<TStringList>();
+  MergedLines = std::make_unique<TStringList>();
+  RawWords = std::make_unique<TStringList>();
+  DistinctWords = std::make_unique<TStringList>();
+  SetCaption(kTitle);
+  Application().SetTitle(kTitle);
+}
+
+void Tfrmmain::FormDestroy(TObject*) {
+  ScratchLines.reset();
+  MergedLines.reset();
+  RawWords.reset();
+  DistinctWords.reset();
+}
+
+void Tfrmmain::btn1Click(TObject*) {
+  Application().ProcessMessages();
+  if (!dlgOpen1->Execute()) return;
+  ScratchLines->Clear();
+  MergedLines->Clear();
+  // A file that cannot be read raises here, before the pane is touched.
+  ScratchLines->LoadFromFile(dlgOpen1->FileName());
+  MergedLines->Assign(*mmo1->Lines());
+  if (!chk2->Checked()) MergedLines->Clear();
+  const bool drop_blank = chk1->Checked();
+  for (const AnsiString& line : ScratchLines->Items()) {
+    if (drop_blank && Trim(line).empty()) continue;
+    MergedLines->Add(line);
+  }
+  mmo1->Lines()->Assign(*MergedLines);
+}
+
+void Tfrmmain::btn2Click(TObject*) {
+  mmo1->PasteFromClipboard();
+}
+
+void Tfrmmain::btn3Click(TObject*) {
+  mmo1->Clear();
+  mmo2->Clear();
+  mmo3->Clear();
+  ordrlstvw1->Items()->Clear();
+  lbl2->SetCaption("");
+}
+
+void Tfrmmain::chk4Click(TObject*) {
+  edt1->SetEnabled(chk4->Checked());
+}

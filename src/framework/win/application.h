@@ -1,0 +1,89 @@
+#pragma once
+// The application object: program-wide settings (title, hints), the forms it
+// creates and owns, the Unicode message loop with the framework's work around
+// each message (hints, mouse enter and leave, dialog keys), and the display of
+// exceptions that handlers let pass.
+
+#include "framework/win/win_api.h"
+
+#include <exception>
+
+#include "framework/colors.h"
+#include "framework/component.h"
+#include "framework/win/windows_locale.h"
+
+class TControl;
+class TCustomForm;
+class THintWindow;
+
+class TApplication : public TComponent {
+ public:
+  TApplication();
+  ~TApplication() override;
+
+  static const TClassInfo& StaticClassInfo();
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+
+  // Installs the system's locale for string lists and loads the common
+  // controls; the first thing a program does.
+  void Initialize();
+
+  const AnsiString& Title() const { return title_; }
+  void SetTitle(std::string_view title) { title_ = AnsiString(title); }
+  int HintPause() const { return hint_pause_; }
+  void SetHintPause(int milliseconds) { hint_pause_ = milliseconds; }
+  bool ShowHint() const { return show_hint_; }
+  void SetShowHint(bool show_hint);
+  TColor HintColor() const { return hint_color_; }
+  void SetHintColor(TColor color) { hint_color_ = color; }
+  THintWindow* HintWindow() const { return hint_window_; }
+
+  // Creates a form owned by the application; the first becomes the main form.
+  template <class T>
+  void CreateForm(T*& reference) {
+    reference = new T(this);
+    if (main_form_ == nullptr) main_form_ = reference;
+  }
+  TCustomForm* MainForm() const { return main_form_; }
+
+  // Shows the main form and handles messages until Terminate.
+  void Run();
+  // Handles the messages waiting in the queue, then returns.
+  void ProcessMessages();
+  void Terminate();
+  bool Terminated() const { return terminated_; }
+
+  // Shows the exception's message in a message box; the program goes on.
+  void ShowException(const std::exception& e);
+  void HandleException(std::exception_ptr e);
+
+  // The control under the mouse that a hint is pending or shown for.
+  TControl* HintControl() const { return hint_control_; }
+  void HintTimerExpired();
+  void CancelHint();
+  // A control is going: nothing may refer to it any more.
+  void ControlDestroying(TControl* control);
+
+ private:
+  bool ProcessMessage(MSG& msg);
+  bool IsKeyMsg(const MSG& msg);
+  void NoteMouse(const MSG& msg);
+  void SetHintControl(TControl* control);
+  void FreeForms();
+
+  AnsiString title_;
+  int hint_pause_ = 500;
+  bool show_hint_ = true;
+  TColor hint_color_ = static_cast<TColor>(0xFF000018u);  // clInfoBk
+  THintWindow* hint_window_ = nullptr;                    // owned as a component
+  TControl* hint_control_ = nullptr;
+  TCustomForm* main_form_ = nullptr;
+  bool terminated_ = false;
+  WindowsLocale locale_;
+};
+
+// The program's one application object.
+TApplication& Application();
+
+// Where the window procedure sends an exception that a handler let pass.
+void HandleWindowException(std::exception_ptr e);

@@ -1,0 +1,63 @@
+#include "framework/win/combo_box.h"
+
+#include "framework/published.h"
+#include "framework/win/wide.h"
+
+TCustomComboBox::TCustomComboBox(TComponent* owner) : TWinControl(owner) {
+  SetBounds(0, 0, 145, 21);
+  SetTabStop(true);
+  SetColor(static_cast<TColor>(0xFF000005u));
+}
+
+const TClassInfo& TCustomComboBox::StaticClassInfo() {
+  static const TClassInfo info = MakeClassInfo<TCustomComboBox, TWinControl>("TCustomComboBox");
+  return info;
+}
+
+const TClassInfo& TComboBox::StaticClassInfo() {
+  static const TPropInfo properties[] = {
+      PublishBoolean("Sorted", &TCustomComboBox::Sorted, &TCustomComboBox::SetSorted),
+      PublishString("Text", &TControl::Text, &TCustomComboBox::SetText),
+  };
+  static const TClassInfo info = MakeClassInfo<TComboBox, TCustomComboBox>("TComboBox", properties);
+  return info;
+}
+
+void TCustomComboBox::SetSorted(bool sorted) {
+  sorted_ = sorted;
+  RecreateWnd();
+}
+
+int TCustomComboBox::ItemIndex() const {
+  if (!HandleAllocated()) return -1;
+  return static_cast<int>(SendMessageW(WindowHandle(), CB_GETCURSEL, 0, 0));
+}
+
+void TCustomComboBox::SetText(std::string_view text) {
+  TControl::SetText(text);
+  if (HandleAllocated()) SetWindowTextW(WindowHandle(), ToWide(text).c_str());
+  Perform(CM_TEXTCHANGED);
+}
+
+void TCustomComboBox::CreateParams(TCreateParams& params) {
+  TWinControl::CreateParams(params);
+  params.window_class = {L"TComboBox", L"COMBOBOX"};
+  params.style |= CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | (sorted_ ? CBS_SORT : 0);
+}
+
+void TCustomComboBox::InitializeWnd() {
+  SetWindowTextW(WindowHandle(), ToWide(Text()).c_str());
+}
+
+void TCustomComboBox::WndProc(TMessage& m) {
+  switch (m.Msg) {
+    case CN_COMMAND:
+      return CnCommand(m);
+    default:
+      return TWinControl::WndProc(m);
+  }
+}
+
+void TCustomComboBox::CnCommand(TMessage& m) {
+  if (HIWORD(m.WParam) == CBN_EDITCHANGE || HIWORD(m.WParam) == CBN_SELCHANGE) SyncText(WindowText());
+}

@@ -1,0 +1,213 @@
+#include "framework/win/form.h"
+
+#include <windowsx.h>
+
+#include "framework/layout.h"
+#include "framework/published.h"
+#include "framework/win/application.h"
+#include "framework/win/form_resource.h"
+#include "framework/win/screen.h"
+#include "framework/win/wide.h"
+
+namespace {
+constexpr const char* kBorderIconNames[] = {"biSystemMenu", "biMinimize", "biMaximize", "biHelp"};
+constexpr const char* kPositionNames[] = {"poDesigned", "poDefault", "poScreenCenter"};
+}  // namespace
+
+const TEnumInfo kBorderIconInfo{"TBorderIcon", kBorderIconNames};
+const TEnumInfo kPositionInfo{"TPosition", kPositionNames};
+
+const TClassInfo& TSizeConstraints::StaticClassInfo() {
+  static const TPropInfo properties[] = {
+      PublishInteger("MinWidth", &TSizeConstraints::MinWidth, &TSizeConstraints::SetMinWidth),
+      PublishInteger("MinHeight", &TSizeConstraints::MinHeight, &TSizeConstraints::SetMinHeight),
+  };
+  static const TClassInfo info = MakeClassInfo<TSizeConstraints, TPersistent>("TSizeConstraints", properties);
+  return info;
+}
+
+TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner) {
+  SetVisible(false);
+  SetBounds(0, 0, 320, 240);
+  Screen().AddForm(this);
+}
+
+TCustomForm::~TCustomForm() {
+  Screen().RemoveForm(this);
+}
+
+const TClassInfo& TCustomForm::StaticClassInfo() {
+  static const TClassInfo info = MakeClassInfo<TCustomForm, TWinControl>("TCustomForm");
+  return info;
+}
+
+const TClassInfo& TForm::StaticClassInfo() {
+  static const TPropInfo properties[] = {
+      PublishSet("BorderIcons", kBorderIconInfo, &TCustomForm::BorderIcons, &TCustomForm::SetBorderIcons),
+      PublishEnum("Position", kPositionInfo, &TCustomForm::Position, &TCustomForm::SetPosition),
+      PublishObject("Constraints", &TCustomForm::Constraints),
+      PublishEvent("OnCreate", &TCustomForm::OnCreate, &TCustomForm::SetOnCreate),
+      PublishEvent("OnDestroy", &TCustomForm::OnDestroy, &TCustomForm::SetOnDestroy),
+  };
+  static const TClassInfo info = MakeClassInfo<TForm, TCustomForm>("TForm", properties);
+  return info;
+}
+
+void TCustomForm::SetBorderIcons(TBorderIcons icons) {
+  border_icons_ = icons;
+  RecreateWnd();
+}
+
+void TCustomForm::SetBounds(int left, int top, int width, int height) {
+  const layout::Size size =
+      layout::ClampToMinimum({width, height}, {constraints_->MinWidth(), constraints_->MinHeight()});
+  TWinControl::SetBounds(left, top, size.cx, size.cy);
+}
+
+void TCustomForm::InitForm(const char* resource_name, const TClassRegistry& classes) {
+  ReadFormResource(*this, resource_name, classes);
+}
+
+void TCustomForm::Loaded() {
+  if (position_ == TPosition::poScreenCenter) {
+    RECT work;
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    const layout::Rect r =
+        layout::CentredBounds({work.left, work.top, work.right, work.bottom}, {Width(), Height()});
+    SetBounds(r.Left, r.Top, r.Width(), r.Height());
+  }
+  TWinControl::Loaded();
+}
+
+void TCustomForm::AdjustClientRect(layout::Rect& rect) const {
+  if (HandleAllocated()) return;
+  RECT frame{0, 0, 0, 0};
+  AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW, FALSE, 0);
+  rect = {0, 0, rect.Width() - (frame.right - frame.left), rect.Height() - (frame.bottom - frame.top)};
+}
+
+void TCustomForm::CreateParams(TCreateParams& params) {
+  TWinControl::CreateParams(params);
+  window_class_name_ = ToWide(ClassName());
+  params.window_class = {window_class_name_.c_str(), nullptr, CS_DBLCLKS};
+  params.style = WS_OVERLAPPED | WS_CAPTION | WS_THICKFRAME | WS_CLIPCHILDREN;
+  if (border_icons_.Contains(TBorderIcon::biSystemMenu)) params.style |= WS_SYSMENU;
+  if (border_icons_.Contains(TBorderIcon::biMinimize)) params.style |= WS_MINIMIZEBOX;
+  if (border_icons_.Contains(TBorderIcon::biMaximize)) params.style |= WS_MAXIMIZEBOX;
+  if (Visible()) params.style |= WS_VISIBLE;
+  params.parent = nullptr;
+}
+
+void TCustomForm::Show() {
+  SetVisible(true);
+  ShowWindow(Handle(), SW_SHOWNORMAL);
+  if (active_control_ == nullptr) SelectNext(nullptr, true);
+}
+
+void TCustomForm::Close() {
+  PostMessageW(Handle(), WM_CLOSE, 0, 0);
+}
+
+void TCustomForm::Free() {
+  if (!destroying_) {
+    destroying_ = true;
+    on_destroy_(this);
+  }
+  delete this;
+}
+
+void TCustomForm::Release() {
+  PostMessageW(Handle(), CM_RELEASE, 0, 0);
+}
+
+void TCustomForm::ForgetControl(TControl* control) {
+  if (control == active_control_) active_control_ = nullptr;
+}
+
+void TCustomForm::SelectNext(TWinControl* current, bool forward) {
+  std::vector<TWinControl*> candidates;
+  for (TWinControl* c : TabOrderList()) {
+    if (c == current || (c->TabStop() && c->CanFocus() && c->HandleAllocated())) candidates.push_back(c);
+  }
+  if (candidates.empty()) return;
+  auto it = std::find(candidates.begin(), candidates.end(), current);
+  std::size_t index = 0;
+  if (it != candidates.end()) {
+    const std::size_t at = static_cast<std::size_t>(it - candidates.begin());
+    index = forward ? (at + 1) % candidates.size() : (at + candidates.size() - 1) % candidates.size();
+  } else if (!forward) {
+    index = candidates.size() - 1;
+  }
+  candidates[index]->SetFocus();
+}
+
+void TCustomForm::WndProc(TMessage& m) {
+  switch (m.Msg) {
+    case WM_GETMINMAXINFO:
+      return WmGetMinMaxInfo(m);
+    case WM_CLOSE:
+      return WmClose(m);
+    case WM_SYSCOMMAND:
+      return WmSysCommand(m);
+    case WM_ACTIVATE:
+      return WmActivate(m);
+    case CM_DIALOGKEY:
+      return CmDialogKey(m);
+    case CM_DIALOGCHAR:
+      return CmDialogChar(m);
+    case CM_FOCUSCHANGED:
+      return CmFocusChanged(m);
+    case CM_RELEASE:
+      return Free();
+    default:
+      return TWinControl::WndProc(m);
+  }
+}
+
+void TCustomForm::WmGetMinMaxInfo(TMessage& m) {
+  DefaultHandler(m);
+  auto* info = reinterpret_cast<MINMAXINFO*>(m.LParam);
+  if (constraints_->MinWidth() > 0) info->ptMinTrackSize.x = constraints_->MinWidth();
+  if (constraints_->MinHeight() > 0) info->ptMinTrackSize.y = constraints_->MinHeight();
+}
+
+void TCustomForm::WmSysCommand(TMessage& m) {
+  // Without its maximise button the form is never maximised.
+  if ((m.WParam & 0xFFF0) == SC_MAXIMIZE && !border_icons_.Contains(TBorderIcon::biMaximize)) return;
+  DefaultHandler(m);
+}
+
+void TCustomForm::WmClose(TMessage&) {
+  if (Application().MainForm() == this) {
+    Application().Terminate();
+  } else {
+    SetVisible(false);
+  }
+}
+
+void TCustomForm::WmActivate(TMessage& m) {
+  DefaultHandler(m);
+  if (LOWORD(m.WParam) != WA_INACTIVE && active_control_ != nullptr && active_control_->CanFocus()) {
+    active_control_->SetFocus();
+  }
+}
+
+void TCustomForm::CmDialogKey(TMessage& m) {
+  if (m.WParam != VK_TAB) return;
+  SelectNext(FindFocusedControl(), GetKeyState(VK_SHIFT) >= 0);
+  m.Result = 1;
+}
+
+void TCustomForm::CmDialogChar(TMessage& m) {
+  for (TWinControl* c : TabOrderList()) {
+    if (c->CanFocus() && c->Perform(CM_DIALOGCHAR, m.WParam, m.LParam) != 0) {
+      m.Result = 1;
+      return;
+    }
+  }
+}
+
+void TCustomForm::CmFocusChanged(TMessage& m) {
+  active_control_ = reinterpret_cast<TWinControl*>(m.LParam);
+  for (TWinControl* c : TabOrderList()) c->Perform(CM_FOCUSCHANGED, m.WParam, m.LParam);
+}

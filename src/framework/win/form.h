@@ -1,0 +1,106 @@
+#pragma once
+// Forms: top-level windows of a window class named after the form's class
+// ("Tfrmmain"), with border icons, a start position, size constraints, a form
+// font that its controls follow, and OnCreate/OnDestroy. A form is in the
+// screen's list of forms for its whole life.
+
+#include <memory>
+
+#include "framework/class_registry.h"
+#include "framework/win/win_control.h"
+
+enum class TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
+using TBorderIcons = TSet<TBorderIcon>;
+extern const TEnumInfo kBorderIconInfo;
+
+enum class TPosition { poDesigned, poDefault, poScreenCenter };
+extern const TEnumInfo kPositionInfo;
+
+// The smallest and largest size of a window; 0 means no limit.
+class TSizeConstraints : public TPersistent {
+ public:
+  static const TClassInfo& StaticClassInfo();
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+
+  int MinWidth() const { return min_width_; }
+  void SetMinWidth(int value) { min_width_ = value; }
+  int MinHeight() const { return min_height_; }
+  void SetMinHeight(int value) { min_height_ = value; }
+
+ private:
+  int min_width_ = 0;
+  int min_height_ = 0;
+};
+
+class TCustomForm : public TWinControl {
+ public:
+  explicit TCustomForm(TComponent* owner);
+  ~TCustomForm() override;
+
+  static const TClassInfo& StaticClassInfo();
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+
+  TBorderIcons BorderIcons() const { return border_icons_; }
+  void SetBorderIcons(TBorderIcons icons);
+  TPosition Position() const { return position_; }
+  void SetPosition(TPosition position) { position_ = position; }
+  TSizeConstraints* Constraints() const { return constraints_.get(); }
+  const TNotifyEvent& OnCreate() const { return on_create_; }
+  void SetOnCreate(TNotifyEvent handler) { on_create_ = std::move(handler); }
+  const TNotifyEvent& OnDestroy() const { return on_destroy_; }
+  void SetOnDestroy(TNotifyEvent handler) { on_destroy_ = std::move(handler); }
+
+  void SetBounds(int left, int top, int width, int height) override;
+  void Show();
+  void Close();
+  // Runs OnDestroy (once) and frees the form: OnDestroy still sees the
+  // derived form whole.
+  void Free();
+  // Frees the form once the messages now waiting are handled.
+  void Release();
+
+  // Drops what the form remembers of a control that is going.
+  void ForgetControl(TControl* control);
+
+  // Moves the focus to the next (or previous) control in tab order.
+  void SelectNext(TWinControl* current, bool forward);
+
+ protected:
+  void CreateParams(TCreateParams& params) override;
+  void WndProc(TMessage& message) override;
+  // Reads the form's stored description from the program's resources with
+  // the classes it may name.
+  void InitForm(const char* resource_name, const TClassRegistry& classes);
+  // Runs OnCreate; a derived form calls it once its own members are set.
+  void DoCreate() { on_create_(this); }
+  void Loaded() override;
+  // Without a window yet, the client area that the frame of the form's
+  // styles would leave.
+  void AdjustClientRect(layout::Rect& rect) const override;
+
+ private:
+  void WmGetMinMaxInfo(TMessage& message);
+  void WmClose(TMessage& message);
+  void WmSysCommand(TMessage& message);
+  void CmDialogKey(TMessage& message);
+  void CmDialogChar(TMessage& message);
+  void CmFocusChanged(TMessage& message);
+  void WmActivate(TMessage& message);
+
+  std::wstring window_class_name_;
+  TBorderIcons border_icons_{TBorderIcon::biSystemMenu, TBorderIcon::biMinimize, TBorderIcon::biMaximize};
+  TPosition position_ = TPosition::poDesigned;
+  std::unique_ptr<TSizeConstraints> constraints_ = std::make_unique<TSizeConstraints>();
+  TNotifyEvent on_create_;
+  TNotifyEvent on_destroy_;
+  bool destroying_ = false;
+  TWinControl* active_control_ = nullptr;  // the focused control, given back on activation
+};
+
+class TForm : public TCustomForm {
+ public:
+  using TCustomForm::TCustomForm;
+
+  static const TClassInfo& StaticClassInfo();
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+};

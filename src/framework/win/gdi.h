@@ -1,0 +1,75 @@
+#pragma once
+// Owners of GDI and USER handles: each frees its handle once, when it goes.
+
+#include "framework/win/win_api.h"
+
+#include <utility>
+
+template <class Handle, auto Free>
+class UniqueHandle {
+ public:
+  UniqueHandle() = default;
+  explicit UniqueHandle(Handle handle) : handle_(handle) {}
+  UniqueHandle(UniqueHandle&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+  UniqueHandle& operator=(UniqueHandle&& other) noexcept {
+    reset(std::exchange(other.handle_, nullptr));
+    return *this;
+  }
+  ~UniqueHandle() { reset(); }
+
+  Handle get() const { return handle_; }
+  explicit operator bool() const { return handle_ != nullptr; }
+  void reset(Handle handle = nullptr) {
+    if (handle_ != nullptr) Free(handle_);
+    handle_ = handle;
+  }
+
+ private:
+  Handle handle_ = nullptr;
+};
+
+using UniqueFont = UniqueHandle<HFONT, DeleteObject>;
+using UniqueBrush = UniqueHandle<HBRUSH, DeleteObject>;
+using UniquePen = UniqueHandle<HPEN, DeleteObject>;
+using UniqueBitmap = UniqueHandle<HBITMAP, DeleteObject>;
+using UniqueWindow = UniqueHandle<HWND, DestroyWindow>;
+
+// A device context borrowed from a window with GetDC, given back with ReleaseDC.
+class WindowDC {
+ public:
+  explicit WindowDC(HWND wnd) : wnd_(wnd), dc_(GetDC(wnd)) {}
+  WindowDC(const WindowDC&) = delete;
+  WindowDC& operator=(const WindowDC&) = delete;
+  ~WindowDC() { ReleaseDC(wnd_, dc_); }
+  HDC get() const { return dc_; }
+
+ private:
+  HWND wnd_;
+  HDC dc_;
+};
+
+// Selects an object into a device context for one scope.
+class SelectedObject {
+ public:
+  SelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), old_(SelectObject(dc, object)) {}
+  SelectedObject(const SelectedObject&) = delete;
+  SelectedObject& operator=(const SelectedObject&) = delete;
+  ~SelectedObject() { SelectObject(dc_, old_); }
+
+ private:
+  HDC dc_;
+  HGDIOBJ old_;
+};
+
+// Saves a device context's state (clipping, origin) for one scope.
+class SavedDC {
+ public:
+  explicit SavedDC(HDC dc) : dc_(dc), id_(SaveDC(dc)) {}
+  SavedDC(const SavedDC&) = delete;
+  SavedDC& operator=(const SavedDC&) = delete;
+  ~SavedDC() { RestoreDC(dc_, id_); }
+
+ private:
+  HDC dc_;
+  int id_;
+};

@@ -1,0 +1,52 @@
+#pragma once
+// A control without a window of its own (label, splitter): its parent paints
+// it into the parent's window and hands it the mouse messages that fall on
+// it, in the control's own coordinates.
+
+#include "framework/win/win_api.h"
+
+#include <functional>
+
+#include "framework/control.h"
+#include "framework/messages.h"
+
+class TGraphicControl : public TControl {
+ public:
+  explicit TGraphicControl(TComponent* owner);
+  ~TGraphicControl() override;
+
+  static const TClassInfo& StaticClassInfo();
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+
+  // Replaceable message handler in front of the control's own handling.
+  std::function<void(TMessage&)> WindowProc;
+  std::intptr_t Perform(unsigned msg, std::uintptr_t wparam = 0, std::intptr_t lparam = 0);
+
+  void SetBounds(int left, int top, int width, int height) override;
+  void SetVisible(bool visible) override;
+  void SetEnabled(bool enabled) override;
+  void SetText(std::string_view text) override;
+  void SetColor(TColor color) override;
+  void SetAlign(TAlign align) override;
+  void SetParent(TControl* parent) override;
+
+  // Draws the control; the origin is its top-left corner, clipped to it.
+  virtual void Paint(HDC dc) = 0;
+  // The mouse cursor over the control, or null for the parent's.
+  virtual HCURSOR Cursor() const { return nullptr; }
+  // Repaints the control's area of its parent.
+  void Invalidate();
+
+ protected:
+  virtual void WndProc(TMessage& message);
+  virtual void MouseDown(POINT p) { (void)p; }
+  virtual void MouseMove(POINT p, bool button_down) { (void)p, (void)button_down; }
+  virtual void MouseUp(POINT p) { (void)p; }
+  void FontChanged() override;
+  // The parent's window, or null while there is none.
+  HWND ParentWindow() const;
+  void RealignParent();
+
+ private:
+  void WmMouse(TMessage& message);
+};

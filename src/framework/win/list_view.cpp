@@ -1,0 +1,235 @@
+#include "framework/win/list_view.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "framework/published.h"
+#include "framework/win/wide.h"
+
+namespace {
+constexpr const char* kViewStyleNames[] = {"vsIcon", "vsSmallIcon", "vsList", "vsReport"};
+constexpr DWORD kViewStyles[] = {LVS_ICON, LVS_SMALLICON, LVS_LIST, LVS_REPORT};
+}  // namespace
+
+const TEnumInfo kViewStyleInfo{"TViewStyle", kViewStyleNames};
+
+const TClassInfo& TListColumn::StaticClassInfo() {
+  static const TPropInfo properties[] = {
+      PublishString("Caption", &TListColumn::Caption, &TListColumn::SetCaption),
+      PublishInteger("Width", &TListColumn::Width, &TListColumn::SetWidth),
+  };
+  static const TClassInfo info = MakeClassInfo<TListColumn, TCollectionItem>("TListColumn", properties);
+  return info;
+}
+
+void TListColumn::SetCaption(std::string_view caption) {
+  caption_ = AnsiString(caption);
+  Changed();
+}
+
+void TListColumn::SetWidth(int width) {
+  width_ = width;
+  Changed();
+}
+
+const TClassInfo& TListColumns::StaticClassInfo() {
+  static const TClassInfo info = MakeClassInfo<TListColumns, TCollection>("TListColumns");
+  return info;
+}
+
+void TListColumns::Update(TCollectionItem* item) {
+  owner_.ColumnsChanged(item != nullptr ? item->Index() : -1);
+}
+
+void TListItem::SetCaption(std::string_view caption) {
+  caption_ = AnsiString(caption);
+  owner_.ItemsChanged();
+}
+
+TListItem* TListItems::Item(int index) const {
+  if (index < 0 || index >= Count())
+    throw EListError("List index out of bounds (" + std::to_string(index) + ")");
+  return items_[static_cast<std::size_t>(index)].get();
+}
+
+TListItem* TListItems::Insert(int index) {
+  if (index < 0 || index > Count())
+    throw EListError("List index out of bounds (" + std::to_string(index) + ")");
+  auto it = items_.insert(items_.begin() + index, std::make_unique<TListItem>(owner_));
+  Changed();
+  return it->get();
+}
+
+void TListItems::Delete(int index) {
+  Item(index);
+  items_.erase(items_.begin() + index);
+  Changed();
+}
+
+void TListItems::Clear() {
+  items_.clear();
+  Changed();
+}
+
+void TListItems::EndUpdate() {
+  if (updates_ > 0 && --updates_ == 0) Changed();
+}
+
+void TListItems::Changed() {
+  if (updates_ == 0) owner_.ItemsChanged();
+}
+
+TCustomListView::TCustomListView(TComponent* owner) : TWinControl(owner) {
+  SetBounds(0, 0, 250, 150);
+  SetTabStop(true);
+  SetColor(static_cast<TColor>(0xFF000005u));
+}
+
+const TClassInfo& TCustomListView::StaticClassInfo() {
+  static const TClassInfo info = MakeClassInfo<TCustomListView, TWinControl>("TCustomListView");
+  return info;
+}
+
+const TClassInfo& TListView::StaticClassInfo() {
+  static const TPropInfo properties[] = {
+      PublishObject("Columns", &TCustomListView::Columns),
+      PublishEnum("ViewStyle", kViewStyleInfo, &TCustomListView::ViewStyle, &TCustomListView::SetViewStyle),
+      PublishBoolean("GridLines", &TCustomListView::GridLines, &TCustomListView::SetGridLines),
+      PublishBoolean("RowSelect", &TCustomListView::RowSelect, &TCustomListView::SetRowSelect),
+      PublishBoolean("ReadOnly", &TCustomListView::ReadOnly, &TCustomListView::SetReadOnly),
+      PublishBoolean("HideSelection", &TCustomListView::HideSelection, &TCustomListView::SetHideSelection),
+      PublishBoolean("ColumnClick", &TCustomListView::ColumnClickEnabled,
+                     &TCustomListView::SetColumnClickEnabled),
+  };
+  static const TClassInfo info = MakeClassInfo<TListView, TCustomListView>("TListView", properties);
+  return info;
+}
+
+void TCustomListView::SetViewStyle(TViewStyle view_style) {
+  view_style_ = view_style;
+  RecreateWnd();
+}
+
+void TCustomListView::SetGridLines(bool grid_lines) {
+  grid_lines_ = grid_lines;
+  SetExtendedStyle();
+}
+
+void TCustomListView::SetRowSelect(bool row_select) {
+  row_select_ = row_select;
+  SetExtendedStyle();
+}
+
+void TCustomListView::SetReadOnly(bool read_only) {
+  read_only_ = read_only;
+  RecreateWnd();
+}
+
+void TCustomListView::SetHideSelection(bool hide_selection) {
+  hide_selection_ = hide_selection;
+  RecreateWnd();
+}
+
+void TCustomListView::SetColumnClickEnabled(bool column_click) {
+  column_click_ = column_click;
+  RecreateWnd();
+}
+
+void TCustomListView::CreateParams(TCreateParams& params) {
+  TWinControl::CreateParams(params);
+  params.window_class = {L"TListView", WC_LISTVIEWW};
+  params.style |= kViewStyles[static_cast<int>(view_style_)] | LVS_OWNERDATA | LVS_SHAREIMAGELISTS |
+                  (read_only_ ? 0 : LVS_EDITLABELS) | (hide_selection_ ? 0 : LVS_SHOWSELALWAYS) |
+                  (column_click_ ? 0 : LVS_NOSORTHEADER);
+  params.ex_style |= WS_EX_CLIENTEDGE;
+}
+
+void TCustomListView::InitializeWnd() {
+  SetExtendedStyle();
+  ColumnsChanged(-1);
+  ItemsChanged();
+}
+
+void TCustomListView::SetExtendedStyle() {
+  if (!HandleAllocated()) return;
+  const DWORD mask = LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT;
+  const DWORD style = (grid_lines_ ? LVS_EX_GRIDLINES : 0) | (row_select_ ? LVS_EX_FULLROWSELECT : 0);
+  SendMessageW(WindowHandle(), LVM_SETEXTENDEDLISTVIEWSTYLE, mask, style);
+}
+
+void TCustomListView::ColumnsChanged(int index) {
+  if (!HandleAllocated()) return;
+  if (index >= 0) return SyncColumn(index);
+  const HWND header = reinterpret_cast<HWND>(SendMessageW(WindowHandle(), LVM_GETHEADER, 0, 0));
+  int shown = header != nullptr ? static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
+  while (shown > columns_->Count())
+    SendMessageW(WindowHandle(), LVM_DELETECOLUMN, static_cast<WPARAM>(--shown), 0);
+  for (int i = 0; i < columns_->Count(); ++i) SyncColumn(i);
+}
+
+// Shows column `index` as it is, inserting it when the header lacks it.
+void TCustomListView::SyncColumn(int index) {
+  const HWND wnd = WindowHandle();
+  const HWND header = reinterpret_cast<HWND>(SendMessageW(wnd, LVM_GETHEADER, 0, 0));
+  const int shown = header != nullptr ? static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
+  const TListColumn* column = columns_->Items(index);
+  std::wstring caption = ToWide(column->Caption());
+  LVCOLUMNW lvc{};
+  lvc.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+  lvc.pszText = caption.data();
+  lvc.cx = column->Width();
+  lvc.iSubItem = index;
+  SendMessageW(wnd, index < shown ? LVM_SETCOLUMNW : LVM_INSERTCOLUMNW, static_cast<WPARAM>(index),
+               reinterpret_cast<LPARAM>(&lvc));
+}
+
+void TCustomListView::ItemsChanged() {
+  if (!HandleAllocated() || items_->updates_ > 0) return;
+  SendMessageW(WindowHandle(), LVM_SETITEMCOUNT, static_cast<WPARAM>(items_->Count()), 0);
+  InvalidateRect(WindowHandle(), nullptr, TRUE);
+}
+
+void TCustomListView::WndProc(TMessage& m) {
+  switch (m.Msg) {
+    case CN_NOTIFY:
+      return CnNotify(m);
+    default:
+      return TWinControl::WndProc(m);
+  }
+}
+
+void TCustomListView::CnNotify(TMessage& m) {
+  auto* header = reinterpret_cast<NMHDR*>(m.LParam);
+  switch (header->code) {
+    case LVN_GETDISPINFOW:
+      return GetDisplayInfo(*reinterpret_cast<NMLVDISPINFOW*>(m.LParam));
+    case LVN_COLUMNCLICK: {
+      const int column = reinterpret_cast<NMLISTVIEW*>(m.LParam)->iSubItem;
+      if (column >= 0 && column < columns_->Count()) ColumnClick(columns_->Items(column));
+      return;
+    }
+    default:
+      return;
+  }
+}
+
+void TCustomListView::GetDisplayInfo(NMLVDISPINFOW& info) const {
+  LVITEMW& item = info.item;
+  if (item.iItem < 0 || item.iItem >= items_->Count()) return;
+  const TListItem* row = items_->Item(item.iItem);
+  if ((item.mask & LVIF_IMAGE) != 0) item.iImage = row->ImageIndex();
+  if ((item.mask & LVIF_TEXT) == 0 || item.pszText == nullptr || item.cchTextMax <= 0) return;
+  const int sub = item.iSubItem;
+  const AnsiString text = sub == 0                             ? row->Caption()
+                          : sub - 1 < row->SubItems()->Count() ? row->SubItems()->Item(sub - 1)
+                                                               : AnsiString();
+  const std::wstring wide = ToWide(text);
+  const std::size_t n = std::min<std::size_t>(wide.size(), static_cast<std::size_t>(item.cchTextMax - 1));
+  std::copy_n(wide.c_str(), n, item.pszText);
+  item.pszText[n] = L'\0';
+}
+
+void TCustomListView::ColumnClick(TListColumn* column) {
+  if (OnColumnClick) OnColumnClick(this, column);
+}
