@@ -1,0 +1,25 @@
+#pragma once
+// The skin environment of the running Windows system: its colours and
+// metrics, its optional user-interface functions, and the message box for a
+// skin archive of an unknown format version. The program installs one
+// (InstallSkinEnvironment) before its main form is read.
+
+#include "skin/data/skin_environment.h"
+#include "skin/data/win/optional_user_functions.h"
+#include "skin/data/win/system_colours_win.h"
+
+class TWinSkinEnvironment final : public TSkinEnvironment {
+ public:
+  const TSystemColours& SystemColours() const override { return colours_; }
+  int ScrollArrowWidth() const override;
+  int MaximizedWidth() const override;
+  int MaximizedHeight() const override;
+  bool HasScrollBarInfo() const override { return functions_.HasScrollBarInfo(); }
+  void ShowOlderSkinMessage() const override;
+
+  const TOptionalUserFunctions& Functions() const { return functions_; }
+
+ private:
+  TGdiSystemColours colours_;
+  TOptionalUserFunctions functions_;
+};
