@@ -1,0 +1,41 @@
+#include "default_skin_images.h"
+
+#include "skin_art.h"
+
+std::span<const TSkinImageEntry> DefaultSkinImages() {
+  using namespace art;
+  static const TSkinImageEntry kImages[] = {
+      {"left.bmp", LeftBorder},
+      {"right.bmp", RightBorder},
+      {"top.bmp", TopBorder},
+      {"bottom.bmp", BottomBorder},
+      {"close.bmp", [] { return CaptionButton(TCaptionGlyph::Close); }},
+      {"minimise.bmp", [] { return CaptionButton(TCaptionGlyph::Minimise); }},
+      {"maximise.bmp", [] { return CaptionButton(TCaptionGlyph::Maximise); }},
+      {"restore.bmp", [] { return CaptionButton(TCaptionGlyph::Restore); }},
+      {"help.bmp", [] { return CaptionButton(TCaptionGlyph::Help); }},
+      {"icon.bmp", IconButton},
+      {"button.bmp", PushButton},
+      {"check.bmp", CheckBox},
+      {"radio.bmp", RadioButton},
+      {"scrollbar.bmp", ScrollbarStrip},
+      {"hscroll.bmp", HorzScrollTrack},
+      {"vscroll.bmp", VertScrollTrack},
+      {"hthumb.bmp", HorzScrollThumb},
+      {"vthumb.bmp", VertScrollThumb},
+      {"header.bmp", HeaderBar},
+      {"combobutton.bmp", ComboButton},
+      {"sunkedge.bmp", SunkEdge},
+      {"extra.bmp", ExtraImages},
+      {"menubar.bmp", MenuBar},
+      {"menuitem.bmp", MenuItem},
+      {"menuback.bmp", MenuBackground},
+      {"progress.bmp", Progress},
+      {"tabs.bmp", Tabs},
+      {"tabborder.bmp", TabBorder},
+      {"groupedge.bmp", GroupBoxEdge},
+      {"grouplabel.bmp", GroupBoxLabel},
+      {"statusbar.bmp", StatusBarEdges},
+  };
+  return kImages;
+}

@@ -1,0 +1,74 @@
+// skingen DESCRIPTION ARCHIVE HEX [IMAGES]
+//
+// Draws the default skin's images, packs them with the description into a
+// skin archive, and writes the archive, its stored form (a 32-bit length and
+// the archive's bytes) as hexadecimal lines for a form description's
+// binary property, and, when asked, the images as BMP files for a look.
+
+#include <cstdio>
+#include <exception>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "default_skin_images.h"
+#include "skin/data/bmp_writer.h"
+#include "skin/data/skin_archive_writer.h"
+
+namespace {
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw std::runtime_error(path + ": cannot open");
+  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  out.close();
+  if (!out) throw std::runtime_error(path.string() + ": cannot write");
+}
+
+// 64 hexadecimal digits a line, as form descriptions keep binary data.
+std::string HexLines(const std::string& archive) {
+  std::string payload;
+  const auto size = static_cast<std::uint32_t>(archive.size());
+  for (int i = 0; i < 4; ++i) payload.push_back(static_cast<char>(size >> (8 * i)));
+  payload += archive;
+  static const char kDigits[] = "0123456789ABCDEF";
+  std::string out;
+  for (std::size_t i = 0; i < payload.size(); ++i) {
+    const auto byte = static_cast<unsigned char>(payload[i]);
+    out += kDigits[byte >> 4];
+    out += kDigits[byte & 15];
+    if (i % 32 == 31 || i + 1 == payload.size()) out += '\n';
+  }
+  return out;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 4 && argc != 5) {
+    std::fprintf(stderr, "usage: skingen DESCRIPTION ARCHIVE HEX [IMAGES]\n");
+    return 2;
+  }
+  try {
+    TSkinArchiveWriter writer;
+    writer.AddMember("default.ini", ReadFile(argv[1]));
+    for (const TSkinImageEntry& entry : DefaultSkinImages()) {
+      const std::string bmp = WriteBmp(entry.draw());
+      if (argc == 5) WriteFile(std::filesystem::path(argv[4]) / entry.member, bmp);
+      writer.AddMember(entry.member, bmp);
+    }
+    const std::string archive = writer.Archive();
+    WriteFile(argv[2], archive);
+    WriteFile(argv[3], HexLines(archive));
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "skingen: %s\n", error.what());
+    return 1;
+  }
+  return 0;
+}
