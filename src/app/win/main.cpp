@@ -3,9 +3,13 @@
 #include "app/win/startup.h"
 #include "framework/win/application.h"
 #include "framework/win/win_api.h"
+#include "skin/data/win/skin_environment_win.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   InitializeApplication();
+  // The skin component reads its skin while the main window is read.
+  static const TWinSkinEnvironment skin_environment;
+  InstallSkinEnvironment(skin_environment);
   try {
     Application().CreateForm(frmmain);
   } catch (const std::exception& e) {

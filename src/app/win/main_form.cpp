@@ -5,13 +5,14 @@
 #include "framework/win/application.h"
 #include "framework/win/form_resource.h"
 #include "framework/win/standard_classes.h"
+#include "skin/data/skin_data.h"
 
 Tfrmmain* frmmain = nullptr;
 
 namespace {
 // The classes the main window's description names.
 const TClassRegistry& MainFormClasses() {
-  static const TClassRegistry registry{{}, &StandardClasses()};
+  static const TClassRegistry registry{{&TSkinData::StaticClassInfo()}, &StandardClasses()};
   return registry;
 }
 }  // namespace

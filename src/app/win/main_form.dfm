@@ -272,4 +272,14 @@ object frmmain: Tfrmmain
     Filter = '文本文件|*.txt'
     Options = [ofOverwritePrompt, ofHideReadOnly, ofEnableSizing]
   end
+  object skndt1: TSkinData
+    Active = True
+    DisableTag = 99
+    SkinControls = [xcMainMenu, xcPopupMenu, xcToolbar, xcControlbar, xcCombo, xcCheckBox, xcRadioButton, xcProgress, xcScrollbar, xcEdit, xcButton, xcBitBtn, xcSpeedButton, xcSpin, xcPanel, xcGroupBox, xcStatusBar, xcTab, xcTrackBar, xcSystemMenu]
+    Options = [xoMDIScrollbar, xoPreview, xoNoFocusRect, xoToolbarBK, xoToolbarButton, xoMDIChildBorder, xoCaptionButtonHint, xoFormScrollbar]
+    SkinFormtype = sfMainform
+    MenuUpdate = True
+    MenuMerge = False
+    SkinStream = {}
+  end
 end
