@@ -109,7 +109,7 @@ void TApplication::NoteMouse(const MSG& msg) {
     case WM_MOUSEMOVE:
       break;
     case WM_MOUSELEAVE:
-      return SetHintControl(nullptr);
+      return MouseLeft(msg.hwnd);
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
@@ -127,6 +127,14 @@ void TApplication::NoteMouse(const MSG& msg) {
     TrackMouseEvent(&track);
   }
   SetHintControl(control);
+}
+
+// A window reports the mouse gone also when another window (the hint) shows
+// above it; only a pointer that really left takes the hint away.
+void TApplication::MouseLeft(HWND wnd) {
+  POINT p;
+  GetCursorPos(&p);
+  if (WindowFromPoint(p) != wnd) SetHintControl(nullptr);
 }
 
 void TApplication::SetHintControl(TControl* control) {

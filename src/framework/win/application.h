@@ -68,6 +68,7 @@ class TApplication : public TComponent {
   bool ProcessMessage(MSG& msg);
   bool IsKeyMsg(const MSG& msg);
   void NoteMouse(const MSG& msg);
+  void MouseLeft(HWND wnd);
   void SetHintControl(TControl* control);
   void FreeForms();
 
