@@ -1,0 +1,204 @@
+#include <gtest/gtest.h>
+
+#include "framework/properties.h"
+#include "framework/win/application.h"
+#include "framework/win/check_box.h"
+#include "framework/win/form.h"
+#include "framework/win/list_view.h"
+#include "framework/win/memo.h"
+#include "framework/win/panel.h"
+#include "framework/win/splitter.h"
+#include "framework/win/wide.h"
+
+#include <commctrl.h>
+
+// The system header's SetProp macro would rename the property setter.
+#undef SetProp
+
+namespace {
+
+class ControlsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Application().Initialize();
+    form = new TForm(&Application());
+    form->SetBounds(10, 10, 400, 300);
+  }
+  void TearDown() override { form->Free(); }
+
+  template <class T>
+  T* Add(TWinControl* parent) {
+    T* control = new T(form);
+    control->SetParent(parent);
+    return control;
+  }
+  void Show() {
+    form->Show();
+    Application().ProcessMessages();
+  }
+
+  TForm* form = nullptr;
+};
+
+// Counts the messages of one number that reach a control's window.
+class MessageCounter {
+ public:
+  MessageCounter(TWinControl* control, unsigned msg) : control_(control), saved_(control->WindowProc) {
+    control->WindowProc = [this, msg](TMessage& m) {
+      count += m.Msg == msg;
+      saved_(m);
+    };
+  }
+  ~MessageCounter() { control_->WindowProc = saved_; }
+  int count = 0;
+
+ private:
+  TWinControl* control_;
+  TWndMethod saved_;
+};
+
+}  // namespace
+
+TEST_F(ControlsTest, MemoLinesAreTheWindowsHardLinesAndBulkChangesSetTheTextOnce) {
+  TMemo* memo = Add<TMemo>(form);
+  memo->SetBounds(0, 0, 60, 100);  // narrow: long lines wrap on screen only
+  Show();
+  memo->SetText("a long first line that wraps\r\nsecond\r\n\r\n");
+  EXPECT_EQ(memo->Lines()->Count(), 3);
+  EXPECT_EQ(memo->Lines()->Get(0), "a long first line that wraps");
+  EXPECT_EQ(memo->Lines()->Get(2), "");
+
+  MessageCounter set_text(memo, WM_SETTEXT);
+  TStringList source;
+  for (const char* s : {"一", "二", "三"}) source.Add(s);
+  memo->Lines()->Assign(source);
+  EXPECT_EQ(set_text.count, 1);
+  EXPECT_EQ(memo->Text(), "一\r\n二\r\n三");
+  memo->Lines()->Delete(1);
+  memo->Lines()->Insert(0, "零");
+  memo->Lines()->Put(2, "3");
+  EXPECT_EQ(memo->Text(), "零\r\n一\r\n3");
+  EXPECT_THROW(memo->Lines()->Get(3), EListError);
+}
+
+TEST_F(ControlsTest, TypingInAMemoReachesItsTextAndLines) {
+  TMemo* memo = Add<TMemo>(form);
+  Show();
+  memo->Lines()->Add("ab");
+  EXPECT_EQ(memo->Lines()->Count(), 1);
+  SendMessageW(memo->Handle(), EM_SETSEL, 2, 2);
+  for (wchar_t c : std::wstring(L"\r字")) SendMessageW(memo->Handle(), WM_CHAR, c, 0);
+  EXPECT_EQ(memo->Text(), "ab\r\n字");
+  EXPECT_EQ(memo->Lines()->Count(), 2);
+  EXPECT_EQ(memo->Lines()->Get(1), "字");
+}
+
+TEST_F(ControlsTest, CheckBoxStateByUserByCodeAndByPropertyName) {
+  TCheckBox* box = Add<TCheckBox>(form);
+  int clicks = 0;
+  box->SetOnClick({"", [&](TObject*) { ++clicks; }});
+  Show();
+  SendMessageW(box->Handle(), BM_CLICK, 0, 0);
+  EXPECT_TRUE(box->Checked());
+  EXPECT_EQ(SendMessageW(box->Handle(), BM_GETCHECK, 0, 0), BST_CHECKED);
+  box->SetChecked(false);
+  EXPECT_EQ(SendMessageW(box->Handle(), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  EXPECT_EQ(clicks, 2);
+  // What the skin engine reads and writes by name.
+  SetProp(*box, "State", TPropValue(std::int64_t{2}));
+  EXPECT_EQ(GetEnumProp(*box, "State"), "cbGrayed");
+  EXPECT_EQ(SendMessageW(box->Handle(), BM_GETCHECK, 0, 0), BST_INDETERMINATE);
+  EXPECT_EQ(GetEnumProp(*box, "Checked"), "False");
+  box->SetCaption("选项");
+  wchar_t text[16];
+  GetWindowTextW(box->Handle(), text, 16);
+  EXPECT_EQ(FromWide(text), "选项");
+  EXPECT_EQ(GetStrProp(*box, "Caption"), "选项");
+}
+
+TEST_F(ControlsTest, ListViewRowsAndColumnsFollowTheirChanges) {
+  TListView* list = Add<TListView>(form);
+  list->SetViewStyle(TViewStyle::vsReport);
+  list->Columns()->Add()->SetCaption("A");
+  list->Columns()->Add()->SetCaption("B");
+  Show();
+  const HWND wnd = list->Handle();
+  const HWND header = reinterpret_cast<HWND>(SendMessageW(wnd, LVM_GETHEADER, 0, 0));
+  EXPECT_EQ(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0), 2);
+  list->Columns()->Items(1)->SetCaption("↓B");
+  wchar_t text[16];
+  LVCOLUMNW column{};
+  column.mask = LVCF_TEXT;
+  column.pszText = text;
+  column.cchTextMax = 16;
+  SendMessageW(wnd, LVM_GETCOLUMNW, 1, reinterpret_cast<LPARAM>(&column));
+  EXPECT_EQ(FromWide(text), "↓B");
+
+  TListItems* items = list->Items();
+  items->BeginUpdate();
+  for (const char* caption : {"x", "y", "z"}) items->Add()->SetCaption(caption);
+  EXPECT_EQ(SendMessageW(wnd, LVM_GETITEMCOUNT, 0, 0), 0);
+  items->EndUpdate();
+  EXPECT_EQ(SendMessageW(wnd, LVM_GETITEMCOUNT, 0, 0), 3);
+  items->Insert(0)->SetCaption("w");
+  items->Delete(3);
+  EXPECT_EQ(SendMessageW(wnd, LVM_GETITEMCOUNT, 0, 0), 3);
+  LVITEMW item{};
+  item.pszText = text;
+  item.cchTextMax = 16;
+  SendMessageW(wnd, LVM_GETITEMTEXTW, 0, reinterpret_cast<LPARAM>(&item));
+  EXPECT_EQ(FromWide(text), "w");
+  // A row without sub-items shows nothing in the other columns.
+  item.iSubItem = 1;
+  SendMessageW(wnd, LVM_GETITEMTEXTW, 0, reinterpret_cast<LPARAM>(&item));
+  EXPECT_EQ(std::wstring(text), L"");
+  EXPECT_THROW(items->Delete(3), EListError);
+}
+
+TEST_F(ControlsTest, HeaderClickReachesColumnClick) {
+  TListView* list = Add<TListView>(form);
+  list->SetViewStyle(TViewStyle::vsReport);
+  list->SetBounds(0, 0, 300, 200);
+  list->Columns()->Add()->SetWidth(100);
+  list->Columns()->Add()->SetWidth(100);
+  TListColumn* clicked = nullptr;
+  list->OnColumnClick = [&](TObject*, TListColumn* column) { clicked = column; };
+  Show();
+  const HWND header = reinterpret_cast<HWND>(SendMessageW(list->Handle(), LVM_GETHEADER, 0, 0));
+  RECT r;
+  SendMessageW(header, HDM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&r));
+  const LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  SendMessageW(header, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  SendMessageW(header, WM_LBUTTONUP, 0, at);
+  EXPECT_EQ(clicked, list->Columns()->Items(1));
+}
+
+TEST_F(ControlsTest, PanelBevelsInsetItsClientAndTopSplitterResizesDown) {
+  TPanel* panel = Add<TPanel>(form);
+  panel->SetBevelOuter(TPanelBevel::bvLowered);
+  panel->SetBevelInner(TPanelBevel::bvRaised);
+  panel->SetBevelWidth(2);
+  panel->SetAlign(TAlign::alClient);
+  TPanel* top = Add<TPanel>(panel);
+  top->SetHeight(50);
+  top->SetAlign(TAlign::alTop);
+  TSplitter* splitter = Add<TSplitter>(panel);
+  splitter->SetAlign(TAlign::alTop);
+  splitter->SetBounds(0, 60, 10, 4);
+  Show();
+  EXPECT_EQ(top->Left(), 4);
+  EXPECT_EQ(top->Top(), 4);
+  EXPECT_EQ(top->Width(), panel->Width() - 8);
+  EXPECT_EQ(splitter->Top(), 54);
+  EXPECT_EQ(splitter->Neighbour(), top);
+
+  POINT p{10, 55};
+  ClientToScreen(panel->Handle(), &p);
+  SetCursorPos(p.x, p.y);
+  SendMessageW(panel->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 55));
+  SetCursorPos(p.x, p.y + 30);
+  SendMessageW(panel->Handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(10, 85));
+  SendMessageW(panel->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(10, 85));
+  EXPECT_EQ(top->Height(), 80);
+  EXPECT_EQ(splitter->Top(), 84);
+}
