@@ -17,13 +17,9 @@ struct TMessage {
 
 // Framework control messages.
 inline constexpr unsigned CM_BASE = 0xB000;
-inline constexpr unsigned CM_ACTIVATE = CM_BASE + 0;
-inline constexpr unsigned CM_DEACTIVATE = CM_BASE + 1;
-inline constexpr unsigned CM_DIALOGKEY = CM_BASE + 5;     // wParam: virtual key; answered 1 when taken
-inline constexpr unsigned CM_DIALOGCHAR = CM_BASE + 6;    // wParam: character; answered 1 when taken
-inline constexpr unsigned CM_FOCUSCHANGED = CM_BASE + 7;  // lParam: the control that got focus
-inline constexpr unsigned CM_PARENTFONTCHANGED = CM_BASE + 8;
-inline constexpr unsigned CM_PARENTCOLORCHANGED = CM_BASE + 9;
+inline constexpr unsigned CM_DIALOGKEY = CM_BASE + 5;        // wParam: virtual key; answered 1 when taken
+inline constexpr unsigned CM_DIALOGCHAR = CM_BASE + 6;       // wParam: character; answered 1 when taken
+inline constexpr unsigned CM_FOCUSCHANGED = CM_BASE + 7;     // lParam: the control that got focus
 inline constexpr unsigned CM_VISIBLECHANGED = CM_BASE + 11;  // wParam: 1 shown, 0 hidden
 inline constexpr unsigned CM_ENABLEDCHANGED = CM_BASE + 12;
 inline constexpr unsigned CM_COLORCHANGED = CM_BASE + 13;
@@ -35,8 +31,6 @@ inline constexpr unsigned CM_MENUCHANGED = CM_BASE + 21;
 inline constexpr unsigned CM_ENTER = CM_BASE + 26;
 inline constexpr unsigned CM_EXIT = CM_BASE + 27;
 inline constexpr unsigned CM_RELEASE = CM_BASE + 33;  // posted: the form frees itself
-inline constexpr unsigned CM_SHOWHINTCHANGED = CM_BASE + 34;
-inline constexpr unsigned CM_HINTSHOW = CM_BASE + 48;
 inline constexpr unsigned CM_RECREATEWND = CM_BASE + 51;
 
 static_assert(CM_DIALOGCHAR == 0xB006 && CM_MENUCHANGED == 0xB015);
@@ -58,5 +52,3 @@ inline constexpr unsigned CN_CTLCOLORBTN = CN_BASE + 0x0135;
 inline constexpr unsigned CN_CTLCOLORDLG = CN_BASE + 0x0136;
 inline constexpr unsigned CN_CTLCOLORSCROLLBAR = CN_BASE + 0x0137;
 inline constexpr unsigned CN_CTLCOLORSTATIC = CN_BASE + 0x0138;
-inline constexpr unsigned CN_KEYDOWN = CN_BASE + 0x0100;
-inline constexpr unsigned CN_CHAR = CN_BASE + 0x0102;
