@@ -38,7 +38,8 @@ TSkinData::TSkinData(TComponent* owner)
       environment_(CurrentSkinEnvironment()),
       skin3rd_(std::make_unique<TStringList>()),
       maximized_width_(environment_.MaximizedWidth()),
-      maximized_height_(environment_.MaximizedHeight()) {
+      maximized_height_(environment_.MaximizedHeight()),
+      system_part_(environment_.CreateSkinDataPart()) {
   for (const char* line : DefaultSkin3rd()) skin3rd_->Add(line);
 }
 
@@ -107,19 +108,36 @@ void TSkinData::SetSkinStream(const TBytes& payload) {
 
 bool TSkinData::LoadSkin() {
   last_load_ = LoadSkinArchive(*this, archive_.Bytes(), environment_);
+  if (system_part_) system_part_->SkinRead(*this);
   return last_load_ == TArchiveResult::arLoaded;
 }
 
 void TSkinData::Loaded() {
   TComponent::Loaded();
   if (!environment_.HasScrollBarInfo()) skin_controls_.Exclude(TSkinControlType::xcScrollbar);
-  if (skin_formtype_ != TSkinFormType::sfMainform) return;
+  if (skin_formtype_ != TSkinFormType::sfMainform) {
+    if (system_part_) system_part_->Loaded(*this);
+    return;
+  }
   if (active_ && NotLoaded) active_ = false;
   if (skin_controls_.Contains(TSkinControlType::xcMainMenu)) {
     skin_controls_.Exclude(TSkinControlType::xcMenuItem);
   } else {
     skin_controls_.Exclude(TSkinControlType::xcSystemMenu);
   }
+  if (system_part_) system_part_->Loaded(*this);
+}
+
+void TSkinData::ShowCaptionHint(const TRect& rect, const AnsiString& text) {
+  if (!options_.Contains(TSkinOption::xoCaptionButtonHint) || hint_showing_) return;
+  if (system_part_) system_part_->ShowHint(rect, text);
+  hint_showing_ = true;
+}
+
+void TSkinData::HideCaptionHint() {
+  if (!hint_showing_) return;
+  if (system_part_) system_part_->HideHint();
+  hint_showing_ = false;
 }
 
 void TSkinData::DoFormSkin(TWindowHandle handle, const AnsiString& class_name, bool& DoSkin) {

@@ -157,7 +157,16 @@ class TSkinData : public TComponent, public TSkinDefinition {
   void DoFormSkin(TWindowHandle handle, const AnsiString& class_name, bool& DoSkin);
   TWindowHandle CurrentWindow() const { return current_window_; }
 
+  // Caption-button hints, with xoCaptionButtonHint only: the hint is shown
+  // for `text` at the left-top of `rect` (screen coordinates), and stays
+  // where it is until hidden.
+  void ShowCaptionHint(const TRect& rect, const AnsiString& text);
+  void HideCaptionHint();
+  bool HintShowing() const { return hint_showing_; }
+
   const TSkinEnvironment& Environment() const { return environment_; }
+  // Null under an environment without a window system.
+  TSkinDataSystemPart* SystemPart() const { return system_part_.get(); }
   int MaximizedWidth() const { return maximized_width_; }
   int MaximizedHeight() const { return maximized_height_; }
 
@@ -178,4 +187,6 @@ class TSkinData : public TComponent, public TSkinDefinition {
   TWindowHandle current_window_ = 0;
   int maximized_width_;
   int maximized_height_;
+  bool hint_showing_ = false;
+  std::unique_ptr<TSkinDataSystemPart> system_part_;
 };

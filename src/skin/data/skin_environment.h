@@ -5,7 +5,10 @@
 // stand-in; the Windows program installs the real system before its main
 // form is read.
 
+#include <memory>
+
 #include "skin/data/colour.h"
+#include "skin/data/skin_data_system_part.h"
 
 class TSkinEnvironment {
  public:
@@ -20,6 +23,9 @@ class TSkinEnvironment {
   virtual bool HasScrollBarInfo() const = 0;
   // Tells the user that an archive is of a format version we do not know.
   virtual void ShowOlderSkinMessage() const = 0;
+  // The system's share of a new skin component; none where there is no
+  // window system to make it with.
+  virtual std::unique_ptr<TSkinDataSystemPart> CreateSkinDataPart() const { return nullptr; }
 };
 
 // Classic colours and metrics, every function present, no message.

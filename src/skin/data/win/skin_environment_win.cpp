@@ -4,6 +4,7 @@
 
 #include "framework/win/application.h"
 #include "framework/win/message_box.h"
+#include "skin/data/win/skin_data_part_win.h"
 
 int TWinSkinEnvironment::ScrollArrowWidth() const {
   return GetSystemMetrics(SM_CXHSCROLL);
@@ -19,4 +20,8 @@ int TWinSkinEnvironment::MaximizedHeight() const {
 
 void TWinSkinEnvironment::ShowOlderSkinMessage() const {
   ShowMessageBox("This is Older Skin File\rPlease update to new version !", Application().Title(), MB_OK);
+}
+
+std::unique_ptr<TSkinDataSystemPart> TWinSkinEnvironment::CreateSkinDataPart() const {
+  return std::make_unique<TWinSkinDataPart>();
 }

@@ -16,6 +16,7 @@ class TWinSkinEnvironment final : public TSkinEnvironment {
   int MaximizedHeight() const override;
   bool HasScrollBarInfo() const override { return functions_.HasScrollBarInfo(); }
   void ShowOlderSkinMessage() const override;
+  std::unique_ptr<TSkinDataSystemPart> CreateSkinDataPart() const override;
 
   const TOptionalUserFunctions& Functions() const { return functions_; }
 
