@@ -1,10 +1,17 @@
 #include "app/win/main_form.h"
 
+#include "app/frequency_report.h"
+#include "app/report_export.h"
+#include "app/word_split.h"
+#include "framework/file_io.h"
+#include "framework/locale.h"
 #include "framework/published.h"
 #include "framework/text.h"
 #include "framework/win/application.h"
 #include "framework/win/form_resource.h"
+#include "framework/win/message_box.h"
 #include "framework/win/standard_classes.h"
+#include "framework/win/win_api.h"
 #include "skin/data/skin_data.h"
 
 Tfrmmain* frmmain = nullptr;
@@ -12,7 +19,9 @@ Tfrmmain* frmmain = nullptr;
 namespace {
 // The classes the main window's description names.
 const TClassRegistry& MainFormClasses() {
-  static const TClassRegistry registry{{&TSkinData::StaticClassInfo()}, &StandardClasses()};
+  static const TClassRegistry registry{
+      {&TOrderListView::StaticClassInfo(), &TPerlRegEx::StaticClassInfo(), &TSkinData::StaticClassInfo()},
+      &StandardClasses()};
   return registry;
 }
 }  // namespace
@@ -24,6 +33,9 @@ const TClassInfo& Tfrmmain::StaticClassInfo() {
       PublishMethod("btn1Click", &Tfrmmain::btn1Click),
       PublishMethod("btn2Click", &Tfrmmain::btn2Click),
       PublishMethod("btn3Click", &Tfrmmain::btn3Click),
+      PublishMethod("Button3Click", &Tfrmmain::Button3Click),
+      PublishMethod("btn4Click", &Tfrmmain::btn4Click),
+      PublishMethod("btn5Click", &Tfrmmain::btn5Click),
       PublishMethod("chk4Click", &Tfrmmain::chk4Click),
   };
   static const TClassInfo info = MakeClassInfo<Tfrmmain, TForm>("Tfrmmain", {}, methods);
@@ -37,7 +49,8 @@ T* Tfrmmain::Field(const char* name) {
   return field;
 }
 
-Tfrmmain::Tfrmmain(TComponent* owner) : TForm(owner) {
+Tfrmmain::Tfrmmain(TComponent* owner)
+    : TForm(owner), RunCommand([](const AnsiString& command) { WinExec(command.c_str(), SW_SHOWNORMAL); }) {
   frmmain = this;
   InitForm("TFRMMAIN", MainFormClasses());
   pnl1 = Field<TPanel>("pnl1");
@@ -62,9 +75,10 @@ Tfrmmain::Tfrmmain(TComponent* owner) : TForm(owner) {
   mmo2 = Field<TMemo>("mmo2");
   mmo3 = Field<TMemo>("mmo3");
   spl2 = Field<TSplitter>("spl2");
-  ordrlstvw1 = Field<TListView>("ordrlstvw1");
+  ordrlstvw1 = Field<TOrderListView>("ordrlstvw1");
   dlgOpen1 = Field<TOpenDialog>("dlgOpen1");
   dlgSave1 = Field<TSaveDialog>("dlgSave1");
+  prlrgx1 = Field<TPerlRegEx>("prlrgx1");
   DoCreate();
 }
 
@@ -117,4 +131,39 @@ void Tfrmmain::btn3Click(TObject*) {
 
 void Tfrmmain::chk4Click(TObject*) {
   edt1->SetEnabled(chk4->Checked());
+}
+
+void Tfrmmain::Button3Click(TObject*) {
+  const AnsiString text = Trim(mmo1->Text());
+  if (text.empty()) return;
+  const TSplitOptions options{.ignore_repeats = chk5->Checked(), .numbered = chk4->Checked()};
+  const std::optional<TSplitResult> split = SplitWords(text, options, *prlrgx1, DefaultLocale());
+  if (!split) return;
+  RawWords->SetStrings(split->raw_words);
+  DistinctWords->SetStrings(split->distinct_words);
+  // One bulk change per memo: one WM_SETTEXT, not one per line.
+  mmo2->Lines()->SetStrings(split->split_lines);
+  mmo3->Lines()->SetStrings(split->sorted_lines);
+
+  ScratchLines->Assign(*DistinctWords);
+  const TFrequencyReport report =
+      BuildFrequencyReport(RawWords->Items(), ScratchLines->Items(), DefaultLocale());
+  lbl2->SetCaption(report.summary);
+  ordrlstvw1->SetRows(report.rows);
+}
+
+void Tfrmmain::btn4Click(TObject*) {
+  if (ordrlstvw1->Items()->Count() == 0) return;
+  if (!dlgSave1->Execute()) return;
+  const AnsiString bytes = ExportReport(ordrlstvw1->Rows(), chk4->Checked());
+  ScratchLines->SetText(bytes);
+  // A file that cannot be written raises here, and nothing is started.
+  WriteFileBytes(dlgSave1->FileName(), bytes);
+  RunCommand("notepad.exe " + dlgSave1->FileName());
+}
+
+void Tfrmmain::btn5Click(TObject*) {
+  // Yes/No, information icon, No as default, topmost.
+  constexpr UINT kExitQuestion = 0x40144;
+  if (ShowMessageBox("确定要退出程序吗？", Application().Title(), kExitQuestion) != IDNO) Close();
 }

@@ -94,6 +94,7 @@ object frmmain: Tfrmmain
       Height = 29
       Caption = '开始分解文章单词并统计重复次数'
       WordWrap = True
+      OnClick = Button3Click
     end
     object chk5: TCheckBox
       Left = 312
@@ -131,6 +132,7 @@ object frmmain: Tfrmmain
       Height = 22
       Anchors = [akTop, akRight]
       Caption = '保存结果'
+      OnClick = btn4Click
     end
     object btn5: TButton
       Left = 648
@@ -139,6 +141,7 @@ object frmmain: Tfrmmain
       Height = 22
       Anchors = [akTop, akRight]
       Caption = '退出程序'
+      OnClick = btn5Click
     end
   end
   object mmo1: TMemo
@@ -235,7 +238,7 @@ object frmmain: Tfrmmain
       Height = 322
       MinSize = 20
     end
-    object ordrlstvw1: TListView
+    object ordrlstvw1: TOrderListView
       Left = 214
       Top = 1
       Width = 259
@@ -271,6 +274,8 @@ object frmmain: Tfrmmain
     DefaultExt = 'txt'
     Filter = '文本文件|*.txt'
     Options = [ofOverwritePrompt, ofHideReadOnly, ofEnableSizing]
+  end
+  object prlrgx1: TPerlRegEx
   end
   object skndt1: TSkinData
     Active = True

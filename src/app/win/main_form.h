@@ -2,7 +2,10 @@
 // The main window: the input pane, the tool strip, the result panes and the
 // report, read from the form's stored description, and its handlers.
 
+#include <functional>
 #include <memory>
+
+#include "controls/win/order_list_view.h"
 
 #include "framework/string_list.h"
 #include "framework/win/button.h"
@@ -16,6 +19,7 @@
 #include "framework/win/memo.h"
 #include "framework/win/panel.h"
 #include "framework/win/splitter.h"
+#include "regex/perl_regex.h"
 
 class Tfrmmain : public TForm {
  public:
@@ -32,7 +36,14 @@ class Tfrmmain : public TForm {
   void btn1Click(TObject* sender);
   void btn2Click(TObject* sender);
   void btn3Click(TObject* sender);
+  void Button3Click(TObject* sender);
+  void btn4Click(TObject* sender);
+  void btn5Click(TObject* sender);
   void chk4Click(TObject* sender);
+
+  // Starts a command line without waiting for it; tests replace it so that
+  // no editor is started.
+  std::function<void(const AnsiString& command)> RunCommand;
 
   // Controls of the description, found by name once it is read; the form
   // owns them.
@@ -58,9 +69,10 @@ class Tfrmmain : public TForm {
   TMemo* mmo2;
   TMemo* mmo3;
   TSplitter* spl2;
-  TListView* ordrlstvw1;
+  TOrderListView* ordrlstvw1;
   TOpenDialog* dlgOpen1;
   TSaveDialog* dlgSave1;
+  TPerlRegEx* prlrgx1;
 
   // Working lists, from FormCreate to FormDestroy.
   std::unique_ptr<TStringList> ScratchLines;

@@ -1,0 +1,54 @@
+#include "controls/win/order_list_view.h"
+
+#include "controls/order_sort.h"
+#include "framework/published.h"
+
+const TClassInfo& TOrderListView::StaticClassInfo() {
+  static const TClassInfo info = MakeClassInfo<TOrderListView, TListView>("TOrderListView");
+  return info;
+}
+
+std::vector<TReportRow> TOrderListView::Rows() const {
+  const TListItems& items = *Items();
+  std::vector<TReportRow> rows;
+  rows.reserve(static_cast<std::size_t>(items.Count()));
+  for (int r = 0; r < items.Count(); ++r) {
+    const TListItem& item = *items.Item(r);
+    rows.push_back({item.Caption(), item.SubItems()->Items(), item.ImageIndex()});
+  }
+  return rows;
+}
+
+void TOrderListView::SetRows(const std::vector<TReportRow>& rows) {
+  TListItems& items = *Items();
+  items.BeginUpdate();
+  try {
+    items.Clear();
+    for (const TReportRow& row : rows) {
+      TListItem* item = items.Add();
+      item->SetCaption(row.caption);
+      item->SubItems()->SetStrings(row.sub_items);
+      item->SetImageIndex(row.image_index);
+    }
+  } catch (...) {
+    items.EndUpdate();
+    throw;
+  }
+  items.EndUpdate();
+}
+
+void TOrderListView::ColumnClick(TListColumn* column) {
+  TListColumns& columns = *Columns();
+  std::vector<AnsiString> captions;
+  for (int k = 0; k < columns.Count(); ++k) captions.push_back(columns.Items(k)->Caption());
+  std::vector<TReportRow> rows = Rows();
+  // Raises on an incomplete row before the list or its captions change.
+  SortByColumn(rows, captions, column->Index());
+  SetRows(rows);
+  for (int k = 0; k < columns.Count(); ++k) {
+    TListColumn& target = *columns.Items(k);
+    if (target.Caption() != captions[static_cast<std::size_t>(k)])
+      target.SetCaption(captions[static_cast<std::size_t>(k)]);
+  }
+  TListView::ColumnClick(column);
+}

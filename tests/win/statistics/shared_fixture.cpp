@@ -1,0 +1,2 @@
+// The main window fixture is shared with the window tests of the intake.
+#include "mainform/form_fixture.cpp"
