@@ -8,6 +8,7 @@
 #include <string>
 
 #include "framework/win/application.h"
+#include "framework/win/form.h"
 #include "framework/win/hint_window.h"
 #include "skin/data/skin_archive_writer.h"
 #include "skin/data/win/skin_environment_win.h"
@@ -79,6 +80,26 @@ TEST_F(WinSkinDataPartTest, TheFaceBrushFollowsTheSkinsFaceColour) {
 }
 
 // The glyphs as drawn into the program's resource: "#" black, "." white.
+TEST_F(WinSkinDataPartTest, TheAppIconIsTheFormsSmallIconOnFuchsia) {
+  Application().Initialize();
+  auto* form = new TForm(&Application());
+  auto* data = new TSkinData(form);
+  const HICON icon = LoadIconA(nullptr, IDI_APPLICATION);
+  SendMessageW(form->Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+  EXPECT_TRUE(WinPart(*data)->AppIcon().Empty());
+  data->Loaded();
+  const TWinSkinDataPart& part = *WinPart(*data);
+  EXPECT_TRUE(part.AppIconTransparent());
+  EXPECT_EQ(part.AppIcon().Width(), GetSystemMetrics(SM_CXSMICON));
+  EXPECT_EQ(part.AppIcon().Height(), GetSystemMetrics(SM_CYSMICON));
+  int fuchsia = 0;
+  for (int y = 0; y < part.AppIcon().Height(); ++y)
+    for (int x = 0; x < part.AppIcon().Width(); ++x) fuchsia += part.AppIcon().Pixel(x, y) == clFuchsia;
+  // The icon is drawn over the fuchsia, which shows only where the icon is clear.
+  EXPECT_LT(fuchsia, part.AppIcon().Width() * part.AppIcon().Height());
+  form->Free();
+}
+
 constexpr const char* kGlyphRows[16] = {
     "................................................................",
     "................................................................",
