@@ -1,6 +1,7 @@
 #include "framework/win/memo.h"
 
 #include "framework/published.h"
+#include "framework/win/memo_word_break.h"
 
 namespace {
 constexpr const char* kScrollStyleNames[] = {"ssNone", "ssHorizontal", "ssVertical", "ssBoth"};
@@ -108,15 +109,27 @@ void TCustomMemo::SetText(std::string_view text) {
   lines_.Invalidate();
 }
 
+bool TCustomMemo::Wraps() const {
+  return word_wrap_ && scroll_bars_ != TScrollStyle::ssHorizontal && scroll_bars_ != TScrollStyle::ssBoth;
+}
+
 void TCustomMemo::CreateParams(TCreateParams& params) {
   TCustomEdit::CreateParams(params);
   params.window_class.name = L"TMemo";
+  // The edit control takes a device context for every line it measures; a
+  // context of its own saves fetching one each time.
+  params.window_class.style = CS_OWNDC;
   params.style |= ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
   const bool horizontal = scroll_bars_ == TScrollStyle::ssHorizontal || scroll_bars_ == TScrollStyle::ssBoth;
   const bool vertical = scroll_bars_ == TScrollStyle::ssVertical || scroll_bars_ == TScrollStyle::ssBoth;
   if (horizontal) params.style |= WS_HSCROLL;
   if (vertical) params.style |= WS_VSCROLL;
-  if (word_wrap_ && !horizontal) params.style &= ~static_cast<DWORD>(ES_AUTOHSCROLL);
+  if (Wraps()) params.style &= ~static_cast<DWORD>(ES_AUTOHSCROLL);
+}
+
+void TCustomMemo::InitializeWnd() {
+  TCustomEdit::InitializeWnd();
+  SendMessageW(WindowHandle(), EM_SETWORDBREAKPROC, 0, reinterpret_cast<LPARAM>(&MemoWordBreakProc));
 }
 
 void TCustomMemo::WndProc(TMessage& m) {
@@ -126,6 +139,11 @@ void TCustomMemo::WndProc(TMessage& m) {
     default:
       return TCustomEdit::WndProc(m);
   }
+}
+
+void TCustomMemo::DefaultHandler(TMessage& m) {
+  const TMemoMeasureScope scope(WindowHandle(), Wraps());
+  TCustomEdit::DefaultHandler(m);
 }
 
 void TCustomMemo::WmGetDlgCode(TMessage& m) {

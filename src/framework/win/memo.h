@@ -69,11 +69,15 @@ class TCustomMemo : public TCustomEdit {
 
  protected:
   void CreateParams(TCreateParams& params) override;
+  void InitializeWnd() override;
   void WndProc(TMessage& message) override;
+  void DefaultHandler(TMessage& message) override;
   void Changed() override;
 
  private:
   void WmGetDlgCode(TMessage& message);
+  // Lines wrap at the window's width (no horizontal scrolling).
+  bool Wraps() const;
 
   TMemoStrings lines_{*this};
   std::unique_ptr<TStringsProperty> lines_property_ = std::make_unique<TStringsProperty>(lines_);

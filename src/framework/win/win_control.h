@@ -100,7 +100,7 @@ class TWinControl : public TControl {
   // The control's own handling, behind WindowProc.
   virtual void WndProc(TMessage& message);
   // The handling of the system class this control extends.
-  void DefaultHandler(TMessage& message);
+  virtual void DefaultHandler(TMessage& message);
   bool OwnClass() const { return default_proc_ == DefWindowProcW; }
   // Inner border of the client area (bevels of a panel).
   virtual void AdjustClientRect(layout::Rect& rect) const { (void)rect; }

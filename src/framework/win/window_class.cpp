@@ -37,7 +37,8 @@ WNDPROC RegisterWindowClass(const TWindowClass& window_class) {
     LoadCommonControls();
     GetClassInfoExW(nullptr, window_class.system, &wc);
     wc.cbSize = sizeof(wc);
-    wc.style &= ~CS_GLOBALCLASS;
+    wc.style = (wc.style & ~CS_GLOBALCLASS) | window_class.style;
+    if (wc.style & CS_OWNDC) wc.style &= ~CS_PARENTDC;
   } else {
     wc.style = window_class.style;
     wc.lpfnWndProc = DefWindowProcW;

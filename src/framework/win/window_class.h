@@ -13,7 +13,9 @@ class TWinControl;
 struct TWindowClass {
   const wchar_t* name;    // the framework class name
   const wchar_t* system;  // the system class it extends, or null for its own
-  UINT style = 0;         // class styles of a class of its own
+  // Class styles: those of a class of its own, or added to the system
+  // class's (a class with its own device context drops CS_PARENTDC).
+  UINT style = 0;
 };
 
 // Registers the class once (later calls find it) and answers the procedure

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "framework/line_breaks.h"
 #include "framework/properties.h"
 #include "framework/win/application.h"
 #include "framework/win/check_box.h"
@@ -79,6 +80,43 @@ TEST_F(ControlsTest, MemoLinesAreTheWindowsHardLinesAndBulkChangesSetTheTextOnce
   memo->Lines()->Put(2, "3");
   EXPECT_EQ(memo->Text(), "零\r\n一\r\n3");
   EXPECT_THROW(memo->Lines()->Get(3), EListError);
+}
+
+TEST_F(ControlsTest, WrappedMemoLinesAreFullFitTheWidthAndKeepPunctuationWithItsPhrase) {
+  TMemo* memo = Add<TMemo>(form);
+  memo->SetBounds(0, 0, 265, 200);
+  memo->SetScrollBars(TScrollStyle::ssVertical);
+  Show();
+  AnsiString paragraph;
+  while (paragraph.size() < 600) paragraph += "汉字文章里的单词，统计（重复）次数。words and more words ";
+  memo->SetText(paragraph + "\r\n" + paragraph);
+
+  HWND wnd = memo->Handle();
+  const std::wstring text = ToWide(memo->Text());
+  RECT format{};
+  SendMessageW(wnd, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+  const int width = format.right - format.left;
+  HDC dc = CreateCompatibleDC(nullptr);
+  SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(wnd, WM_GETFONT, 0, 0)));
+  auto extent = [&](std::size_t start, std::size_t length) {
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text.data() + start, static_cast<int>(length), &size);
+    return static_cast<int>(size.cx);
+  };
+  const int lines = static_cast<int>(SendMessageW(wnd, EM_GETLINECOUNT, 0, 0));
+  ASSERT_GT(lines, 10);
+  for (int i = 0; i + 1 < lines; ++i) {
+    const auto start = static_cast<std::size_t>(SendMessageW(wnd, EM_LINEINDEX, i, 0));
+    const auto length = static_cast<std::size_t>(SendMessageW(wnd, EM_LINELENGTH, start, 0));
+    const auto next = static_cast<std::size_t>(SendMessageW(wnd, EM_LINEINDEX, i + 1, 0));
+    EXPECT_LE(extent(start, length), width) << "line " << i;
+    if (next != start + length) continue;  // a hard line break, not a wrap
+    EXPECT_FALSE(line_breaks::IsClosing(static_cast<char16_t>(text[next]))) << "line " << i + 1;
+    // Full: the next line's first word would not have fitted.
+    const std::size_t word_end = line_breaks::WordEndFrom(text.data() + next, 1, text.size() - next);
+    EXPECT_GT(extent(start, length + word_end), width) << "line " << i;
+  }
+  DeleteDC(dc);
 }
 
 TEST_F(ControlsTest, TypingInAMemoReachesItsTextAndLines) {

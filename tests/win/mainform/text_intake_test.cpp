@@ -143,9 +143,15 @@ TEST_F(MainFormTest, AMegabyteFileReachesThePaneInOneSetText) {
     set_texts += m.Msg == WM_SETTEXT;
     saved(m);
   };
-  const DWORD start = GetTickCount();
-  LoadFile(file);
-  const DWORD elapsed = GetTickCount() - start;
+  // From the dialog's OK to the pane painted.
+  DWORD chosen = 0;
+  AnswerDialogs({[&](HWND dialog) {
+    ChooseFile(file)(dialog);
+    chosen = GetTickCount();
+  }});
+  Press(form->btn1);
+  UpdateWindow(form->Handle());
+  const DWORD elapsed = GetTickCount() - chosen;
   form->mmo1->WindowProc = saved;
   std::printf("1 MB file (%d paragraphs) with blank-line removal shown in %lu ms\n", lines,
               static_cast<unsigned long>(elapsed));
