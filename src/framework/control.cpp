@@ -94,3 +94,15 @@ void TControl::FollowParentFont() {
   font_->Assign(*parent_->font_);
   following_parent_ = false;
 }
+
+void TControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  if (on_mouse_down_) on_mouse_down_(this, button, shift, x, y);
+}
+
+void TControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+  if (on_mouse_up_) on_mouse_up_(this, button, shift, x, y);
+}
+
+void TControl::MouseMove(TShiftState shift, int x, int y) {
+  if (on_mouse_move_) on_mouse_move_(this, shift, x, y);
+}

@@ -9,6 +9,7 @@
 // first leaves its parent. A child whose ParentFont is on follows its
 // parent's font; setting any font property switches ParentFont off.
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -23,6 +24,17 @@ extern const TEnumInfo kAlignInfo;
 enum class TAnchorKind { akLeft, akTop, akRight, akBottom };
 using TAnchors = TSet<TAnchorKind>;
 extern const TEnumInfo kAnchorKindInfo;
+
+enum class TMouseButton { mbLeft, mbRight, mbMiddle };
+// Keys and buttons held during a mouse or key event; ssDouble marks a
+// double click.
+enum class TShiftStateFlag { ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble };
+using TShiftState = TSet<TShiftStateFlag>;
+// Mouse events, set in code: the sender, the button (for presses), the
+// shift state and the point in the control's client coordinates.
+using TMouseEvent =
+    std::function<void(TObject* sender, TMouseButton button, TShiftState shift, int x, int y)>;
+using TMouseMoveEvent = std::function<void(TObject* sender, TShiftState shift, int x, int y)>;
 
 class TControl : public TComponent {
  public:
@@ -82,6 +94,16 @@ class TControl : public TComponent {
   // Runs OnClick with this control as the sender.
   virtual void Click();
 
+  void SetOnMouseDown(TMouseEvent handler) { on_mouse_down_ = std::move(handler); }
+  void SetOnMouseUp(TMouseEvent handler) { on_mouse_up_ = std::move(handler); }
+  void SetOnMouseMove(TMouseMoveEvent handler) { on_mouse_move_ = std::move(handler); }
+  // What a press, a release or a move of the mouse does; the base runs the
+  // event. The window layer calls them, and so may code that handles the
+  // mouse messages itself (a skin that keeps a press from the window).
+  virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
+  virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
+  virtual void MouseMove(TShiftState shift, int x, int y);
+
  protected:
   // After the font changed, by a property or by following the parent; the
   // base passes it on to the children that follow this font.
@@ -110,4 +132,7 @@ class TControl : public TComponent {
   int tab_order_ = -1;
   bool tab_stop_ = false;
   TNotifyEvent on_click_;
+  TMouseEvent on_mouse_down_;
+  TMouseEvent on_mouse_up_;
+  TMouseMoveEvent on_mouse_move_;
 };

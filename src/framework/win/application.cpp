@@ -94,9 +94,12 @@ bool TApplication::IsKeyMsg(const MSG& msg) {
   TControl* form = control;
   while (form->Parent() != nullptr) form = form->Parent();
   if (msg.message == WM_SYSCHAR) return Perform(form, CM_DIALOGCHAR, msg.wParam, msg.lParam) != 0;
-  if (msg.wParam != VK_TAB) return false;
-  if ((control->Perform(WM_GETDLGCODE, msg.wParam, reinterpret_cast<std::intptr_t>(&msg)) & DLGC_WANTTAB) !=
-      0) {
+  // Tab and the arrows move the focus unless the control wants them itself.
+  const bool arrow =
+      msg.wParam == VK_LEFT || msg.wParam == VK_RIGHT || msg.wParam == VK_UP || msg.wParam == VK_DOWN;
+  if (msg.wParam != VK_TAB && !arrow) return false;
+  const std::intptr_t wants = arrow ? DLGC_WANTARROWS : DLGC_WANTTAB;
+  if ((control->Perform(WM_GETDLGCODE, msg.wParam, reinterpret_cast<std::intptr_t>(&msg)) & wants) != 0) {
     return false;
   }
   return Perform(form, CM_DIALOGKEY, msg.wParam, msg.lParam) != 0;

@@ -105,7 +105,27 @@ void TCustomForm::Show() {
 }
 
 void TCustomForm::Close() {
-  PostMessageW(Handle(), WM_CLOSE, 0, 0);
+  if (!CloseQuery()) return;
+  const bool main_form = Application().MainForm() == this;
+  TCloseAction action = main_form ? TCloseAction::caFree : TCloseAction::caHide;
+  if (on_close_) on_close_(this, action);
+  if (action == TCloseAction::caNone) return;
+  if (main_form) return Application().Terminate();
+  switch (action) {
+    case TCloseAction::caHide:
+      return SetVisible(false);
+    case TCloseAction::caMinimize:
+      ShowWindow(Handle(), SW_MINIMIZE);
+      return;
+    default:
+      return Release();
+  }
+}
+
+bool TCustomForm::CloseQuery() {
+  bool can_close = true;
+  if (on_close_query_) on_close_query_(this, can_close);
+  return can_close;
 }
 
 void TCustomForm::Free() {
@@ -178,11 +198,7 @@ void TCustomForm::WmSysCommand(TMessage& m) {
 }
 
 void TCustomForm::WmClose(TMessage&) {
-  if (Application().MainForm() == this) {
-    Application().Terminate();
-  } else {
-    SetVisible(false);
-  }
+  Close();
 }
 
 void TCustomForm::WmActivate(TMessage& m) {
@@ -193,9 +209,35 @@ void TCustomForm::WmActivate(TMessage& m) {
 }
 
 void TCustomForm::CmDialogKey(TMessage& m) {
-  if (m.WParam != VK_TAB) return;
-  SelectNext(FindFocusedControl(), GetKeyState(VK_SHIFT) >= 0);
+  switch (m.WParam) {
+    case VK_TAB:
+      SelectNext(FindFocusedControl(), GetKeyState(VK_SHIFT) >= 0);
+      break;
+    case VK_LEFT:
+    case VK_UP:
+      SelectNextSibling(FindFocusedControl(), false);
+      break;
+    case VK_RIGHT:
+    case VK_DOWN:
+      SelectNextSibling(FindFocusedControl(), true);
+      break;
+    default:
+      return;
+  }
   m.Result = 1;
+}
+
+void TCustomForm::SelectNextSibling(TWinControl* current, bool forward) {
+  auto* parent = current != nullptr ? ObjectAs<TWinControl>(current->Parent()) : nullptr;
+  if (parent == nullptr) return;
+  std::vector<TWinControl*> siblings = parent->TabSiblings();
+  std::erase_if(siblings, [current](TWinControl* c) {
+    return c != current && !(c->CanFocus() && c->HandleAllocated());
+  });
+  const auto at =
+      static_cast<std::size_t>(std::find(siblings.begin(), siblings.end(), current) - siblings.begin());
+  const std::size_t n = siblings.size();
+  siblings[forward ? (at + 1) % n : (at + n - 1) % n]->SetFocus();
 }
 
 void TCustomForm::CmDialogChar(TMessage& m) {

@@ -32,6 +32,11 @@ class TSizeConstraints : public TPersistent {
   int min_height_ = 0;
 };
 
+// What closing a form does: nothing, hide it, free it, or minimise it.
+enum class TCloseAction { caNone, caHide, caFree, caMinimize };
+using TCloseQueryEvent = std::function<void(TObject* sender, bool& can_close)>;
+using TCloseEvent = std::function<void(TObject* sender, TCloseAction& action)>;
+
 class TCustomForm : public TWinControl {
  public:
   explicit TCustomForm(TComponent* owner);
@@ -50,9 +55,19 @@ class TCustomForm : public TWinControl {
   const TNotifyEvent& OnDestroy() const { return on_destroy_; }
   void SetOnDestroy(TNotifyEvent handler) { on_destroy_ = std::move(handler); }
 
+  // Asked before the form closes: clearing `can_close` keeps it open.
+  void SetOnCloseQuery(TCloseQueryEvent handler) { on_close_query_ = std::move(handler); }
+  // Told as the form closes, with what closing will do; caNone keeps it open.
+  void SetOnClose(TCloseEvent handler) { on_close_ = std::move(handler); }
+
   void SetBounds(int left, int top, int width, int height) override;
   void Show();
+  // Closes the form as its close button does: OnCloseQuery, then OnClose
+  // with caHide (caFree for the main form), then the action; closing the
+  // main form in any way but caNone ends the program.
   void Close();
+  // Whether OnCloseQuery lets the form close.
+  virtual bool CloseQuery();
   // Runs OnDestroy (once) and frees the form: OnDestroy still sees the
   // derived form whole.
   void Free();
@@ -64,6 +79,9 @@ class TCustomForm : public TWinControl {
 
   // Moves the focus to the next (or previous) control in tab order.
   void SelectNext(TWinControl* current, bool forward);
+  // Moves the focus to the next (or previous) control of the same parent,
+  // tab stop or not, as the arrow keys do.
+  void SelectNextSibling(TWinControl* current, bool forward);
 
  protected:
   void CreateParams(TCreateParams& params) override;
@@ -93,6 +111,8 @@ class TCustomForm : public TWinControl {
   std::unique_ptr<TSizeConstraints> constraints_ = std::make_unique<TSizeConstraints>();
   TNotifyEvent on_create_;
   TNotifyEvent on_destroy_;
+  TCloseQueryEvent on_close_query_;
+  TCloseEvent on_close_;
   bool destroying_ = false;
   TWinControl* active_control_ = nullptr;  // the focused control, given back on activation
 };

@@ -4,6 +4,7 @@
 
 #include "framework/published.h"
 #include "framework/win/application.h"
+#include "framework/win/mouse_message.h"
 #include "framework/win/win_control.h"
 
 TGraphicControl::TGraphicControl(TComponent* owner) : TControl(owner) {
@@ -29,8 +30,11 @@ std::intptr_t TGraphicControl::Perform(unsigned msg, std::uintptr_t wparam, std:
 void TGraphicControl::WndProc(TMessage& m) {
   switch (m.Msg) {
     case WM_LBUTTONDOWN:
-    case WM_MOUSEMOVE:
+    case WM_LBUTTONDBLCLK:
     case WM_LBUTTONUP:
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_MOUSEMOVE:
       return WmMouse(m);
     default:
       break;
@@ -38,20 +42,10 @@ void TGraphicControl::WndProc(TMessage& m) {
 }
 
 void TGraphicControl::WmMouse(TMessage& m) {
-  const POINT p{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)};
   if (!Enabled()) return;
-  switch (m.Msg) {
-    case WM_LBUTTONDOWN:
-      return MouseDown(p);
-    case WM_MOUSEMOVE:
-      return MouseMove(p, (m.WParam & MK_LBUTTON) != 0);
-    case WM_LBUTTONUP:
-      MouseUp(p);
-      if (p.x >= 0 && p.y >= 0 && p.x < Width() && p.y < Height()) Click();
-      return;
-    default:
-      return;
-  }
+  DispatchMouse(*this, m);
+  const POINT p{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)};
+  if (m.Msg == WM_LBUTTONUP && p.x >= 0 && p.y >= 0 && p.x < Width() && p.y < Height()) Click();
 }
 
 HWND TGraphicControl::ParentWindow() const {

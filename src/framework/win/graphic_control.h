@@ -39,9 +39,6 @@ class TGraphicControl : public TControl {
 
  protected:
   virtual void WndProc(TMessage& message);
-  virtual void MouseDown(POINT p) { (void)p; }
-  virtual void MouseMove(POINT p, bool button_down) { (void)p, (void)button_down; }
-  virtual void MouseUp(POINT p) { (void)p; }
   void FontChanged() override;
   // The parent's window, or null while there is none.
   HWND ParentWindow() const;

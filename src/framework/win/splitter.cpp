@@ -67,7 +67,9 @@ int TSplitter::FreeSpace() const {
   return (Horizontal() ? client.Height() : client.Width()) - taken;
 }
 
-void TSplitter::MouseDown(POINT) {
+void TSplitter::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+  TGraphicControl::MouseDown(button, shift, x, y);
+  if (button != TMouseButton::mbLeft) return;
   dragged_ = Neighbour();
   if (dragged_ == nullptr) return;
   start_size_ = SizeOf(*dragged_);
@@ -75,8 +77,9 @@ void TSplitter::MouseDown(POINT) {
   GetCursorPos(&start_cursor_);
 }
 
-void TSplitter::MouseMove(POINT, bool button_down) {
-  if (dragged_ == nullptr || !button_down) return;
+void TSplitter::MouseMove(TShiftState shift, int x, int y) {
+  TGraphicControl::MouseMove(shift, x, y);
+  if (dragged_ == nullptr || !shift.Contains(TShiftStateFlag::ssLeft)) return;
   POINT cursor;
   GetCursorPos(&cursor);
   int delta = Horizontal() ? cursor.y - start_cursor_.y : cursor.x - start_cursor_.x;
@@ -90,6 +93,7 @@ void TSplitter::MouseMove(POINT, bool button_down) {
   }
 }
 
-void TSplitter::MouseUp(POINT) {
-  dragged_ = nullptr;
+void TSplitter::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+  TGraphicControl::MouseUp(button, shift, x, y);
+  if (button == TMouseButton::mbLeft) dragged_ = nullptr;
 }

@@ -21,9 +21,9 @@ class TSplitter : public TGraphicControl {
   TControl* Neighbour() const;
 
  protected:
-  void MouseDown(POINT p) override;
-  void MouseMove(POINT p, bool button_down) override;
-  void MouseUp(POINT p) override;
+  void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+  void MouseMove(TShiftState shift, int x, int y) override;
+  void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
 
  private:
   bool Horizontal() const;

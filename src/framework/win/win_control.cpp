@@ -9,6 +9,7 @@
 #include "framework/win/control_link.h"
 #include "framework/win/font_handle.h"
 #include "framework/win/graphic_control.h"
+#include "framework/win/mouse_message.h"
 #include "framework/win/wide.h"
 #include "framework/win/window_proc.h"
 
@@ -203,6 +204,9 @@ void TWinControl::WndProc(TMessage& m) {
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDOWN:
     case WM_RBUTTONUP:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
       return WmMouse(m);
     case WM_SETCURSOR:
       return WmSetCursor(m);
@@ -274,7 +278,11 @@ void TWinControl::WmSize(TMessage& m) {
 void TWinControl::WmMouse(TMessage& m) {
   const POINT p{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)};
   TControl* target = captured_ != nullptr ? captured_ : ControlAtPos(p);
-  if (target == this) return DefaultHandler(m);
+  if (target == this) {
+    DefaultHandler(m);
+    if (Enabled()) DispatchMouse(*this, m);
+    return;
+  }
   if (m.Msg == WM_LBUTTONDOWN) {
     captured_ = target;
     SetCapture(handle_);
@@ -321,6 +329,15 @@ void TWinControl::SetParent(TControl* parent) {
   }
   TControl* old = Parent();
   TControl::SetParent(parent);
+  // A control joins its new siblings last in tab order; the ones it left
+  // close the gap.
+  if (auto* o = ObjectAs<TWinControl>(old)) o->RenumberTabOrder(o->TabSiblings());
+  if (auto* p = ObjectAs<TWinControl>(parent)) {
+    std::vector<TWinControl*> siblings = p->TabSiblings();
+    std::erase(siblings, this);
+    siblings.push_back(this);
+    p->RenumberTabOrder(siblings);
+  }
   if (handle_ != nullptr) {
     if (auto* p = ObjectAs<TWinControl>(parent); p != nullptr && p->HandleAllocated()) {
       ::SetParent(handle_, p->Handle());
@@ -487,6 +504,21 @@ std::vector<TWinControl*> TWinControl::TabSiblings() const {
   std::stable_sort(list.begin(), list.end(),
                    [](const TWinControl* a, const TWinControl* b) { return a->TabOrder() < b->TabOrder(); });
   return list;
+}
+
+void TWinControl::SetTabOrder(int tab_order) {
+  auto* parent = ObjectAs<TWinControl>(Parent());
+  if (parent == nullptr) return TControl::SetTabOrder(tab_order);
+  std::vector<TWinControl*> siblings = parent->TabSiblings();
+  std::erase(siblings, this);
+  const auto count = static_cast<int>(siblings.size());
+  const int at = tab_order < 0 || tab_order > count ? count : tab_order;
+  siblings.insert(siblings.begin() + at, this);
+  parent->RenumberTabOrder(siblings);
+}
+
+void TWinControl::RenumberTabOrder(const std::vector<TWinControl*>& children) {
+  for (std::size_t i = 0; i < children.size(); ++i) children[i]->TControl::SetTabOrder(static_cast<int>(i));
 }
 
 std::vector<TWinControl*> TWinControl::TabOrderList() {

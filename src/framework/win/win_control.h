@@ -54,6 +54,9 @@ class TWinControl : public TControl {
   void SetText(std::string_view text) override;
   void SetColor(TColor color) override;
   void SetAlign(TAlign align) override;
+  // The place among the windowed siblings: 0 first; the others move up or
+  // down so that the places stay 0, 1, 2, ... (out of range: last).
+  void SetTabOrder(int tab_order) override;
 
   bool Focused() const;
   bool CanFocus() const;
@@ -124,6 +127,8 @@ class TWinControl : public TControl {
   void WmKillFocus(TMessage& message);
   void CnCtlColor(TMessage& message);
   void PaintControls(HDC dc);
+  // Gives the children the places 0, 1, 2, ... in the given order.
+  static void RenumberTabOrder(const std::vector<TWinControl*>& children);
   void CreateChildHandles();
   bool Loading() const { return HasState(TComponentStateFlag::csLoading); }
 

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "framework/win/application.h"
 #include "framework/win/button.h"
 #include "framework/win/control_link.h"
 #include "framework/win/form.h"
 #include "framework/win/label.h"
+#include "framework/win/memo.h"
 #include "framework/win/panel.h"
 #include "framework/win/wide.h"
 
@@ -161,4 +164,124 @@ TEST_F(FrameworkWindowTest, WindowlessControlsGetTheMouseFromTheirParent) {
   POINT outside{5, 5};
   EXPECT_EQ(panel->ControlAtPos(outside), panel);
   EXPECT_EQ(panel->ControlAtPos({101, 51}), label);
+}
+
+TEST_F(FrameworkWindowTest, MouseEventsCarryButtonShiftStateAndClientPoint) {
+  struct Press {
+    TObject* sender;
+    TMouseButton button;
+    TShiftState shift;
+    int x, y;
+  };
+  std::vector<Press> downs, ups;
+  auto record = [](std::vector<Press>& into) {
+    return [&into](TObject* sender, TMouseButton b, TShiftState s, int x, int y) {
+      into.push_back({sender, b, s, x, y});
+    };
+  };
+  button->SetOnMouseDown(record(downs));
+  button->SetOnMouseUp(record(ups));
+  SendMessageW(button->Handle(), WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, MAKELPARAM(5, 6));
+  SendMessageW(button->Handle(), WM_LBUTTONUP, MK_SHIFT, MAKELPARAM(7, 8));
+  SendMessageW(button->Handle(), WM_RBUTTONDBLCLK, MK_RBUTTON | MK_CONTROL, MAKELPARAM(1, 2));
+  ASSERT_EQ(downs.size(), 2u);
+  EXPECT_EQ(downs[0].sender, button);
+  EXPECT_EQ(downs[0].button, TMouseButton::mbLeft);
+  EXPECT_EQ(downs[0].shift, (TShiftState{TShiftStateFlag::ssShift, TShiftStateFlag::ssLeft}));
+  EXPECT_EQ(downs[0].x, 5);
+  EXPECT_EQ(downs[0].y, 6);
+  EXPECT_EQ(downs[1].button, TMouseButton::mbRight);
+  EXPECT_EQ(downs[1].shift,
+            (TShiftState{TShiftStateFlag::ssCtrl, TShiftStateFlag::ssRight, TShiftStateFlag::ssDouble}));
+  ASSERT_EQ(ups.size(), 1u);
+  EXPECT_EQ(ups[0].shift, TShiftState{TShiftStateFlag::ssShift});
+  EXPECT_EQ(ups[0].x, 7);
+
+  // A windowless control gets its events through its parent, in its own
+  // coordinates.
+  auto* label = new TLabel(form);
+  label->SetParent(panel);
+  label->SetAutoSize(false);
+  label->SetBounds(100, 50, 60, 20);
+  label->SetOnMouseDown(record(downs));
+  SendMessageW(panel->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(110, 55));
+  SendMessageW(panel->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(110, 55));
+  ASSERT_EQ(downs.size(), 3u);
+  EXPECT_EQ(downs[2].sender, label);
+  EXPECT_EQ(downs[2].x, 10);
+  EXPECT_EQ(downs[2].y, 5);
+}
+
+TEST_F(FrameworkWindowTest, TabOrderStaysZeroBasedAsControlsMoveComeAndGo) {
+  auto* second = new TButton(form);
+  second->SetParent(panel);
+  auto* third = new TButton(form);
+  third->SetParent(panel);
+  auto order = [&] {
+    std::vector<int> orders;
+    for (TWinControl* c : {button, second, third}) orders.push_back(c->TabOrder());
+    return orders;
+  };
+  EXPECT_EQ(order(), (std::vector<int>{0, 1, 2}));
+  third->SetTabOrder(0);
+  EXPECT_EQ(order(), (std::vector<int>{1, 2, 0}));
+  button->SetTabOrder(99);
+  EXPECT_EQ(order(), (std::vector<int>{2, 1, 0}));
+  EXPECT_EQ(panel->TabSiblings(), (std::vector<TWinControl*>{third, second, button}));
+  second->SetParent(form);
+  EXPECT_EQ(third->TabOrder(), 0);
+  EXPECT_EQ(button->TabOrder(), 1);
+  EXPECT_EQ(second->TabOrder(), 1);  // after the panel among the form's children
+  EXPECT_EQ(form->TabOrderList(), (std::vector<TWinControl*>{panel, third, button, second}));
+}
+
+TEST_F(FrameworkWindowTest, ArrowKeysMoveTheFocusAmongSiblingsUnlessTheControlWantsThem) {
+  auto* second = new TButton(form);
+  second->SetParent(panel);
+  second->SetBounds(100, 10, 80, 24);
+  auto* memo = new TMemo(form);
+  memo->SetParent(form);
+  memo->SetBounds(10, 100, 100, 50);
+  Application().ProcessMessages();
+  auto key = [](TWinControl* control, WPARAM vk) {
+    PostMessageW(control->Handle(), WM_KEYDOWN, vk, 0);
+    Application().ProcessMessages();
+  };
+  button->SetFocus();
+  key(button, VK_RIGHT);
+  EXPECT_TRUE(second->Focused());
+  key(second, VK_DOWN);  // round to the first
+  EXPECT_TRUE(button->Focused());
+  key(button, VK_UP);
+  EXPECT_TRUE(second->Focused());
+  memo->SetFocus();
+  key(memo, VK_DOWN);
+  EXPECT_TRUE(memo->Focused());
+}
+
+TEST_F(FrameworkWindowTest, CloseAsksOnCloseQueryThenDoesWhatOnCloseSays) {
+  int queries = 0;
+  bool allow = false;
+  TCloseAction chosen = TCloseAction::caNone;
+  TCloseAction offered = TCloseAction::caFree;
+  form->SetOnCloseQuery([&](TObject*, bool& can_close) {
+    ++queries;
+    can_close = allow;
+  });
+  form->SetOnClose([&](TObject*, TCloseAction& action) {
+    offered = action;
+    action = chosen;
+  });
+  SendMessageW(form->Handle(), WM_CLOSE, 0, 0);  // the close button's way
+  EXPECT_EQ(queries, 1);
+  EXPECT_EQ(offered, TCloseAction::caFree);  // not yet asked
+  EXPECT_TRUE(IsWindowVisible(form->Handle()));
+  allow = true;
+  form->Close();
+  EXPECT_EQ(offered, TCloseAction::caHide);  // not the main form
+  EXPECT_TRUE(IsWindowVisible(form->Handle()));
+  chosen = TCloseAction::caHide;
+  form->Close();
+  EXPECT_FALSE(IsWindowVisible(form->Handle()));
+  EXPECT_EQ(queries, 3);
 }
