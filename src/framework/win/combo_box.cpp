@@ -16,6 +16,7 @@ const TClassInfo& TCustomComboBox::StaticClassInfo() {
 
 const TClassInfo& TComboBox::StaticClassInfo() {
   static const TPropInfo properties[] = {
+      PublishObject("Items", &TCustomComboBox::ItemsProperty),
       PublishBoolean("Sorted", &TCustomComboBox::Sorted, &TCustomComboBox::SetSorted),
       PublishString("Text", &TControl::Text, &TCustomComboBox::SetText),
   };
@@ -25,6 +26,7 @@ const TClassInfo& TComboBox::StaticClassInfo() {
 
 void TCustomComboBox::SetSorted(bool sorted) {
   sorted_ = sorted;
+  items_.SetSorted(sorted);
   RecreateWnd();
 }
 
@@ -46,6 +48,7 @@ void TCustomComboBox::CreateParams(TCreateParams& params) {
 }
 
 void TCustomComboBox::InitializeWnd() {
+  items_.FillWindow();
   SetWindowTextW(WindowHandle(), ToWide(Text()).c_str());
 }
 
@@ -60,4 +63,39 @@ void TCustomComboBox::WndProc(TMessage& m) {
 
 void TCustomComboBox::CnCommand(TMessage& m) {
   if (HIWORD(m.WParam) == CBN_EDITCHANGE || HIWORD(m.WParam) == CBN_SELCHANGE) SyncText(WindowText());
+}
+
+void TComboBoxStrings::Insert(int index, std::string_view s) {
+  items_.Insert(index, s);
+  InsertInWindow(index, s);
+}
+
+int TComboBoxStrings::Add(std::string_view s) {
+  const int count = items_.Count();
+  const int index = items_.Add(s);
+  if (items_.Count() > count) InsertInWindow(index, s);
+  return index;
+}
+
+void TComboBoxStrings::Delete(int index) {
+  items_.Delete(index);
+  if (box_.HandleAllocated())
+    SendMessageW(box_.WindowHandle(), CB_DELETESTRING, static_cast<WPARAM>(index), 0);
+}
+
+void TComboBoxStrings::Clear() {
+  items_.Clear();
+  if (box_.HandleAllocated()) SendMessageW(box_.WindowHandle(), CB_RESETCONTENT, 0, 0);
+}
+
+void TComboBoxStrings::FillWindow() const {
+  SendMessageW(box_.WindowHandle(), CB_RESETCONTENT, 0, 0);
+  for (int i = 0; i < items_.Count(); ++i) InsertInWindow(i, items_.Item(i));
+}
+
+void TComboBoxStrings::InsertInWindow(int index, std::string_view s) const {
+  if (!box_.HandleAllocated()) return;
+  // By index even in a sorted box: the list has found the place already.
+  SendMessageW(box_.WindowHandle(), CB_INSERTSTRING, static_cast<WPARAM>(index),
+               reinterpret_cast<LPARAM>(ToWide(s).c_str()));
 }

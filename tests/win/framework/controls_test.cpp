@@ -4,6 +4,7 @@
 #include "framework/properties.h"
 #include "framework/win/application.h"
 #include "framework/win/check_box.h"
+#include "framework/win/combo_box.h"
 #include "framework/win/form.h"
 #include "framework/win/list_view.h"
 #include "framework/win/memo.h"
@@ -129,6 +130,31 @@ TEST_F(ControlsTest, TypingInAMemoReachesItsTextAndLines) {
   EXPECT_EQ(memo->Text(), "ab\r\n字");
   EXPECT_EQ(memo->Lines()->Count(), 2);
   EXPECT_EQ(memo->Lines()->Get(1), "字");
+}
+
+TEST_F(ControlsTest, ComboBoxItemsSortAndOutliveTheWindow) {
+  auto* box = Add<TComboBox>(form);
+  box->SetSorted(true);
+  Show();
+  for (const char* s : {"梨", "banana", "Apple", "cherry"}) box->Items()->Add(s);
+  auto window_items = [&] {
+    std::vector<std::wstring> items;
+    const auto count = SendMessageW(box->Handle(), CB_GETCOUNT, 0, 0);
+    for (WPARAM i = 0; i < static_cast<WPARAM>(count); ++i) {
+      wchar_t text[64] = {};
+      SendMessageW(box->Handle(), CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+      items.emplace_back(text);
+    }
+    return items;
+  };
+  EXPECT_EQ(window_items(), (std::vector<std::wstring>{L"Apple", L"banana", L"cherry", L"梨"}));
+  EXPECT_EQ(box->Items()->Get(3), "梨");
+  box->Items()->Delete(1);
+  box->SetSorted(false);  // a new window, filled from the items
+  box->Items()->Add("aardvark");
+  EXPECT_EQ(window_items(), (std::vector<std::wstring>{L"Apple", L"cherry", L"梨", L"aardvark"}));
+  SetProp(*box->ItemsProperty(), "Strings", TPropValue(TStringArray{"x", "y"}));
+  EXPECT_EQ(window_items(), (std::vector<std::wstring>{L"x", L"y"}));
 }
 
 TEST_F(ControlsTest, CheckBoxStateByUserByCodeAndByPropertyName) {
