@@ -14,6 +14,7 @@ const TEnumInfo kAlignInfo{"TAlign", kAlignNames};
 const TEnumInfo kAnchorKindInfo{"TAnchorKind", kAnchorKindNames};
 
 TControl::TControl(TComponent* owner) : TComponent(owner), font_(std::make_unique<TFont>()) {
+  WindowProc = [this](TMessage& message) { WndProc(message); };
   font_->SetOnChange([this] {
     if (!following_parent_) parent_font_ = false;
     FontChanged();
@@ -76,6 +77,12 @@ void TControl::SetBounds(int left, int top, int width, int height) {
 void TControl::SetParentFont(bool parent_font) {
   parent_font_ = parent_font;
   if (parent_font_ && parent_ != nullptr) FollowParentFont();
+}
+
+std::intptr_t TControl::Perform(unsigned msg, std::uintptr_t wparam, std::intptr_t lparam) {
+  TMessage message{msg, wparam, lparam, 0};
+  WindowProc(message);
+  return message.Result;
 }
 
 void TControl::Click() {

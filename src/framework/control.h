@@ -16,6 +16,7 @@
 #include "framework/colors.h"
 #include "framework/component.h"
 #include "framework/font.h"
+#include "framework/messages.h"
 #include "framework/set.h"
 
 enum class TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient, alCustom };
@@ -35,6 +36,7 @@ using TShiftState = TSet<TShiftStateFlag>;
 using TMouseEvent =
     std::function<void(TObject* sender, TMouseButton button, TShiftState shift, int x, int y)>;
 using TMouseMoveEvent = std::function<void(TObject* sender, TShiftState shift, int x, int y)>;
+using TWndMethod = std::function<void(TMessage&)>;
 
 class TControl : public TComponent {
  public:
@@ -43,6 +45,14 @@ class TControl : public TComponent {
 
   static const TClassInfo& StaticClassInfo();
   const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+
+  // Every message of the control passes through WindowProc, which sits in
+  // front of the control's own handling (WndProc): code may save it, put a
+  // handler of its own in its place that passes on to the saved one, and put
+  // the saved one back.
+  TWndMethod WindowProc;
+  // Sends a message through WindowProc and answers its result.
+  std::intptr_t Perform(unsigned msg, std::uintptr_t wparam = 0, std::intptr_t lparam = 0);
 
   TControl* Parent() const { return parent_; }
   virtual void SetParent(TControl* parent);
@@ -105,6 +115,8 @@ class TControl : public TComponent {
   virtual void MouseMove(TShiftState shift, int x, int y);
 
  protected:
+  // The control's own handling of a message, behind WindowProc.
+  virtual void WndProc(TMessage& message) { (void)message; }
   // After the font changed, by a property or by following the parent; the
   // base passes it on to the children that follow this font.
   virtual void FontChanged();

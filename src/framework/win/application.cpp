@@ -93,7 +93,7 @@ bool TApplication::IsKeyMsg(const MSG& msg) {
   if (control == nullptr) return false;
   TControl* form = control;
   while (form->Parent() != nullptr) form = form->Parent();
-  if (msg.message == WM_SYSCHAR) return Perform(form, CM_DIALOGCHAR, msg.wParam, msg.lParam) != 0;
+  if (msg.message == WM_SYSCHAR) return form->Perform(CM_DIALOGCHAR, msg.wParam, msg.lParam) != 0;
   // Tab and the arrows move the focus unless the control wants them itself.
   const bool arrow =
       msg.wParam == VK_LEFT || msg.wParam == VK_RIGHT || msg.wParam == VK_UP || msg.wParam == VK_DOWN;
@@ -102,7 +102,7 @@ bool TApplication::IsKeyMsg(const MSG& msg) {
   if ((control->Perform(WM_GETDLGCODE, msg.wParam, reinterpret_cast<std::intptr_t>(&msg)) & wants) != 0) {
     return false;
   }
-  return Perform(form, CM_DIALOGKEY, msg.wParam, msg.lParam) != 0;
+  return form->Perform(CM_DIALOGKEY, msg.wParam, msg.lParam) != 0;
 }
 
 // Follows the mouse across controls: CM_MOUSELEAVE and CM_MOUSEENTER as it
@@ -142,11 +142,11 @@ void TApplication::MouseLeft(HWND wnd) {
 
 void TApplication::SetHintControl(TControl* control) {
   if (control == hint_control_) return;
-  if (hint_control_ != nullptr) Perform(hint_control_, CM_MOUSELEAVE);
+  if (hint_control_ != nullptr) hint_control_->Perform(CM_MOUSELEAVE);
   CancelHint();
   hint_control_ = control;
   if (control == nullptr) return;
-  Perform(control, CM_MOUSEENTER);
+  control->Perform(CM_MOUSEENTER);
   if (show_hint_ && control->ShowHint() && !control->Hint().empty() && hint_window_ != nullptr) {
     SetTimer(hint_window_->Handle(), kHintTimer, static_cast<UINT>(hint_pause_), nullptr);
   }

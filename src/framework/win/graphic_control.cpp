@@ -7,9 +7,7 @@
 #include "framework/win/mouse_message.h"
 #include "framework/win/win_control.h"
 
-TGraphicControl::TGraphicControl(TComponent* owner) : TControl(owner) {
-  WindowProc = [this](TMessage& message) { WndProc(message); };
-}
+TGraphicControl::TGraphicControl(TComponent* owner) : TControl(owner) {}
 
 TGraphicControl::~TGraphicControl() {
   Application().ControlDestroying(this);
@@ -19,12 +17,6 @@ TGraphicControl::~TGraphicControl() {
 const TClassInfo& TGraphicControl::StaticClassInfo() {
   static const TClassInfo info = MakeClassInfo<TGraphicControl, TControl>("TGraphicControl");
   return info;
-}
-
-std::intptr_t TGraphicControl::Perform(unsigned msg, std::uintptr_t wparam, std::intptr_t lparam) {
-  TMessage message{msg, wparam, lparam, 0};
-  WindowProc(message);
-  return message.Result;
 }
 
 void TGraphicControl::WndProc(TMessage& m) {

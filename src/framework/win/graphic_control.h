@@ -18,10 +18,6 @@ class TGraphicControl : public TControl {
   static const TClassInfo& StaticClassInfo();
   const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
 
-  // Replaceable message handler in front of the control's own handling.
-  std::function<void(TMessage&)> WindowProc;
-  std::intptr_t Perform(unsigned msg, std::uintptr_t wparam = 0, std::intptr_t lparam = 0);
-
   void SetBounds(int left, int top, int width, int height) override;
   void SetVisible(bool visible) override;
   void SetEnabled(bool enabled) override;
@@ -38,7 +34,7 @@ class TGraphicControl : public TControl {
   void Invalidate();
 
  protected:
-  virtual void WndProc(TMessage& message);
+  void WndProc(TMessage& message) override;
   void FontChanged() override;
   // The parent's window, or null while there is none.
   HWND ParentWindow() const;

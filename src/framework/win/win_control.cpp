@@ -65,15 +65,7 @@ HWND NotifyingChild(HWND parent, const TMessage& m) {
 
 }  // namespace
 
-std::intptr_t Perform(TControl* control, unsigned msg, std::uintptr_t wparam, std::intptr_t lparam) {
-  if (auto* windowed = ObjectAs<TWinControl>(control)) return windowed->Perform(msg, wparam, lparam);
-  if (auto* graphic = ObjectAs<TGraphicControl>(control)) return graphic->Perform(msg, wparam, lparam);
-  return 0;
-}
-
-TWinControl::TWinControl(TComponent* owner) : TControl(owner) {
-  WindowProc = [this](TMessage& message) { WndProc(message); };
-}
+TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 
 TWinControl::~TWinControl() {
   Application().ControlDestroying(this);
@@ -83,12 +75,6 @@ TWinControl::~TWinControl() {
 const TClassInfo& TWinControl::StaticClassInfo() {
   static const TClassInfo info = MakeClassInfo<TWinControl, TControl>("TWinControl");
   return info;
-}
-
-std::intptr_t TWinControl::Perform(unsigned msg, std::uintptr_t wparam, std::intptr_t lparam) {
-  TMessage message{msg, wparam, lparam, 0};
-  WindowProc(message);
-  return message.Result;
 }
 
 HWND TWinControl::Handle() {
@@ -224,7 +210,7 @@ void TWinControl::WndProc(TMessage& m) {
 void TWinControl::ReflectToChild(TMessage& m, HWND child) {
   TControl* control = child != handle_ ? ControlOfWindow(child) : nullptr;
   if (control == nullptr) return DefaultHandler(m);
-  m.Result = ::Perform(control, CN_BASE + m.Msg, m.WParam, m.LParam);
+  m.Result = control->Perform(CN_BASE + m.Msg, m.WParam, m.LParam);
 }
 
 void TWinControl::CnCtlColor(TMessage& m) {
@@ -288,7 +274,7 @@ void TWinControl::WmMouse(TMessage& m) {
     SetCapture(handle_);
   }
   const LPARAM moved = MAKELPARAM(p.x - target->Left(), p.y - target->Top());
-  m.Result = ::Perform(target, m.Msg, m.WParam, moved);
+  m.Result = target->Perform(m.Msg, m.WParam, moved);
   if (m.Msg == WM_LBUTTONUP && captured_ != nullptr) {
     captured_ = nullptr;
     ReleaseCapture();
@@ -314,7 +300,7 @@ void TWinControl::WmSetFocus(TMessage& m) {
   Perform(CM_ENTER);
   TControl* form = this;
   while (form->Parent() != nullptr) form = form->Parent();
-  ::Perform(form, CM_FOCUSCHANGED, 0, reinterpret_cast<std::intptr_t>(this));
+  form->Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<std::intptr_t>(this));
 }
 
 void TWinControl::WmKillFocus(TMessage& m) {

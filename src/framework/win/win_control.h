@@ -2,13 +2,9 @@
 // A control that wraps a real window. Its properties live in the portable
 // TControl; this class carries each change to the window, creates the window
 // when first needed (parents first) and routes every message of it through
-// the replaceable WindowProc.
-//
-// WindowProc sits in front of the control's own handling (WndProc): code may
-// save it, put a handler of its own in its place that passes on to the saved
-// one, and put the saved one back. Notifications that the window gets from a
-// child window (WM_COMMAND, WM_NOTIFY, drawing, scrolling and colour messages)
-// are sent on to that child's control as CN_ messages.
+// the replaceable WindowProc. Notifications that the window gets from a child
+// window (WM_COMMAND, WM_NOTIFY, drawing, scrolling and colour messages) are
+// sent on to that child's control as CN_ messages.
 
 #include "framework/win/win_api.h"
 
@@ -22,12 +18,6 @@
 #include "framework/win/gdi.h"
 #include "framework/win/window_class.h"
 
-using TWndMethod = std::function<void(TMessage&)>;
-
-// Sends a message through a control's WindowProc, windowed or not, and
-// answers its result.
-std::intptr_t Perform(TControl* control, unsigned msg, std::uintptr_t wparam = 0, std::intptr_t lparam = 0);
-
 class TWinControl : public TControl {
  public:
   explicit TWinControl(TComponent* owner);
@@ -35,9 +25,6 @@ class TWinControl : public TControl {
 
   static const TClassInfo& StaticClassInfo();
   const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
-
-  TWndMethod WindowProc;
-  std::intptr_t Perform(unsigned msg, std::uintptr_t wparam = 0, std::intptr_t lparam = 0);
 
   // The window, created (with its parents') when there is none yet.
   HWND Handle();
@@ -100,8 +87,7 @@ class TWinControl : public TControl {
   virtual void DestroyWnd();
   // After the window exists: what the window needs beyond its styles.
   virtual void InitializeWnd() {}
-  // The control's own handling, behind WindowProc.
-  virtual void WndProc(TMessage& message);
+  void WndProc(TMessage& message) override;
   // The handling of the system class this control extends.
   virtual void DefaultHandler(TMessage& message);
   bool OwnClass() const { return default_proc_ == DefWindowProcW; }
