@@ -83,7 +83,7 @@ class TFormReader {
       ReadCollection(*target, info, value);
     } else {
       TPropValue converted = Convert(info, value);
-      Guard(value.line, [&] { SetProp(*target, info, converted); });
+      Guard(value.line, [&] { SetPropValue(*target, info, converted); });
     }
   }
 
@@ -163,7 +163,7 @@ class TFormReader {
       if (component == nullptr)
         throw EParserError(reference.line, "Component " + reference.name + " not found");
       Guard(reference.line,
-            [&] { SetProp(*reference.target, *reference.property, static_cast<TPersistent*>(component)); });
+            [&] { SetPropValue(*reference.target, *reference.property, static_cast<TPersistent*>(component)); });
     }
   }
 

@@ -97,7 +97,7 @@ const TPropInfo& GetPropInfo(const TObject& object, std::string_view name) {
   return *info;
 }
 
-TPropValue GetProp(const TObject& object, std::string_view name) {
+TPropValue GetPropValue(const TObject& object, std::string_view name) {
   const TPropInfo& info = GetPropInfo(object, name);
   TPropValue value = info.get(object);
   if (info.kind == TTypeKind::tkEnumeration)
@@ -106,15 +106,15 @@ TPropValue GetProp(const TObject& object, std::string_view name) {
   return value;
 }
 
-void SetProp(TObject& object, const TPropInfo& info, const TPropValue& value) {
+void SetPropValue(TObject& object, const TPropInfo& info, const TPropValue& value) {
   if (!info.set) throw EPropertyError(AnsiString("Property ") + info.name + " is read-only");
   TPropValue canonical = Canonical(info, value);
   if (!KindTakes(info.kind, canonical)) WrongValue(info);
   info.set(object, canonical);
 }
 
-void SetProp(TObject& object, std::string_view name, const TPropValue& value) {
-  SetProp(object, GetPropInfo(object, name), value);
+void SetPropValue(TObject& object, std::string_view name, const TPropValue& value) {
+  SetPropValue(object, GetPropInfo(object, name), value);
 }
 
 std::int64_t GetOrdProp(const TObject& object, std::string_view name) {

@@ -21,15 +21,15 @@ const TPropInfo& GetPropInfo(const TObject& object, std::string_view name);
 
 // The property's value as TPropValue holds it: enumeration values as their
 // identifier, sets as their members' identifiers.
-TPropValue GetProp(const TObject& object, std::string_view name);
+TPropValue GetPropValue(const TObject& object, std::string_view name);
 
 // Integer, enumeration and set properties take int64 (the ordinal for an
 // enumeration, the bits for a set); enumerations also their identifier, sets
 // also a TSetValue; integers also a named constant of their type or decimal
 // text. Every other kind takes its own value type. Read-only properties raise
 // EPropertyError.
-void SetProp(TObject& object, std::string_view name, const TPropValue& value);
-void SetProp(TObject& object, const TPropInfo& info, const TPropValue& value);
+void SetPropValue(TObject& object, std::string_view name, const TPropValue& value);
+void SetPropValue(TObject& object, const TPropInfo& info, const TPropValue& value);
 
 // Typed reads. GetOrdProp answers integers, ordinals and set bits.
 std::int64_t GetOrdProp(const TObject& object, std::string_view name);

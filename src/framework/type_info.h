@@ -86,7 +86,7 @@ struct TNotifyEvent {
   }
 };
 
-// A property value as GetProp answers and SetProp takes it: integers, ordinals
+// A property value as GetPropValue answers and SetPropValue takes it: integers, ordinals
 // and set bits as int64, enumeration values as their identifier, sets as
 // identifiers, objects as pointers (never owned), events, bytes, string lists.
 using TPropValue = std::variant<std::monostate, std::int64_t, AnsiString, TSetValue, TPersistent*,

@@ -50,75 +50,75 @@ class TGadget : public TControl {
 
 TEST(Properties, IntegersTakeNumbersNamedConstantsAndDecimalText) {
   TGadget gadget(nullptr);
-  SetProp(gadget, "left", std::int64_t{12});
-  SetProp(gadget, "Color", AnsiString("clRed"));
-  SetProp(gadget, "Tag", AnsiString("-99"));
+  SetPropValue(gadget, "left", std::int64_t{12});
+  SetPropValue(gadget, "Color", AnsiString("clRed"));
+  SetPropValue(gadget, "Tag", AnsiString("-99"));
   EXPECT_EQ(gadget.Left(), 12);
   EXPECT_EQ(gadget.Color(), 0xFF);
   EXPECT_EQ(gadget.Tag(), -99);
   EXPECT_EQ(GetOrdProp(gadget, "Left"), 12);
-  EXPECT_EQ(std::get<std::int64_t>(GetProp(gadget, "Tag")), -99);
-  EXPECT_THROW(SetProp(gadget, "Left", AnsiString("12px")), EConvertError);
-  EXPECT_THROW(SetProp(gadget, "Left", AnsiString("clRed")), EConvertError);
-  EXPECT_THROW(SetProp(gadget, "Left", TStringArray{}), EConvertError);
+  EXPECT_EQ(std::get<std::int64_t>(GetPropValue(gadget, "Tag")), -99);
+  EXPECT_THROW(SetPropValue(gadget, "Left", AnsiString("12px")), EConvertError);
+  EXPECT_THROW(SetPropValue(gadget, "Left", AnsiString("clRed")), EConvertError);
+  EXPECT_THROW(SetPropValue(gadget, "Left", TStringArray{}), EConvertError);
 }
 
 TEST(Properties, EnumerationsAndBooleansReadAsIdentifiers) {
   TGadget gadget(nullptr);
-  SetProp(gadget, "Kind", AnsiString("GKFANCY"));
+  SetPropValue(gadget, "Kind", AnsiString("GKFANCY"));
   EXPECT_EQ(gadget.Kind(), TGadgetKind::gkFancy);
   EXPECT_EQ(GetEnumProp(gadget, "kind"), "gkFancy");
   EXPECT_EQ(GetEnumProp(gadget, "Visible"), "True");
-  SetProp(gadget, "Visible", AnsiString("false"));
+  SetPropValue(gadget, "Visible", AnsiString("false"));
   EXPECT_FALSE(gadget.Visible());
-  SetProp(gadget, "Align", std::int64_t{5});
+  SetPropValue(gadget, "Align", std::int64_t{5});
   EXPECT_EQ(gadget.Align(), TAlign::alClient);
-  EXPECT_EQ(std::get<AnsiString>(GetProp(gadget, "Align")), "alClient");
-  EXPECT_THROW(SetProp(gadget, "Kind", AnsiString("gkOther")), EConvertError);
-  EXPECT_THROW(SetProp(gadget, "Kind", std::int64_t{2}), EConvertError);
+  EXPECT_EQ(std::get<AnsiString>(GetPropValue(gadget, "Align")), "alClient");
+  EXPECT_THROW(SetPropValue(gadget, "Kind", AnsiString("gkOther")), EConvertError);
+  EXPECT_THROW(SetPropValue(gadget, "Kind", std::int64_t{2}), EConvertError);
   EXPECT_THROW(GetEnumProp(gadget, "Left"), EConvertError);
 }
 
 TEST(Properties, SetsReadAndWriteAsMemberIdentifiersOrBits) {
   TGadget gadget(nullptr);
-  EXPECT_EQ(std::get<TSetValue>(GetProp(gadget, "Anchors")), (TSetValue{{"akLeft", "akTop"}}));
-  SetProp(gadget, "Anchors", TSetValue{{"akTop", "AKRIGHT"}});
+  EXPECT_EQ(std::get<TSetValue>(GetPropValue(gadget, "Anchors")), (TSetValue{{"akLeft", "akTop"}}));
+  SetPropValue(gadget, "Anchors", TSetValue{{"akTop", "AKRIGHT"}});
   EXPECT_EQ(gadget.Anchors(), (TAnchors{TAnchorKind::akTop, TAnchorKind::akRight}));
   EXPECT_EQ(GetOrdProp(gadget, "Anchors"), 0b0110);
-  SetProp(gadget, "Anchors", TSetValue{});
+  SetPropValue(gadget, "Anchors", TSetValue{});
   EXPECT_TRUE(gadget.Anchors().Empty());
-  EXPECT_THROW(SetProp(gadget, "Anchors", TSetValue{{"akMiddle"}}), EConvertError);
+  EXPECT_THROW(SetPropValue(gadget, "Anchors", TSetValue{{"akMiddle"}}), EConvertError);
 }
 
 TEST(Properties, StringsBytesListsAndEventsPassThrough) {
   TGadget gadget(nullptr);
-  SetProp(gadget, "Caption", AnsiString("打开文件"));
+  SetPropValue(gadget, "Caption", AnsiString("打开文件"));
   EXPECT_EQ(gadget.Caption(), "打开文件");
   EXPECT_EQ(GetStrProp(gadget, "caption"), "打开文件");
-  SetProp(gadget, "Data", TBytes{0, 0xFF, 7});
-  EXPECT_EQ(std::get<TBytes>(GetProp(gadget, "Data")), (TBytes{0, 0xFF, 7}));
-  SetProp(gadget, "Items", TStringArray{"a", "b"});
+  SetPropValue(gadget, "Data", TBytes{0, 0xFF, 7});
+  EXPECT_EQ(std::get<TBytes>(GetPropValue(gadget, "Data")), (TBytes{0, 0xFF, 7}));
+  SetPropValue(gadget, "Items", TStringArray{"a", "b"});
   EXPECT_EQ(gadget.Items(), (TStringArray{"a", "b"}));
   TObject* seen = nullptr;
-  SetProp(gadget, "OnClick", TNotifyEvent{"btn1Click", [&](TObject* sender) { seen = sender; }});
+  SetPropValue(gadget, "OnClick", TNotifyEvent{"btn1Click", [&](TObject* sender) { seen = sender; }});
   gadget.Click();
   EXPECT_EQ(seen, &gadget);
-  EXPECT_EQ(std::get<TNotifyEvent>(GetProp(gadget, "OnClick")).method, "btn1Click");
+  EXPECT_EQ(std::get<TNotifyEvent>(GetPropValue(gadget, "OnClick")).method, "btn1Click");
 }
 
 TEST(Properties, ObjectPropertiesCheckTheClassAndSubObjectsAreReadOnly) {
   TGadget gadget(nullptr);
   TControl buddy(nullptr);
   TComponent stranger(nullptr);
-  SetProp(gadget, "Buddy", static_cast<TPersistent*>(&buddy));
+  SetPropValue(gadget, "Buddy", static_cast<TPersistent*>(&buddy));
   EXPECT_EQ(gadget.Buddy(), &buddy);
   EXPECT_EQ(GetObjectProp(gadget, "Buddy"), &buddy);
-  EXPECT_THROW(SetProp(gadget, "Buddy", static_cast<TPersistent*>(&stranger)), EConvertError);
-  SetProp(gadget, "Buddy", static_cast<TPersistent*>(nullptr));
+  EXPECT_THROW(SetPropValue(gadget, "Buddy", static_cast<TPersistent*>(&stranger)), EConvertError);
+  SetPropValue(gadget, "Buddy", static_cast<TPersistent*>(nullptr));
   EXPECT_EQ(gadget.Buddy(), nullptr);
   EXPECT_EQ(GetObjectProp(gadget, "Font"), gadget.Font());
-  EXPECT_THROW(SetProp(gadget, "Font", static_cast<TPersistent*>(nullptr)), EPropertyError);
-  EXPECT_THROW(SetProp(gadget, "Version", AnsiString("2")), EPropertyError);
+  EXPECT_THROW(SetPropValue(gadget, "Font", static_cast<TPersistent*>(nullptr)), EPropertyError);
+  EXPECT_THROW(SetPropValue(gadget, "Version", AnsiString("2")), EPropertyError);
   EXPECT_EQ(GetStrProp(gadget, "Version"), "1.0");
 }
 
@@ -128,7 +128,7 @@ TEST(Properties, LookupWalksInheritedRowsAndReportsAbsence) {
   EXPECT_NE(FindPropInfo(&gadget, "Kind"), nullptr);
   EXPECT_EQ(FindPropInfo(&gadget, "Checked"), nullptr);
   EXPECT_EQ(FindPropInfo(nullptr, "Name"), nullptr);
-  EXPECT_THROW(GetProp(gadget, "Checked"), EPropertyError);
+  EXPECT_THROW(GetPropValue(gadget, "Checked"), EPropertyError);
   TControl plain(nullptr);
   EXPECT_EQ(FindPropInfo(&plain, "Kind"), nullptr);
 }

@@ -187,13 +187,13 @@ TEST(PerlRegEx, IsAComponentWithPublishedPatternOptionsAndTemplate) {
   auto* re = new TPerlRegEx(&form);
   re->SetName("prlrgx1");
   EXPECT_EQ(form.FindComponent("prlrgx1"), re);
-  SetProp(*re, "RegEx", AnsiString("a+"));
-  SetProp(*re, "Options", TSetValue{{"preCaseLess"}});
-  SetProp(*re, "Replacement", AnsiString("-"));
+  SetPropValue(*re, "RegEx", AnsiString("a+"));
+  SetPropValue(*re, "Options", TSetValue{{"preCaseLess"}});
+  SetPropValue(*re, "Replacement", AnsiString("-"));
   re->SetSubject("xAax");
   EXPECT_TRUE(re->ReplaceAllMatches());
   EXPECT_EQ(re->Subject(), "x-x");
-  EXPECT_EQ(std::get<TSetValue>(GetProp(*re, "Options")), TSetValue{{"preCaseLess"}});
+  EXPECT_EQ(std::get<TSetValue>(GetPropValue(*re, "Options")), TSetValue{{"preCaseLess"}});
   EXPECT_TRUE(re->MatchFlags().Contains(mfNotEmpty));
 }
 

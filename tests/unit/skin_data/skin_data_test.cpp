@@ -85,14 +85,14 @@ TEST_F(SkinDataTest, Skin3rdHoldsTheDefaultMapping) {
 
 TEST_F(SkinDataTest, PropertiesByName) {
   TSkinData skin(nullptr);
-  SetProp(skin, "Active", AnsiString("True"));
-  SetProp(skin, "DisableTag", std::int64_t{7});
-  SetProp(skin, "SkinFormtype", AnsiString("sfDialog"));
-  SetProp(skin, "Options", TSetValue{{"xoNoFocusRect", "xoMenuBG"}});
-  SetProp(skin, "SkinControls", TSetValue{{"xcMainMenu", "xcButton"}});
-  SetProp(skin, "Version", AnsiString("1.0"));
-  SetProp(skin, "SkinStore", AnsiString("(Good)"));
-  SetProp(skin, "MenuMerge", AnsiString("True"));
+  SetPropValue(skin, "Active", AnsiString("True"));
+  SetPropValue(skin, "DisableTag", std::int64_t{7});
+  SetPropValue(skin, "SkinFormtype", AnsiString("sfDialog"));
+  SetPropValue(skin, "Options", TSetValue{{"xoNoFocusRect", "xoMenuBG"}});
+  SetPropValue(skin, "SkinControls", TSetValue{{"xcMainMenu", "xcButton"}});
+  SetPropValue(skin, "Version", AnsiString("1.0"));
+  SetPropValue(skin, "SkinStore", AnsiString("(Good)"));
+  SetPropValue(skin, "MenuMerge", AnsiString("True"));
   EXPECT_TRUE(skin.Active());
   EXPECT_EQ(skin.DisableTag(), 7);
   EXPECT_EQ(skin.SkinFormtype(), TSkinFormType::sfDialog);
@@ -108,10 +108,10 @@ TEST_F(SkinDataTest, PropertiesByName) {
 TEST_F(SkinDataTest, SkinStreamLoadsTheArchiveAtOnceAndWritesItBack) {
   TSkinData skin(nullptr);
   const std::string archive = GoodArchive();
-  SetProp(skin, "SkinStream", Payload(archive));
+  SetPropValue(skin, "SkinStream", Payload(archive));
   EXPECT_FALSE(skin.NotLoaded);
   EXPECT_EQ(skin.SkinName, "Good");
-  EXPECT_EQ(std::get<TBytes>(GetProp(skin, "SkinStream")), Payload(archive));
+  EXPECT_EQ(std::get<TBytes>(GetPropValue(skin, "SkinStream")), Payload(archive));
 }
 
 TEST_F(SkinDataTest, AnEmptyOrShortSkinStreamLoadsNothing) {

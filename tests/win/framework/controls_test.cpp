@@ -14,9 +14,6 @@
 
 #include <commctrl.h>
 
-// The system header's SetProp macro would rename the property setter.
-#undef SetProp
-
 namespace {
 
 class ControlsTest : public ::testing::Test {
@@ -153,7 +150,7 @@ TEST_F(ControlsTest, ComboBoxItemsSortAndOutliveTheWindow) {
   box->SetSorted(false);  // a new window, filled from the items
   box->Items()->Add("aardvark");
   EXPECT_EQ(window_items(), (std::vector<std::wstring>{L"Apple", L"cherry", L"梨", L"aardvark"}));
-  SetProp(*box->ItemsProperty(), "Strings", TPropValue(TStringArray{"x", "y"}));
+  SetPropValue(*box->ItemsProperty(), "Strings", TPropValue(TStringArray{"x", "y"}));
   EXPECT_EQ(window_items(), (std::vector<std::wstring>{L"x", L"y"}));
 }
 
@@ -169,7 +166,7 @@ TEST_F(ControlsTest, CheckBoxStateByUserByCodeAndByPropertyName) {
   EXPECT_EQ(SendMessageW(box->Handle(), BM_GETCHECK, 0, 0), BST_UNCHECKED);
   EXPECT_EQ(clicks, 2);
   // What the skin engine reads and writes by name.
-  SetProp(*box, "State", TPropValue(std::int64_t{2}));
+  SetPropValue(*box, "State", TPropValue(std::int64_t{2}));
   EXPECT_EQ(GetEnumProp(*box, "State"), "cbGrayed");
   EXPECT_EQ(SendMessageW(box->Handle(), BM_GETCHECK, 0, 0), BST_INDETERMINATE);
   EXPECT_EQ(GetEnumProp(*box, "Checked"), "False");
