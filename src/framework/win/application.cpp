@@ -94,11 +94,26 @@ bool TApplication::IsKeyMsg(const MSG& msg) {
   TControl* form = control;
   while (form->Parent() != nullptr) form = form->Parent();
   if (msg.message == WM_SYSCHAR) return form->Perform(CM_DIALOGCHAR, msg.wParam, msg.lParam) != 0;
-  // Tab and the arrows move the focus unless the control wants them itself.
-  const bool arrow =
-      msg.wParam == VK_LEFT || msg.wParam == VK_RIGHT || msg.wParam == VK_UP || msg.wParam == VK_DOWN;
-  if (msg.wParam != VK_TAB && !arrow) return false;
-  const std::intptr_t wants = arrow ? DLGC_WANTARROWS : DLGC_WANTTAB;
+  // Tab and the arrows move the focus, Enter and Escape press the default and
+  // cancel buttons, unless the control wants the key itself.
+  std::intptr_t wants = 0;
+  switch (msg.wParam) {
+    case VK_TAB:
+      wants = DLGC_WANTTAB;
+      break;
+    case VK_LEFT:
+    case VK_RIGHT:
+    case VK_UP:
+    case VK_DOWN:
+      wants = DLGC_WANTARROWS;
+      break;
+    case VK_RETURN:
+    case VK_ESCAPE:
+      wants = DLGC_WANTALLKEYS | DLGC_WANTMESSAGE;
+      break;
+    default:
+      return false;
+  }
   if ((control->Perform(WM_GETDLGCODE, msg.wParam, reinterpret_cast<std::intptr_t>(&msg)) & wants) != 0) {
     return false;
   }

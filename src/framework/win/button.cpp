@@ -13,6 +13,7 @@ const TClassInfo& TButton::StaticClassInfo() {
   static const TPropInfo properties[] = {
       PublishBoolean("WordWrap", &TButton::WordWrap, &TButton::SetWordWrap),
       PublishBoolean("Default", &TButton::Default, &TButton::SetDefault),
+      PublishBoolean("Cancel", &TButton::Cancel, &TButton::SetCancel),
       PublishEvent("OnClick", &TControl::OnClick, &TControl::SetOnClick),
   };
   static const TClassInfo info = MakeClassInfo<TButton, TWinControl>("TButton", properties);
@@ -41,6 +42,8 @@ void TButton::WndProc(TMessage& m) {
       return CnCommand(m);
     case CM_DIALOGCHAR:
       return CmDialogChar(m);
+    case CM_DIALOGKEY:
+      return CmDialogKey(m);
     default:
       return TWinControl::WndProc(m);
   }
@@ -55,6 +58,18 @@ void TButton::CmDialogChar(TMessage& m) {
     return;
   Click();
   m.Result = 1;
+}
+
+void TButton::CmDialogKey(TMessage& m) {
+  const bool pressed = (m.WParam == VK_RETURN && Active()) || (m.WParam == VK_ESCAPE && cancel_);
+  if (!pressed || !CanFocus()) return;
+  Click();
+  m.Result = 1;
+}
+
+bool TButton::Active() const {
+  if (Focused()) return true;
+  return default_ && ObjectAs<TButton>(FindFocusedControl()) == nullptr;
 }
 
 void TButton::CnCommand(TMessage& m) {

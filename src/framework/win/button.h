@@ -14,6 +14,8 @@ class TButton : public TWinControl {
   void SetWordWrap(bool word_wrap);
   bool Default() const { return default_; }
   void SetDefault(bool value);
+  bool Cancel() const { return cancel_; }
+  void SetCancel(bool value) { cancel_ = value; }
 
  protected:
   void CreateParams(TCreateParams& params) override;
@@ -22,7 +24,11 @@ class TButton : public TWinControl {
  private:
   void CnCommand(TMessage& message);
   void CmDialogChar(TMessage& message);
+  void CmDialogKey(TMessage& message);
+  // Enter presses the focused button; with the focus elsewhere, the default.
+  bool Active() const;
 
   bool word_wrap_ = false;  // caption wraps onto several lines
   bool default_ = false;    // Enter presses it
+  bool cancel_ = false;     // Escape presses it
 };

@@ -221,6 +221,16 @@ void TCustomForm::CmDialogKey(TMessage& m) {
     case VK_DOWN:
       SelectNextSibling(FindFocusedControl(), true);
       break;
+    case VK_RETURN:
+    case VK_ESCAPE:
+      // The controls say whether the key is theirs (a default or cancel button).
+      for (TWinControl* c : TabOrderList()) {
+        if (c->Perform(CM_DIALOGKEY, m.WParam, m.LParam) != 0) {
+          m.Result = 1;
+          return;
+        }
+      }
+      return;
     default:
       return;
   }

@@ -5,6 +5,7 @@
 #include "framework/win/application.h"
 #include "framework/win/button.h"
 #include "framework/win/control_link.h"
+#include "framework/win/edit.h"
 #include "framework/win/form.h"
 #include "framework/win/label.h"
 #include "framework/win/memo.h"
@@ -284,4 +285,40 @@ TEST_F(FrameworkWindowTest, CloseAsksOnCloseQueryThenDoesWhatOnCloseSays) {
   form->Close();
   EXPECT_FALSE(IsWindowVisible(form->Handle()));
   EXPECT_EQ(queries, 3);
+}
+
+TEST_F(FrameworkWindowTest, EnterPressesTheFocusedOrDefaultButtonAndEscapeTheCancelOne) {
+  button->SetDefault(true);
+  auto* cancel = new TButton(form);
+  cancel->SetParent(panel);
+  cancel->SetBounds(100, 10, 80, 24);
+  cancel->SetCancel(true);
+  auto* edit = new TEdit(form);
+  edit->SetParent(panel);
+  edit->SetBounds(10, 50, 80, 20);
+  auto* memo = new TMemo(form);
+  memo->SetParent(panel);
+  memo->SetBounds(100, 50, 80, 60);
+  std::vector<TObject*> clicked;
+  for (TButton* b : {button, cancel})
+    b->SetOnClick({"", [&](TObject* sender) { clicked.push_back(sender); }});
+  Application().ProcessMessages();
+  auto key = [](TWinControl* control, WPARAM vk) {
+    control->SetFocus();
+    PostMessageW(control->Handle(), WM_KEYDOWN, vk, 0);
+    Application().ProcessMessages();
+  };
+  key(edit, VK_RETURN);
+  key(edit, VK_ESCAPE);
+  key(cancel, VK_RETURN);  // the focused button, not the default one
+  int memo_keys = 0;
+  const TWndMethod saved = memo->WindowProc;
+  memo->WindowProc = [&](TMessage& m) {
+    memo_keys += m.Msg == WM_KEYDOWN;
+    saved(m);
+  };
+  key(memo, VK_RETURN);  // the memo's own: a new line
+  memo->WindowProc = saved;
+  EXPECT_EQ(clicked, (std::vector<TObject*>{button, cancel, cancel}));
+  EXPECT_EQ(memo_keys, 1);
 }
