@@ -25,6 +25,13 @@ class EListError : public Exception {
   using Exception::Exception;
 };
 
+// A component's usage rule was broken (a regular expression's match data
+// asked for without a match, a group index out of range).
+class EAssertionFailed : public Exception {
+ public:
+  using Exception::Exception;
+};
+
 // A form description that cannot be read: a syntax error, or a class, property
 // or handler that does not exist. These are programming errors; the message
 // names the line.

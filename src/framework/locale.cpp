@@ -14,6 +14,28 @@ constexpr CaseRange kGbkLowerCase[] = {
     {0xA7, 0xD1, 0xF1, 0x30},  // Cyrillic
 };
 
+// The portable rule's case change, either way: ASCII letters and the GBK
+// letters of kGbkLowerCase.
+AnsiString ChangeCase(std::string_view s, bool to_upper) {
+  AnsiString out(s);
+  const char from = to_upper ? 'a' : 'A';
+  for (std::size_t i = 0; i < out.size(); i += CharLength(out, i)) {
+    if (CharLength(out, i) == 1) {
+      if (out[i] >= from && out[i] <= from + 25) out[i] = static_cast<char>(out[i] ^ 0x20);
+      continue;
+    }
+    const auto lead = static_cast<unsigned char>(out[i]);
+    const auto trail = static_cast<unsigned char>(out[i + 1]);
+    for (const CaseRange& r : kGbkLowerCase) {
+      if (lead != r.lead) continue;
+      if (to_upper && trail >= r.first && trail <= r.last) out[i + 1] = static_cast<char>(trail - r.shift);
+      if (!to_upper && trail >= r.first - r.shift && trail <= r.last - r.shift)
+        out[i + 1] = static_cast<char>(trail + r.shift);
+    }
+  }
+  return out;
+}
+
 class NativeRule final : public TLocale {
  public:
   int CompareText(std::string_view a, std::string_view b) const override {
@@ -25,22 +47,7 @@ class NativeRule final : public TLocale {
     return static_cast<unsigned char>(*pa) < static_cast<unsigned char>(*pb) ? -1 : 1;
   }
 
-  AnsiString AnsiUpperCase(std::string_view s) const override {
-    AnsiString out(s);
-    for (std::size_t i = 0; i < out.size(); i += CharLength(out, i)) {
-      if (CharLength(out, i) == 1) {
-        if (out[i] >= 'a' && out[i] <= 'z') out[i] = static_cast<char>(out[i] - 'a' + 'A');
-        continue;
-      }
-      const auto lead = static_cast<unsigned char>(out[i]);
-      const auto trail = static_cast<unsigned char>(out[i + 1]);
-      for (const CaseRange& r : kGbkLowerCase) {
-        if (lead == r.lead && trail >= r.first && trail <= r.last)
-          out[i + 1] = static_cast<char>(trail - r.shift);
-      }
-    }
-    return out;
-  }
+  AnsiString AnsiUpperCase(std::string_view s) const override { return ChangeCase(s, true); }
 };
 
 const TLocale* g_default = nullptr;
@@ -50,6 +57,10 @@ const TLocale* g_default = nullptr;
 const TLocale& NativeLocale() {
   static const NativeRule rule;
   return rule;
+}
+
+AnsiString NativeAnsiLowerCase(std::string_view s) {
+  return ChangeCase(s, false);
 }
 
 const TLocale& DefaultLocale() {

@@ -22,6 +22,8 @@ class TLocale {
 // characters, the GBK full-width Latin (A3E1-A3FA), Greek (A6C1-A6D8) and
 // Cyrillic (A7D1-A7F1) lower-case letters to their capitals.
 const TLocale& NativeLocale();
+// The inverse of the portable rule's upper-casing.
+AnsiString NativeAnsiLowerCase(std::string_view s);
 
 // The locale new string lists use; NativeLocale() until a program installs
 // another one at start-up.

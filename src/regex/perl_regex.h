@@ -35,13 +35,6 @@ extern const TEnumInfo kPerlRegExOptionInfo;
 enum TPerlRegExMatchFlag { mfNotBOL, mfNotEOL, mfNotEmpty };
 using TPerlRegExMatchFlags = TSet<TPerlRegExMatchFlag>;
 
-// A usage rule of the component was broken (match data asked for without a
-// match, a group index out of range).
-class EAssertionFailed : public Exception {
- public:
-  using Exception::Exception;
-};
-
 // Raised before a replacement goes into the subject; may change it.
 using TPerlRegExReplaceEvent = std::function<void(TObject* sender, AnsiString& replace_with)>;
 

@@ -3,9 +3,7 @@
 // byte, then green, then blue. A negative value (0xFF000000 + n) names system
 // colour n and has to be resolved before any arithmetic.
 
-#include <cstdint>
-
-using TColor = std::int32_t;
+#include "framework/colors.h"
 
 inline constexpr TColor clBlack = 0x000000;
 inline constexpr TColor clWhite = 0xFFFFFF;

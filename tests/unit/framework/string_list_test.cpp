@@ -83,6 +83,11 @@ TEST(NativeLocale, UpperCasesAsciiAndGbkLettersButNothingElse) {
   EXPECT_EQ(l.AnsiUpperCase("\xA7\xD1\xA7\xF1"), "\xA7\xA1\xA7\xC1");  // Cyrillic a, ya
   EXPECT_EQ(l.AnsiUpperCase("\x81\x61"), "\x81\x61");                  // second byte looks like "a"
   EXPECT_EQ(l.AnsiUpperCase("\xA3\xE0\xA6\xD9"), "\xA3\xE0\xA6\xD9");  // just outside the ranges
+
+  // Lower-casing undoes exactly that.
+  const AnsiString lower = "az{\xA3\xE1\xA3\xFA\xA6\xC1\xA6\xD8\xA7\xD1\xA7\xF1\x81\x61";
+  EXPECT_EQ(NativeAnsiLowerCase(l.AnsiUpperCase(lower)), lower);
+  EXPECT_EQ(NativeAnsiLowerCase("@[\x81\x41\xA3\xC0\xA7\xC2"), "@[\x81\x41\xA3\xC0\xA7\xC2");
 }
 
 TEST(NativeLocale, ComparesUpperCasedBytesWithPrefixFirst) {
