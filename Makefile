@@ -3,6 +3,10 @@ SHELL := /bin/bash
 JOBS ?= $(shell nproc)
 # `make fuzz FUZZ_SECONDS=600` runs every fuzzer for that long.
 FUZZ_SECONDS ?= 60
+# The compiler cache hashes paths below the checkout relative to it, so that a
+# clone in another folder (a CI run) reuses what an earlier build compiled.
+export CCACHE_BASEDIR := $(CURDIR)
+export CCACHE_NOHASHDIR := true
 
 .PHONY: all setup run test tools fuzz format clean native win64 win32
 
