@@ -15,6 +15,7 @@
 #include "default_skin_images.h"
 #include "skin/data/bmp_writer.h"
 #include "skin/data/skin_archive_writer.h"
+#include "skin/data/skin_data.h"
 
 namespace {
 
@@ -33,10 +34,7 @@ void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
 
 // 64 hexadecimal digits a line, as form descriptions keep binary data.
 std::string HexLines(const std::string& archive) {
-  std::string payload;
-  const auto size = static_cast<std::uint32_t>(archive.size());
-  for (int i = 0; i < 4; ++i) payload.push_back(static_cast<char>(size >> (8 * i)));
-  payload += archive;
+  const TBytes payload = TSkinData::StoredStream(archive);
   static const char kDigits[] = "0123456789ABCDEF";
   std::string out;
   for (std::size_t i = 0; i < payload.size(); ++i) {

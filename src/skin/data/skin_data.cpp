@@ -85,7 +85,10 @@ void TSkinData::SetSkinFile(const AnsiString& path) {
 }
 
 TBytes TSkinData::SkinStream() const {
-  const std::string_view bytes = archive_.Bytes();
+  return StoredStream(archive_.Bytes());
+}
+
+TBytes TSkinData::StoredStream(std::string_view bytes) {
   TBytes payload;
   payload.reserve(4 + bytes.size());
   AppendInt32(payload, static_cast<std::int32_t>(bytes.size()));

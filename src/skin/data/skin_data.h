@@ -131,6 +131,8 @@ class TSkinData : public TComponent, public TSkinDefinition {
   // archive and loads the skin at once.
   TBytes SkinStream() const;
   void SetSkinStream(const TBytes& payload);
+  // The stored form of an archive, as SkinStream answers it.
+  static TBytes StoredStream(std::string_view archive);
   const TMemoryStream& StoredArchive() const { return archive_; }
 
   // Typed events; the form description binds only notify events by name, so

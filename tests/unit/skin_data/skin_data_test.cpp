@@ -16,14 +16,6 @@ class SkinDataTest : public ::testing::Test {
   SkinDataTest() : previous_(CurrentSkinEnvironment()) { InstallSkinEnvironment(environment_); }
   ~SkinDataTest() override { InstallSkinEnvironment(previous_); }
 
-  static TBytes Payload(std::string_view archive) {
-    TBytes bytes;
-    const auto size = static_cast<std::uint32_t>(archive.size());
-    for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<std::uint8_t>(size >> (8 * i)));
-    bytes.insert(bytes.end(), archive.begin(), archive.end());
-    return bytes;
-  }
-
   static std::string GoodArchive() {
     TSkinArchiveWriter writer;
     writer.AddMember("skin.ini", "[TitlebarSkin]\r\nSkinName=Good\r\n");
@@ -108,25 +100,25 @@ TEST_F(SkinDataTest, PropertiesByName) {
 TEST_F(SkinDataTest, SkinStreamLoadsTheArchiveAtOnceAndWritesItBack) {
   TSkinData skin(nullptr);
   const std::string archive = GoodArchive();
-  SetPropValue(skin, "SkinStream", Payload(archive));
+  SetPropValue(skin, "SkinStream", TSkinData::StoredStream(archive));
   EXPECT_FALSE(skin.NotLoaded);
   EXPECT_EQ(skin.SkinName, "Good");
-  EXPECT_EQ(std::get<TBytes>(GetPropValue(skin, "SkinStream")), Payload(archive));
+  EXPECT_EQ(std::get<TBytes>(GetPropValue(skin, "SkinStream")), TSkinData::StoredStream(archive));
 }
 
 TEST_F(SkinDataTest, AnEmptyOrShortSkinStreamLoadsNothing) {
   TSkinData skin(nullptr);
-  skin.SetSkinStream(Payload(""));
+  skin.SetSkinStream(TSkinData::StoredStream(""));
   skin.SetSkinStream({0xFF, 0xFF, 0xFF, 0xFF, 1, 2});
   skin.SetSkinStream({1, 0});
   EXPECT_TRUE(skin.NotLoaded);
   EXPECT_EQ(skin.StoredArchive().Size(), 0);
-  EXPECT_EQ(skin.SkinStream(), Payload(""));
+  EXPECT_EQ(skin.SkinStream(), TSkinData::StoredStream(""));
 }
 
 TEST_F(SkinDataTest, ACountBeyondTheBytesKeepsWhatIsThere) {
   TSkinData skin(nullptr);
-  TBytes payload = Payload(GoodArchive());
+  TBytes payload = TSkinData::StoredStream(GoodArchive());
   payload[1] = 0x7F;  // declares far more than follows
   skin.SetSkinStream(payload);
   EXPECT_EQ(skin.StoredArchive().Size(), static_cast<std::int64_t>(payload.size() - 4));
@@ -137,7 +129,7 @@ TEST_F(SkinDataTest, AnArchiveOfUnknownVersionLeavesTheSkinOffAfterLoading) {
   TSkinData skin(nullptr);
   skin.SetLoading(true);
   skin.SetActive(true);
-  skin.SetSkinStream(Payload(skin_test::ArchiveOfVersion(80000)));
+  skin.SetSkinStream(TSkinData::StoredStream(skin_test::ArchiveOfVersion(80000)));
   EXPECT_EQ(environment_.messages, 1);
   EXPECT_EQ(skin.LastLoadResult(), TArchiveResult::arUnknownVersion);
   EXPECT_FALSE(skin.LoadSkin());
@@ -150,7 +142,7 @@ TEST_F(SkinDataTest, AnArchiveOfUnknownVersionLeavesTheSkinOffAfterLoading) {
 TEST_F(SkinDataTest, LoadedKeepsActiveForALoadedSkin) {
   TSkinData skin(nullptr);
   skin.SetActive(true);
-  skin.SetSkinStream(Payload(GoodArchive()));
+  skin.SetSkinStream(TSkinData::StoredStream(GoodArchive()));
   skin.Loaded();
   EXPECT_TRUE(skin.Active());
 }
@@ -213,7 +205,7 @@ TEST_F(SkinDataTest, DoFormSkinSparesMonthCalendarsAndFastReportWindows) {
 
 TEST_F(SkinDataTest, SkinFileReplacesTheArchiveOnlyWhenTheFileExists) {
   TSkinData skin(nullptr);
-  skin.SetSkinStream(Payload(GoodArchive()));
+  skin.SetSkinStream(TSkinData::StoredStream(GoodArchive()));
   skin.SetSkinFile("no such skin file.skn");
   EXPECT_EQ(skin.SkinFile(), "no such skin file.skn");
   EXPECT_TRUE(skin.NotLoaded);

@@ -20,14 +20,6 @@ class WinSkinDataPartTest : public ::testing::Test {
   WinSkinDataPartTest() : previous_(CurrentSkinEnvironment()) { InstallSkinEnvironment(environment_); }
   ~WinSkinDataPartTest() override { InstallSkinEnvironment(previous_); }
 
-  static TBytes Payload(std::string_view archive) {
-    TBytes bytes;
-    const auto size = static_cast<std::uint32_t>(archive.size());
-    for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<std::uint8_t>(size >> (8 * i)));
-    bytes.insert(bytes.end(), archive.begin(), archive.end());
-    return bytes;
-  }
-
   static RECT WindowRect(HWND wnd) {
     RECT r{};
     GetWindowRect(wnd, &r);
@@ -71,7 +63,7 @@ TEST_F(WinSkinDataPartTest, TheFaceBrushFollowsTheSkinsFaceColour) {
   TSkinArchiveWriter writer;
   writer.AddMember("skin.ini", "[Personality]\r\nSkinName=Face\r\n[Colours]\r\nButtonFace=10 20 30\r\n");
   TSkinData data(nullptr);
-  data.SetSkinStream(Payload(writer.Archive()));
+  data.SetSkinStream(TSkinData::StoredStream(writer.Archive()));
   ASSERT_FALSE(data.NotLoaded);
   LOGBRUSH brush{};
   ASSERT_EQ(GetObjectW(WinPart(data)->FaceBrush(), sizeof(brush), &brush), static_cast<int>(sizeof(brush)));
