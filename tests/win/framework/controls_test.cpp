@@ -87,7 +87,9 @@ TEST_F(ControlsTest, WrappedMemoLinesAreFullFitTheWidthAndKeepPunctuationWithIts
   Show();
   AnsiString paragraph;
   while (paragraph.size() < 600) paragraph += "汉字文章里的单词，统计（重复）次数。words and more words ";
-  memo->SetText(paragraph + "\r\n" + paragraph);
+  // A word wider than the line is cut where the line ends.
+  const AnsiString long_word(90, 'w');
+  memo->SetText(paragraph + "\r\n" + long_word + " " + paragraph);
 
   HWND wnd = memo->Handle();
   const std::wstring text = ToWide(memo->Text());
