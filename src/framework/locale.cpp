@@ -48,6 +48,7 @@ class NativeRule final : public TLocale {
   }
 
   AnsiString AnsiUpperCase(std::string_view s) const override { return ChangeCase(s, true); }
+  AnsiString AnsiLowerCase(std::string_view s) const override { return ChangeCase(s, false); }
 };
 
 const TLocale* g_default = nullptr;
@@ -57,10 +58,6 @@ const TLocale* g_default = nullptr;
 const TLocale& NativeLocale() {
   static const NativeRule rule;
   return rule;
-}
-
-AnsiString NativeAnsiLowerCase(std::string_view s) {
-  return ChangeCase(s, false);
 }
 
 const TLocale& DefaultLocale() {

@@ -13,17 +13,17 @@ class TLocale {
   virtual ~TLocale() = default;
   // Case-insensitive comparison: negative, zero or positive.
   virtual int CompareText(std::string_view a, std::string_view b) const = 0;
-  // The platform's case mapping of the ANSI code page.
+  // The platform's case mapping of the ANSI code page, either way.
   virtual AnsiString AnsiUpperCase(std::string_view s) const = 0;
+  virtual AnsiString AnsiLowerCase(std::string_view s) const = 0;
 };
 
 // The portable rule: upper-case both texts, then compare bytes as unsigned, a
 // proper prefix first. Upper-casing changes ASCII a-z and, in two-byte
 // characters, the GBK full-width Latin (A3E1-A3FA), Greek (A6C1-A6D8) and
 // Cyrillic (A7D1-A7F1) lower-case letters to their capitals.
+// Its lower-casing is the inverse of the upper-casing.
 const TLocale& NativeLocale();
-// The inverse of the portable rule's upper-casing.
-AnsiString NativeAnsiLowerCase(std::string_view s);
 
 // The locale new string lists use; NativeLocale() until a program installs
 // another one at start-up.

@@ -4,8 +4,9 @@
 
 #include <algorithm>
 
-#include "regex/ansi_case.h"
 #include "regex/perl_regex.h"
+
+#include "framework/locale.h"
 
 namespace {
 
@@ -47,7 +48,7 @@ bool StartsWordAfter(unsigned char c) {
 }
 
 char UpperCaseChar(char c) {
-  return AnsiUpperCaseText(std::string_view(&c, 1))[0];
+  return DefaultLocale().AnsiUpperCase(std::string_view(&c, 1))[0];
 }
 
 AnsiString ChangeCase(AnsiString text, CaseChange change) {
@@ -55,15 +56,15 @@ AnsiString ChangeCase(AnsiString text, CaseChange change) {
     case CaseChange::kNone:
       return text;
     case CaseChange::kLower:
-      return AnsiLowerCaseText(text);
+      return DefaultLocale().AnsiLowerCase(text);
     case CaseChange::kUpper:
-      return AnsiUpperCaseText(text);
+      return DefaultLocale().AnsiUpperCase(text);
     case CaseChange::kFirst:
-      text = AnsiLowerCaseText(text);
+      text = DefaultLocale().AnsiLowerCase(text);
       if (!IsLeadByte(static_cast<unsigned char>(text[0]))) text[0] = UpperCaseChar(text[0]);
       return text;
     case CaseChange::kInitials: {
-      text = AnsiLowerCaseText(text);
+      text = DefaultLocale().AnsiLowerCase(text);
       bool eligible = true;
       for (std::size_t i = 0; i < text.size(); i += CharLength(text, i)) {
         if (CharLength(text, i) == 2) continue;

@@ -6,13 +6,17 @@
 
 namespace {
 
-// The capital of one GBK character, or the character itself when it has none
-// in GBK or the bytes are not a character.
-AnsiString UpperOfCharacter(const char* bytes, int length) {
+// One GBK character in the other case, or the character itself when that has
+// no GBK form or the bytes are not a character.
+AnsiString CaseOfCharacter(const char* bytes, int length, bool upper) {
   wchar_t wide[2];
   const int n = MultiByteToWideChar(kGbkCodePage, MB_ERR_INVALID_CHARS, bytes, length, wide, 2);
   if (n != 1) return AnsiString(bytes, static_cast<std::size_t>(length));
-  CharUpperBuffW(wide, 1);
+  if (upper) {
+    CharUpperBuffW(wide, 1);
+  } else {
+    CharLowerBuffW(wide, 1);
+  }
   char back[4];
   BOOL lossy = FALSE;
   const int m = WideCharToMultiByte(kGbkCodePage, 0, wide, 1, back, sizeof back, nullptr, &lossy);
@@ -22,19 +26,39 @@ AnsiString UpperOfCharacter(const char* bytes, int length) {
 
 }  // namespace
 
-WindowsLocale::WindowsLocale() {
+WindowsLocale::WindowsLocale() : upper_(true), lower_(false) {}
+
+WindowsLocale::CaseTable::CaseTable(bool upper) {
   for (int b = 0; b < 0x80; ++b) {
     const char c = static_cast<char>(b);
-    single_upper_[static_cast<std::size_t>(b)] = static_cast<unsigned char>(UpperOfCharacter(&c, 1)[0]);
+    single[static_cast<std::size_t>(b)] = static_cast<unsigned char>(CaseOfCharacter(&c, 1, upper)[0]);
   }
   for (int lead = 0; lead < kLeads; ++lead) {
     for (int trail = 0; trail < kTrails; ++trail) {
       const char pair[2] = {static_cast<char>(0x81 + lead), static_cast<char>(0x40 + trail)};
-      const AnsiString upper = UpperOfCharacter(pair, 2);
-      double_upper_[static_cast<std::size_t>(lead * kTrails + trail)] = static_cast<std::uint16_t>(
-          static_cast<unsigned char>(upper[0]) << 8 | static_cast<unsigned char>(upper[1]));
+      const AnsiString other = CaseOfCharacter(pair, 2, upper);
+      pairs[static_cast<std::size_t>(lead * kTrails + trail)] = static_cast<std::uint16_t>(
+          static_cast<unsigned char>(other[0]) << 8 | static_cast<unsigned char>(other[1]));
     }
   }
+}
+
+AnsiString WindowsLocale::CaseTable::Apply(std::string_view s) const {
+  AnsiString out(s);
+  for (std::size_t i = 0; i < out.size(); i += CharLength(out, i)) {
+    const auto lead = static_cast<unsigned char>(out[i]);
+    if (lead < 0x80) {
+      out[i] = static_cast<char>(single[lead]);
+      continue;
+    }
+    if (CharLength(out, i) != 2) continue;
+    const auto trail = static_cast<unsigned char>(out[i + 1]);
+    if (trail < 0x40 || trail == 0xFF) continue;
+    const std::uint16_t other = pairs[static_cast<std::size_t>((lead - 0x81) * kTrails + trail - 0x40)];
+    out[i] = static_cast<char>(other >> 8);
+    out[i + 1] = static_cast<char>(other & 0xFF);
+  }
+  return out;
 }
 
 int WindowsLocale::CompareText(std::string_view a, std::string_view b) const {
@@ -45,20 +69,9 @@ int WindowsLocale::CompareText(std::string_view a, std::string_view b) const {
 }
 
 AnsiString WindowsLocale::AnsiUpperCase(std::string_view s) const {
-  AnsiString out(s);
-  for (std::size_t i = 0; i < out.size(); i += CharLength(out, i)) {
-    const auto lead = static_cast<unsigned char>(out[i]);
-    if (lead < 0x80) {
-      out[i] = static_cast<char>(single_upper_[lead]);
-      continue;
-    }
-    if (CharLength(out, i) != 2) continue;
-    const auto trail = static_cast<unsigned char>(out[i + 1]);
-    if (trail < 0x40 || trail == 0xFF) continue;
-    const std::uint16_t upper =
-        double_upper_[static_cast<std::size_t>((lead - 0x81) * kTrails + trail - 0x40)];
-    out[i] = static_cast<char>(upper >> 8);
-    out[i + 1] = static_cast<char>(upper & 0xFF);
-  }
-  return out;
+  return upper_.Apply(s);
+}
+
+AnsiString WindowsLocale::AnsiLowerCase(std::string_view s) const {
+  return lower_.Apply(s);
 }

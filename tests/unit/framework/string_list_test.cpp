@@ -86,8 +86,8 @@ TEST(NativeLocale, UpperCasesAsciiAndGbkLettersButNothingElse) {
 
   // Lower-casing undoes exactly that.
   const AnsiString lower = "az{\xA3\xE1\xA3\xFA\xA6\xC1\xA6\xD8\xA7\xD1\xA7\xF1\x81\x61";
-  EXPECT_EQ(NativeAnsiLowerCase(l.AnsiUpperCase(lower)), lower);
-  EXPECT_EQ(NativeAnsiLowerCase("@[\x81\x41\xA3\xC0\xA7\xC2"), "@[\x81\x41\xA3\xC0\xA7\xC2");
+  EXPECT_EQ(l.AnsiLowerCase(l.AnsiUpperCase(lower)), lower);
+  EXPECT_EQ(l.AnsiLowerCase("@[\x81\x41\xA3\xC0\xA7\xC2"), "@[\x81\x41\xA3\xC0\xA7\xC2");
 }
 
 TEST(NativeLocale, ComparesUpperCasedBytesWithPrefixFirst) {

@@ -84,6 +84,10 @@ TEST_F(ControlsTest, WrappedMemoLinesAreFullFitTheWidthAndKeepPunctuationWithIts
   TMemo* memo = Add<TMemo>(form);
   memo->SetBounds(0, 0, 265, 200);
   memo->SetScrollBars(TScrollStyle::ssVertical);
+  // The program's memo font, which has every character of the text.
+  memo->Font()->SetName("宋体");
+  memo->Font()->SetHeight(-12);
+  memo->Font()->SetCharset(GB2312_CHARSET);
   Show();
   AnsiString paragraph;
   while (paragraph.size() < 600) paragraph += "汉字文章里的单词，统计（重复）次数。words and more words ";

@@ -23,4 +23,12 @@ TEST(WindowsLocale, UpperCasesGbkLettersAndKeepsEverythingElse) {
   EXPECT_EQ(locale.AnsiUpperCase("\x81\x30x\xFF"), "\x81\x30X\xFF");
   EXPECT_EQ(locale.AnsiUpperCase("a\x81"), "A\x81");
   EXPECT_EQ(locale.AnsiUpperCase("\x80z"), "\x80Z");
+
+  // Lower-casing is the same mapping the other way, and neither depends on
+  // the system's own ANSI code page.
+  EXPECT_EQ(locale.AnsiLowerCase("ABC 中文 ＡＢＣ ΑΒ \x81\x41"), "abc 中文 ａｂｃ αβ \x81\x41");
+  EXPECT_EQ(locale.AnsiLowerCase("\xD6\xD0"
+                                 "A"),
+            "\xD6\xD0"
+            "a");  // 中 is not Ö
 }
