@@ -142,7 +142,11 @@ void TCustomMemo::WndProc(TMessage& m) {
 }
 
 void TCustomMemo::DefaultHandler(TMessage& m) {
-  const TMemoMeasureScope scope(WindowHandle(), Wraps());
+  // Word moves (Ctrl+arrows) and double-click selection ask for words, not
+  // wrap points, and never change the text.
+  const bool words_only =
+      m.Msg == WM_LBUTTONDBLCLK || (m.Msg == WM_KEYDOWN && (m.WParam == VK_LEFT || m.WParam == VK_RIGHT));
+  const TMemoMeasureScope scope(WindowHandle(), Wraps() && !words_only);
   TCustomEdit::DefaultHandler(m);
 }
 

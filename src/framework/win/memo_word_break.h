@@ -9,8 +9,8 @@
 // line short. While a memo handles a message its measuring scope is current,
 // and when the text asked about is wider than the formatting width the
 // procedure answers the last break that fits: each line comes out full, with
-// one more measurement instead of several. A caret's word moves ask about a
-// laid-out line, which always fits, and get the plain word start.
+// one more measurement instead of several. The caret's word moves and
+// double-click selection measure nothing and get the plain word start.
 
 #include "framework/win/gdi.h"
 #include "framework/win/win_api.h"

@@ -14,6 +14,9 @@
 
 #include <commctrl.h>
 
+#include <utility>
+#include <vector>
+
 namespace {
 
 class ControlsTest : public ::testing::Test {
@@ -121,6 +124,40 @@ TEST_F(ControlsTest, WrappedMemoLinesAreFullFitTheWidthAndKeepPunctuationWithIts
     EXPECT_GT(extent(start, length + word_end), width) << "line " << i;
   }
   DeleteDC(dc);
+}
+
+TEST_F(ControlsTest, CtrlArrowsAndDoubleClickInAMemoGoByWordsAndChineseCharacters) {
+  TMemo* memo = Add<TMemo>(form);
+  memo->SetBounds(0, 0, 300, 100);
+  Show();
+  memo->SetText("hello world 汉字");  // 14 characters
+  HWND wnd = memo->Handle();
+  auto selection = [&] {
+    DWORD start = 0, end = 0;
+    SendMessageW(wnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return std::pair<int, int>(static_cast<int>(start), static_cast<int>(end));
+  };
+  BYTE keys[256];
+  GetKeyboardState(keys);
+  keys[VK_CONTROL] = 0x80;
+  SetKeyboardState(keys);
+  SendMessageW(wnd, EM_SETSEL, 14, 14);
+  std::vector<int> stops;
+  for (int i = 0; i < 4; ++i) {
+    SendMessageW(wnd, WM_KEYDOWN, VK_LEFT, 0);
+    stops.push_back(selection().first);
+  }
+  keys[VK_CONTROL] = 0;
+  SetKeyboardState(keys);
+  EXPECT_EQ(stops, (std::vector<int>{13, 12, 6, 0}));
+
+  // A double click on "world" selects it with its space.
+  const LRESULT at = SendMessageW(wnd, EM_POSFROMCHAR, 8, 0);
+  SendMessageW(wnd, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  SendMessageW(wnd, WM_LBUTTONUP, 0, at);
+  SendMessageW(wnd, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+  SendMessageW(wnd, WM_LBUTTONUP, 0, at);
+  EXPECT_EQ(selection(), (std::pair<int, int>(6, 12)));
 }
 
 TEST_F(ControlsTest, TypingInAMemoReachesItsTextAndLines) {
