@@ -51,19 +51,25 @@ AnsiString TStrings::Text() const {
 }
 
 void TStrings::SetText(std::string_view text) {
-  BeginUpdate();
-  Clear();
   text = text.substr(0, text.find('\0'));
+  std::vector<AnsiString> lines;
   std::size_t start = 0;
   while (start < text.size()) {
     std::size_t end = text.find_first_of("\r\n", start);
     if (end == std::string_view::npos) end = text.size();
-    Add(text.substr(start, end - start));
+    lines.emplace_back(text.substr(start, end - start));
     start = end;
     if (start < text.size() && text[start] == '\r') ++start;
     if (start < text.size() && text[start] == '\n') ++start;
   }
+  BeginUpdate();
+  Clear();
+  AddAll(std::move(lines));
   EndUpdate();
+}
+
+void TStrings::AddAll(std::vector<AnsiString> items) {
+  for (const AnsiString& item : items) Add(item);
 }
 
 void TStrings::Assign(const TPersistent& source) {
@@ -83,15 +89,16 @@ TStringArray TStrings::Strings() const {
 void TStrings::SetStrings(const TStringArray& items) {
   BeginUpdate();
   Clear();
-  for (const AnsiString& item : items) Add(item);
+  AddAll(items);
   EndUpdate();
 }
 
 void TStrings::Assign(const TStrings& source) {
   if (&source == this) return;
+  TStringArray items = source.Strings();
   BeginUpdate();
   Clear();
-  for (int i = 0; i < source.Count(); ++i) Add(source.Get(i));
+  AddAll(std::move(items));
   EndUpdate();
 }
 
@@ -177,4 +184,26 @@ void TStringList::SetSorted(bool sorted) {
     });
   }
   sorted_ = sorted;
+}
+
+void TStringList::AddAll(std::vector<AnsiString> items) {
+  if (!sorted_ || !items_.empty() || duplicates_ == TDuplicates::dupError)
+    return TStrings::AddAll(std::move(items));
+  const auto less = [this](const AnsiString& a, const AnsiString& b) {
+    return locale_->CompareText(a, b) < 0;
+  };
+  if (duplicates_ == TDuplicates::dupAccept) {
+    // Each added item goes before the items equal to it: equal items end up
+    // in the reverse of their order of adding.
+    std::reverse(items.begin(), items.end());
+    std::stable_sort(items.begin(), items.end(), less);
+  } else {
+    // The first of equal items stays; the later ones are not added.
+    std::stable_sort(items.begin(), items.end(), less);
+    const auto equal = [this](const AnsiString& a, const AnsiString& b) {
+      return locale_->CompareText(a, b) == 0;
+    };
+    items.erase(std::unique(items.begin(), items.end(), equal), items.end());
+  }
+  items_ = std::move(items);
 }
