@@ -2,9 +2,56 @@
 
 #include "framework/published.h"
 #include "framework/win/memo_word_break.h"
+#include "framework/win/wide.h"
 
 namespace {
 constexpr const char* kScrollStyleNames[] = {"ssNone", "ssHorizontal", "ssVertical", "ssBoth"};
+
+// Texts from this size fill progressively, in parts of about this many
+// characters (a few screenfuls: each part costs a fraction of a second).
+constexpr std::size_t kFillFrom = 64 * 1024;
+constexpr std::size_t kFillPart = 32 * 1024;
+constexpr UINT_PTR kFillTimer = 0x4C46;
+
+// The length of the first part: up to the line break after `size`
+// characters, the break included; the whole text when there is none.
+std::size_t PartLength(const std::wstring& text, std::size_t size) {
+  if (text.size() <= size) return text.size();
+  const std::size_t end = text.find(L'\n', size);
+  return end == std::wstring::npos ? text.size() : end + 1;
+}
+
+// Messages that read or change the window's text, or act on a selection that
+// could reach into the part not yet there.
+bool NeedsWholeText(unsigned msg) {
+  switch (msg) {
+    case WM_GETTEXT:
+    case WM_GETTEXTLENGTH:
+    case EM_GETLINECOUNT:
+    case EM_GETLINE:
+    case EM_LINEINDEX:
+    case EM_LINELENGTH:
+    case EM_LINEFROMCHAR:
+    case EM_POSFROMCHAR:
+    case EM_CHARFROMPOS:
+    case EM_GETHANDLE:
+    case EM_SETSEL:
+    case EM_REPLACESEL:
+    case EM_UNDO:
+    case EM_FMTLINES:
+    case WM_KEYDOWN:
+    case WM_CHAR:
+    case WM_IME_CHAR:
+    case WM_PASTE:
+    case WM_CUT:
+    case WM_COPY:
+    case WM_CLEAR:
+    case WM_UNDO:
+      return true;
+    default:
+      return false;
+  }
+}
 
 // The lines as the window shows them: CR LF between lines, none after the last.
 AnsiString JoinLines(const TStringList& lines) {
@@ -105,8 +152,62 @@ void TCustomMemo::SetWordWrap(bool word_wrap) {
 }
 
 void TCustomMemo::SetText(std::string_view text) {
-  TCustomEdit::SetText(text);
+  StopFill();
+  if (!HandleAllocated() || text.size() < kFillFrom) {
+    TCustomEdit::SetText(text);
+    lines_.Invalidate();
+    return;
+  }
+  TControl::SetText(text);
+  std::wstring wide = ToWide(text);
+  const std::size_t first = PartLength(wide, kFillPart);
+  fill_rest_ = wide.substr(first);
+  wide.resize(first);
+  filling_ = true;
+  SetWindowTextW(WindowHandle(), wide.c_str());
+  filling_ = false;
+  OnChange()(this);
+  Perform(CM_TEXTCHANGED);
   lines_.Invalidate();
+  if (!fill_rest_.empty()) SetTimer(WindowHandle(), kFillTimer, 1, nullptr);
+}
+
+void TCustomMemo::FillMore() {
+  const std::size_t length = PartLength(fill_rest_, kFillPart);
+  const std::wstring part = fill_rest_.substr(0, length);
+  fill_rest_.erase(0, length);
+  if (fill_rest_.empty()) StopFill();
+  AppendToWindow(part);
+}
+
+void TCustomMemo::FinishFill() {
+  const std::wstring rest = std::move(fill_rest_);
+  StopFill();
+  AppendToWindow(rest);
+}
+
+void TCustomMemo::StopFill() {
+  if (HandleAllocated()) KillTimer(WindowHandle(), kFillTimer);
+  fill_rest_.clear();
+}
+
+void TCustomMemo::AppendToWindow(const std::wstring& part) {
+  if (part.empty()) return;
+  HWND wnd = WindowHandle();
+  filling_ = true;
+  DWORD start = 0, end = 0;
+  SendMessageW(wnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  const auto top = SendMessageW(wnd, EM_GETFIRSTVISIBLELINE, 0, 0);
+  SendMessageW(wnd, WM_SETREDRAW, FALSE, 0);
+  const int length = GetWindowTextLengthW(wnd);
+  SendMessageW(wnd, EM_SETSEL, static_cast<WPARAM>(length), length);
+  SendMessageW(wnd, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(part.c_str()));
+  SendMessageW(wnd, EM_SETSEL, start, static_cast<LPARAM>(end));
+  SendMessageW(wnd, EM_LINESCROLL, 0, top - SendMessageW(wnd, EM_GETFIRSTVISIBLELINE, 0, 0));
+  SendMessageW(wnd, WM_SETREDRAW, TRUE, 0);
+  // The lines on view stay; the scroll bar has grown.
+  RedrawWindow(wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_NOERASE);
+  filling_ = false;
 }
 
 bool TCustomMemo::Wraps() const {
@@ -133,6 +234,14 @@ void TCustomMemo::InitializeWnd() {
 }
 
 void TCustomMemo::WndProc(TMessage& m) {
+  if (m.Msg == WM_TIMER && m.WParam == kFillTimer) return Filling() ? FillMore() : StopFill();
+  if (Filling() && !filling_) {
+    if (m.Msg == WM_SETTEXT || m.Msg == WM_DESTROY) {
+      StopFill();
+    } else if (NeedsWholeText(m.Msg)) {
+      FinishFill();
+    }
+  }
   switch (m.Msg) {
     case WM_GETDLGCODE:
       return WmGetDlgCode(m);
@@ -158,5 +267,7 @@ void TCustomMemo::WmGetDlgCode(TMessage& m) {
 
 void TCustomMemo::Changed() {
   lines_.Invalidate();
+  // The fill's own changes: the control holds the whole text already.
+  if (filling_) return;
   TCustomEdit::Changed();
 }

@@ -2,6 +2,13 @@
 // Multi-line edit box. Its Lines are the lines of the window's text, cut at
 // hard line breaks; a bulk change (assigning a text or another list, loading a
 // file) reaches the window as one WM_SETTEXT.
+//
+// A large text fills the window progressively: the first part at once, the
+// rest appended at the end while the program is idle, keeping the selection
+// and the scroll position, so that it shows without waiting for the edit
+// control to lay out every line. The control holds the whole text from the
+// start; whatever reads or edits the window's text (the text and line
+// messages, typing, pasting, selecting) first finishes the fill.
 
 #include <memory>
 #include "framework/string_list.h"
@@ -66,6 +73,8 @@ class TCustomMemo : public TCustomEdit {
   void SetWantTabs(bool want_tabs) { want_tabs_ = want_tabs; }
 
   void SetText(std::string_view text) override;
+  // Part of a large text is still to reach the window.
+  bool Filling() const { return !fill_rest_.empty(); }
 
  protected:
   void CreateParams(TCreateParams& params) override;
@@ -78,12 +87,21 @@ class TCustomMemo : public TCustomEdit {
   void WmGetDlgCode(TMessage& message);
   // Lines wrap at the window's width (no horizontal scrolling).
   bool Wraps() const;
+  // The progressive fill: the next part, all the rest, one append.
+  void FillMore();
+  void FinishFill();
+  void StopFill();
+  void AppendToWindow(const std::wstring& part);
 
   TMemoStrings lines_{*this};
   std::unique_ptr<TStringsProperty> lines_property_ = std::make_unique<TStringsProperty>(lines_);
   TScrollStyle scroll_bars_ = TScrollStyle::ssNone;
   bool word_wrap_ = true;
   bool want_tabs_ = false;  // Tab types a tab instead of moving the focus
+
+  // Progressive fill.
+  std::wstring fill_rest_;  // what the window still lacks
+  bool filling_ = false;    // the window's own changes come from the fill
 };
 
 class TMemo : public TCustomMemo {

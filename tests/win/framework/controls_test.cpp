@@ -160,6 +160,55 @@ TEST_F(ControlsTest, CtrlArrowsAndDoubleClickInAMemoGoByWordsAndChineseCharacter
   EXPECT_EQ(selection(), (std::pair<int, int>(6, 12)));
 }
 
+TEST_F(ControlsTest, ALargeTextShowsAtOnceAndFillsTheMemoWhileIdle) {
+  TMemo* memo = Add<TMemo>(form);
+  memo->SetBounds(0, 0, 265, 200);
+  memo->SetScrollBars(TScrollStyle::ssVertical);
+  Show();
+  AnsiString text;
+  while (text.size() < 400 * 1024)
+    text += "汉字文章里的单词，统计重复次数。words and more words 第" + std::to_string(text.size()) + "\r\n";
+  HWND wnd = memo->Handle();
+  auto scroll_range = [&] {
+    SCROLLINFO info{sizeof(info), SIF_RANGE, 0, 0, 0, 0, 0};
+    GetScrollInfo(wnd, SB_VERT, &info);
+    return info.nMax;
+  };
+  memo->SetText(text);
+  EXPECT_TRUE(memo->Filling());
+  EXPECT_EQ(memo->Text(), text);  // the control holds it whole at once
+  const int first_range = scroll_range();
+  for (int i = 0; i < 1000 && memo->Filling(); ++i) {
+    Application().ProcessMessages();
+    Sleep(5);
+  }
+  EXPECT_FALSE(memo->Filling());
+  EXPECT_GT(scroll_range(), first_range);
+  // Appending at the end moved neither the caret nor the view.
+  DWORD start = 1, end = 1;
+  SendMessageW(wnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  EXPECT_EQ(start, 0u);
+  EXPECT_EQ(SendMessageW(wnd, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+  std::wstring shown(static_cast<std::size_t>(GetWindowTextLengthW(wnd)) + 1, L'\0');
+  shown.resize(static_cast<std::size_t>(GetWindowTextW(wnd, shown.data(), static_cast<int>(shown.size()))));
+  EXPECT_EQ(FromWide(shown), text);
+
+  // Reading or typing during a fill finishes it first.
+  memo->SetText(text);
+  ASSERT_TRUE(memo->Filling());
+  EXPECT_EQ(GetWindowTextLengthW(wnd), static_cast<int>(ToWide(text).size()));
+  EXPECT_FALSE(memo->Filling());
+  memo->SetText(text);
+  memo->SetText("short");  // a new text ends the fill of the old one
+  EXPECT_FALSE(memo->Filling());
+  Application().ProcessMessages();
+  EXPECT_EQ(GetWindowTextLengthW(wnd), 5);
+  memo->SetText(text);
+  SendMessageW(wnd, WM_CHAR, L'x', 0);
+  EXPECT_EQ(memo->Text(), "x" + text);
+  EXPECT_EQ(memo->Lines()->Get(0).substr(0, 3), "x汉");
+}
+
 TEST_F(ControlsTest, TypingInAMemoReachesItsTextAndLines) {
   TMemo* memo = Add<TMemo>(form);
   Show();
