@@ -198,15 +198,19 @@ void TCustomMemo::AppendToWindow(const std::wstring& part) {
   DWORD start = 0, end = 0;
   SendMessageW(wnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
   const auto top = SendMessageW(wnd, EM_GETFIRSTVISIBLELINE, 0, 0);
-  SendMessageW(wnd, WM_SETREDRAW, FALSE, 0);
+  // Turning redraw back on shows a window: only a shown one turns it off.
+  const bool shown = IsWindowVisible(wnd) != FALSE;
+  if (shown) SendMessageW(wnd, WM_SETREDRAW, FALSE, 0);
   const int length = GetWindowTextLengthW(wnd);
   SendMessageW(wnd, EM_SETSEL, static_cast<WPARAM>(length), length);
   SendMessageW(wnd, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(part.c_str()));
   SendMessageW(wnd, EM_SETSEL, start, static_cast<LPARAM>(end));
   SendMessageW(wnd, EM_LINESCROLL, 0, top - SendMessageW(wnd, EM_GETFIRSTVISIBLELINE, 0, 0));
-  SendMessageW(wnd, WM_SETREDRAW, TRUE, 0);
-  // The lines on view stay; the scroll bar has grown.
-  RedrawWindow(wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_NOERASE);
+  if (shown) {
+    SendMessageW(wnd, WM_SETREDRAW, TRUE, 0);
+    // The lines on view stay; the scroll bar has grown.
+    RedrawWindow(wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_NOERASE);
+  }
   filling_ = false;
 }
 

@@ -198,6 +198,15 @@ TEST_F(ControlsTest, ALargeTextShowsAtOnceAndFillsTheMemoWhileIdle) {
   ASSERT_TRUE(memo->Filling());
   EXPECT_EQ(GetWindowTextLengthW(wnd), static_cast<int>(ToWide(text).size()));
   EXPECT_FALSE(memo->Filling());
+  // A hidden memo fills and stays hidden.
+  memo->SetVisible(false);
+  memo->SetText(text);
+  for (int i = 0; i < 1000 && memo->Filling(); ++i) {
+    Application().ProcessMessages();
+    Sleep(5);
+  }
+  EXPECT_FALSE(IsWindowVisible(wnd));
+  memo->SetVisible(true);
   memo->SetText(text);
   memo->SetText("short");  // a new text ends the fill of the old one
   EXPECT_FALSE(memo->Filling());
