@@ -30,6 +30,20 @@ class FrameworkWindowTest : public ::testing::Test {
   }
   void TearDown() override { form->Free(); }
 
+  // A control of the form, placed in `parent`.
+  template <class T>
+  T* Add(TWinControl* parent, int left, int top, int width, int height) {
+    T* control = new T(form);
+    control->SetParent(parent);
+    control->SetBounds(left, top, width, height);
+    return control;
+  }
+  // A key as the message loop delivers it to the control.
+  static void PressKey(TWinControl* control, WPARAM vk) {
+    PostMessageW(control->Handle(), WM_KEYDOWN, vk, 0);
+    Application().ProcessMessages();
+  }
+
   TForm* form = nullptr;
   TPanel* panel = nullptr;
   TButton* button = nullptr;
@@ -237,26 +251,18 @@ TEST_F(FrameworkWindowTest, TabOrderStaysZeroBasedAsControlsMoveComeAndGo) {
 }
 
 TEST_F(FrameworkWindowTest, ArrowKeysMoveTheFocusAmongSiblingsUnlessTheControlWantsThem) {
-  auto* second = new TButton(form);
-  second->SetParent(panel);
-  second->SetBounds(100, 10, 80, 24);
-  auto* memo = new TMemo(form);
-  memo->SetParent(form);
-  memo->SetBounds(10, 100, 100, 50);
+  auto* second = Add<TButton>(panel, 100, 10, 80, 24);
+  auto* memo = Add<TMemo>(form, 10, 100, 100, 50);
   Application().ProcessMessages();
-  auto key = [](TWinControl* control, WPARAM vk) {
-    PostMessageW(control->Handle(), WM_KEYDOWN, vk, 0);
-    Application().ProcessMessages();
-  };
   button->SetFocus();
-  key(button, VK_RIGHT);
+  PressKey(button, VK_RIGHT);
   EXPECT_TRUE(second->Focused());
-  key(second, VK_DOWN);  // round to the first
+  PressKey(second, VK_DOWN);  // round to the first
   EXPECT_TRUE(button->Focused());
-  key(button, VK_UP);
+  PressKey(button, VK_UP);
   EXPECT_TRUE(second->Focused());
   memo->SetFocus();
-  key(memo, VK_DOWN);
+  PressKey(memo, VK_DOWN);
   EXPECT_TRUE(memo->Focused());
 }
 
@@ -289,24 +295,17 @@ TEST_F(FrameworkWindowTest, CloseAsksOnCloseQueryThenDoesWhatOnCloseSays) {
 
 TEST_F(FrameworkWindowTest, EnterPressesTheFocusedOrDefaultButtonAndEscapeTheCancelOne) {
   button->SetDefault(true);
-  auto* cancel = new TButton(form);
-  cancel->SetParent(panel);
-  cancel->SetBounds(100, 10, 80, 24);
+  auto* cancel = Add<TButton>(panel, 100, 10, 80, 24);
   cancel->SetCancel(true);
-  auto* edit = new TEdit(form);
-  edit->SetParent(panel);
-  edit->SetBounds(10, 50, 80, 20);
-  auto* memo = new TMemo(form);
-  memo->SetParent(panel);
-  memo->SetBounds(100, 50, 80, 60);
+  auto* edit = Add<TEdit>(panel, 10, 50, 80, 20);
+  auto* memo = Add<TMemo>(panel, 100, 50, 80, 60);
   std::vector<TObject*> clicked;
   for (TButton* b : {button, cancel})
     b->SetOnClick({"", [&](TObject* sender) { clicked.push_back(sender); }});
   Application().ProcessMessages();
   auto key = [](TWinControl* control, WPARAM vk) {
     control->SetFocus();
-    PostMessageW(control->Handle(), WM_KEYDOWN, vk, 0);
-    Application().ProcessMessages();
+    PressKey(control, vk);
   };
   key(edit, VK_RETURN);
   key(edit, VK_ESCAPE);
