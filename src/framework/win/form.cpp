@@ -12,6 +12,24 @@
 namespace {
 constexpr const char* kBorderIconNames[] = {"biSystemMenu", "biMinimize", "biMaximize", "biHelp"};
 constexpr const char* kPositionNames[] = {"poDesigned", "poDefault", "poScreenCenter"};
+
+bool Focusable(const TWinControl* control) {
+  return control->CanFocus() && control->HandleAllocated();
+}
+
+// Focuses the control after (or before) `current` among `candidates`, round
+// past the end; the first (or the last) when `current` is not among them.
+void FocusNextOf(const std::vector<TWinControl*>& candidates, TWinControl* current, bool forward) {
+  if (candidates.empty()) return;
+  const std::size_t n = candidates.size();
+  const auto found = std::find(candidates.begin(), candidates.end(), current);
+  std::size_t index = forward ? 0 : n - 1;
+  if (found != candidates.end()) {
+    const auto at = static_cast<std::size_t>(found - candidates.begin());
+    index = forward ? (at + 1) % n : (at + n - 1) % n;
+  }
+  candidates[index]->SetFocus();
+}
 }  // namespace
 
 const TEnumInfo kBorderIconInfo{"TBorderIcon", kBorderIconNames};
@@ -145,20 +163,10 @@ void TCustomForm::ForgetControl(TControl* control) {
 }
 
 void TCustomForm::SelectNext(TWinControl* current, bool forward) {
-  std::vector<TWinControl*> candidates;
-  for (TWinControl* c : TabOrderList()) {
-    if (c == current || (c->TabStop() && c->CanFocus() && c->HandleAllocated())) candidates.push_back(c);
-  }
-  if (candidates.empty()) return;
-  auto it = std::find(candidates.begin(), candidates.end(), current);
-  std::size_t index = 0;
-  if (it != candidates.end()) {
-    const std::size_t at = static_cast<std::size_t>(it - candidates.begin());
-    index = forward ? (at + 1) % candidates.size() : (at + candidates.size() - 1) % candidates.size();
-  } else if (!forward) {
-    index = candidates.size() - 1;
-  }
-  candidates[index]->SetFocus();
+  std::vector<TWinControl*> candidates = TabOrderList();
+  std::erase_if(candidates,
+                [current](TWinControl* c) { return c != current && !(c->TabStop() && Focusable(c)); });
+  FocusNextOf(candidates, current, forward);
 }
 
 void TCustomForm::WndProc(TMessage& m) {
@@ -241,13 +249,8 @@ void TCustomForm::SelectNextSibling(TWinControl* current, bool forward) {
   auto* parent = current != nullptr ? ObjectAs<TWinControl>(current->Parent()) : nullptr;
   if (parent == nullptr) return;
   std::vector<TWinControl*> siblings = parent->TabSiblings();
-  std::erase_if(siblings, [current](TWinControl* c) {
-    return c != current && !(c->CanFocus() && c->HandleAllocated());
-  });
-  const auto at =
-      static_cast<std::size_t>(std::find(siblings.begin(), siblings.end(), current) - siblings.begin());
-  const std::size_t n = siblings.size();
-  siblings[forward ? (at + 1) % n : (at + n - 1) % n]->SetFocus();
+  std::erase_if(siblings, [current](TWinControl* c) { return c != current && !Focusable(c); });
+  FocusNextOf(siblings, current, forward);
 }
 
 void TCustomForm::CmDialogChar(TMessage& m) {

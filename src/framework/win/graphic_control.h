@@ -5,8 +5,6 @@
 
 #include "framework/win/win_api.h"
 
-#include <functional>
-
 #include "framework/control.h"
 #include "framework/messages.h"
 

@@ -214,8 +214,12 @@ void TCustomMemo::AppendToWindow(const std::wstring& part) {
   filling_ = false;
 }
 
+bool TCustomMemo::HasScrollBar(TScrollStyle bar) const {
+  return scroll_bars_ == bar || scroll_bars_ == TScrollStyle::ssBoth;
+}
+
 bool TCustomMemo::Wraps() const {
-  return word_wrap_ && scroll_bars_ != TScrollStyle::ssHorizontal && scroll_bars_ != TScrollStyle::ssBoth;
+  return word_wrap_ && !HasScrollBar(TScrollStyle::ssHorizontal);
 }
 
 void TCustomMemo::CreateParams(TCreateParams& params) {
@@ -225,10 +229,8 @@ void TCustomMemo::CreateParams(TCreateParams& params) {
   // context of its own saves fetching one each time.
   params.window_class.style = CS_OWNDC;
   params.style |= ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
-  const bool horizontal = scroll_bars_ == TScrollStyle::ssHorizontal || scroll_bars_ == TScrollStyle::ssBoth;
-  const bool vertical = scroll_bars_ == TScrollStyle::ssVertical || scroll_bars_ == TScrollStyle::ssBoth;
-  if (horizontal) params.style |= WS_HSCROLL;
-  if (vertical) params.style |= WS_VSCROLL;
+  if (HasScrollBar(TScrollStyle::ssHorizontal)) params.style |= WS_HSCROLL;
+  if (HasScrollBar(TScrollStyle::ssVertical)) params.style |= WS_VSCROLL;
   if (Wraps()) params.style &= ~static_cast<DWORD>(ES_AUTOHSCROLL);
 }
 

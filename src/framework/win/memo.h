@@ -85,6 +85,8 @@ class TCustomMemo : public TCustomEdit {
 
  private:
   void WmGetDlgCode(TMessage& message);
+  // ssHorizontal or ssVertical: whether the memo has that scroll bar.
+  bool HasScrollBar(TScrollStyle bar) const;
   // Lines wrap at the window's width (no horizontal scrolling).
   bool Wraps() const;
   // The progressive fill: the next part, all the rest, one append.

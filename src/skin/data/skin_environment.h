@@ -46,3 +46,17 @@ class TPortableSkinEnvironment final : public TSkinEnvironment {
 // program installs its own (which must outlive every skin component).
 const TSkinEnvironment& CurrentSkinEnvironment();
 void InstallSkinEnvironment(const TSkinEnvironment& environment);
+
+// Installs an environment while it lives and puts the previous one back.
+class TSkinEnvironmentScope {
+ public:
+  explicit TSkinEnvironmentScope(const TSkinEnvironment& environment) : previous_(CurrentSkinEnvironment()) {
+    InstallSkinEnvironment(environment);
+  }
+  TSkinEnvironmentScope(const TSkinEnvironmentScope&) = delete;
+  TSkinEnvironmentScope& operator=(const TSkinEnvironmentScope&) = delete;
+  ~TSkinEnvironmentScope() { InstallSkinEnvironment(previous_); }
+
+ private:
+  const TSkinEnvironment& previous_;
+};

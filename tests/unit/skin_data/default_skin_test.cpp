@@ -140,17 +140,11 @@ TEST_F(DefaultSkinTest, CombinesTheComboImagesAndDerivesArrowAndToolbar) {
 
 TEST_F(DefaultSkinTest, TheComponentLoadsItFromItsStoredStream) {
   const skin_test::TTestEnvironment environment;
-  const TSkinEnvironment& previous = CurrentSkinEnvironment();
-  InstallSkinEnvironment(environment);
+  const TSkinEnvironmentScope scope(environment);
   TSkinData data(nullptr);
-  TBytes payload;
-  const auto size = static_cast<std::uint32_t>(archive_->size());
-  for (int i = 0; i < 4; ++i) payload.push_back(static_cast<std::uint8_t>(size >> (8 * i)));
-  payload.insert(payload.end(), archive_->begin(), archive_->end());
   data.SetActive(true);
-  data.SetSkinStream(payload);
+  data.SetSkinStream(TSkinData::StoredStream(*archive_));
   data.Loaded();
-  InstallSkinEnvironment(previous);
   EXPECT_FALSE(data.NotLoaded);
   EXPECT_TRUE(data.Active());
 }

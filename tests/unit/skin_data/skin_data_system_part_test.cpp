@@ -50,15 +50,10 @@ class TRecordingEnvironment final : public TSkinEnvironment {
 
 class SkinDataSystemPartTest : public ::testing::Test {
  protected:
-  SkinDataSystemPartTest() : previous_(CurrentSkinEnvironment()) { InstallSkinEnvironment(environment_); }
-  ~SkinDataSystemPartTest() override { InstallSkinEnvironment(previous_); }
-
   std::vector<std::string>& Log() { return environment_.calls.log; }
 
   TRecordingEnvironment environment_;
-
- private:
-  const TSkinEnvironment& previous_;
+  const TSkinEnvironmentScope scope_{environment_};
 };
 
 TEST_F(SkinDataSystemPartTest, TheFaceBrushFollowsEveryReadingAndTheFontTheLoadedForm) {
@@ -99,10 +94,8 @@ TEST_F(SkinDataSystemPartTest, WithoutTheHintOptionCaptionHintsAreNotShown) {
 
 TEST(SkinDataSystemPart, ThePortableStandInHasNone) {
   const TPortableSkinEnvironment portable;
-  const TSkinEnvironment& previous = CurrentSkinEnvironment();
-  InstallSkinEnvironment(portable);
+  const TSkinEnvironmentScope scope(portable);
   TSkinData data(nullptr);
-  InstallSkinEnvironment(previous);
   EXPECT_EQ(data.SystemPart(), nullptr);
   data.ShowCaptionHint(TRect{5, 6, 7, 8}, "Close");
   EXPECT_TRUE(data.HintShowing());

@@ -13,9 +13,6 @@ namespace {
 // Installs a test environment for the components a test creates.
 class SkinDataTest : public ::testing::Test {
  protected:
-  SkinDataTest() : previous_(CurrentSkinEnvironment()) { InstallSkinEnvironment(environment_); }
-  ~SkinDataTest() override { InstallSkinEnvironment(previous_); }
-
   static std::string GoodArchive() {
     TSkinArchiveWriter writer;
     writer.AddMember("skin.ini", "[TitlebarSkin]\r\nSkinName=Good\r\n");
@@ -23,9 +20,7 @@ class SkinDataTest : public ::testing::Test {
   }
 
   skin_test::TTestEnvironment environment_;
-
- private:
-  const TSkinEnvironment& previous_;
+  const TSkinEnvironmentScope scope_{environment_};
 };
 
 TEST_F(SkinDataTest, StartsWithItsDefaults) {

@@ -12,10 +12,8 @@
 TEST(MainFormSkin, TheSkinComponentLoadsTheStoredArchive) {
   InitializeApplication();
   const TWinSkinEnvironment environment;
-  const TSkinEnvironment& previous = CurrentSkinEnvironment();
-  InstallSkinEnvironment(environment);
+  const TSkinEnvironmentScope scope(environment);
   auto* form = new Tfrmmain(&Application());
-  InstallSkinEnvironment(previous);
   auto* skin = ObjectAs<TSkinData>(form->FindComponent("skndt1"));
   ASSERT_NE(skin, nullptr);
   EXPECT_GT(skin->StoredArchive().Size(), 0);

@@ -17,9 +17,6 @@ namespace {
 
 class WinSkinDataPartTest : public ::testing::Test {
  protected:
-  WinSkinDataPartTest() : previous_(CurrentSkinEnvironment()) { InstallSkinEnvironment(environment_); }
-  ~WinSkinDataPartTest() override { InstallSkinEnvironment(previous_); }
-
   static RECT WindowRect(HWND wnd) {
     RECT r{};
     GetWindowRect(wnd, &r);
@@ -27,18 +24,15 @@ class WinSkinDataPartTest : public ::testing::Test {
   }
 
   const TWinSkinEnvironment environment_;
-
- private:
-  const TSkinEnvironment& previous_;
+  const TSkinEnvironmentScope scope_{environment_};
 };
 
 TEST_F(WinSkinDataPartTest, OnlyTheSystemsEnvironmentGivesAWindowsPart) {
   const TSkinData data(nullptr);
   EXPECT_NE(WinPart(data), nullptr);
   const TPortableSkinEnvironment portable;
-  InstallSkinEnvironment(portable);
+  const TSkinEnvironmentScope scope(portable);
   const TSkinData portable_data(nullptr);
-  InstallSkinEnvironment(environment_);
   EXPECT_EQ(WinPart(portable_data), nullptr);
 }
 

@@ -38,10 +38,8 @@ TEST(WinSkinEnvironment, FindsTheOptionalFunctionsAndTheSystemMetrics) {
 
 TEST(WinSkinEnvironment, SkinComponentsTakeTheInstalledSystem) {
   const TWinSkinEnvironment environment;
-  const TSkinEnvironment& previous = CurrentSkinEnvironment();
-  InstallSkinEnvironment(environment);
+  const TSkinEnvironmentScope scope(environment);
   TSkinData data(nullptr);
-  InstallSkinEnvironment(previous);
   EXPECT_EQ(&data.Environment(), &environment);
   EXPECT_EQ(data.MaximizedWidth(), GetSystemMetrics(SM_CXMAXIMIZED));
 }
