@@ -20,6 +20,7 @@
 #include "framework/string_list.h"
 #include "skin/data/skin_definition.h"
 #include "skin/data/skin_environment.h"
+#include "skin/data/skin_manager_link.h"
 #include "skin/data/skin_reader.h"
 
 class TControl;
@@ -70,9 +71,6 @@ extern const TEnumInfo kSkinOptionInfo;
 
 enum class TSkinFormType { sfMainform, sfOnlyThisForm, sfDialog, sfDLL };
 extern const TEnumInfo kSkinFormTypeInfo;
-
-// A window handle as the skin engine passes it around portable code.
-using TWindowHandle = std::uintptr_t;
 
 // Veto per window class: DoSkin comes in as the engine's answer.
 using TOnFormSkin = std::function<void(TObject* sender, const AnsiString& aName, bool& DoSkin)>;
