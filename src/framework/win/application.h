@@ -32,6 +32,9 @@ class TApplication : public TComponent {
   void SetTitle(std::string_view title) { title_ = AnsiString(title); }
   int HintPause() const { return hint_pause_; }
   void SetHintPause(int milliseconds) { hint_pause_ = milliseconds; }
+  // How long a hint stays up.
+  int HintHidePause() const { return hint_hide_pause_; }
+  void SetHintHidePause(int milliseconds) { hint_hide_pause_ = milliseconds; }
   bool ShowHint() const { return show_hint_; }
   void SetShowHint(bool show_hint);
   TColor HintColor() const { return hint_color_; }
@@ -74,6 +77,7 @@ class TApplication : public TComponent {
 
   AnsiString title_;
   int hint_pause_ = 500;
+  int hint_hide_pause_ = 2500;
   bool show_hint_ = true;
   TColor hint_color_ = static_cast<TColor>(0xFF000018u);  // clInfoBk
   THintWindow* hint_window_ = nullptr;                    // owned as a component

@@ -34,10 +34,13 @@ using UniquePen = UniqueHandle<HPEN, DeleteObject>;
 using UniqueBitmap = UniqueHandle<HBITMAP, DeleteObject>;
 using UniqueWindow = UniqueHandle<HWND, DestroyWindow>;
 
-// A device context borrowed from a window with GetDC, given back with ReleaseDC.
+// A device context borrowed from a window with GetDC (client area) or
+// GetWindowDC (frame included), given back with ReleaseDC.
 class WindowDC {
  public:
-  explicit WindowDC(HWND wnd) : wnd_(wnd), dc_(GetDC(wnd)) {}
+  enum TArea { kClientArea, kWholeWindow };
+  explicit WindowDC(HWND wnd, TArea area = kClientArea)
+      : wnd_(wnd), dc_(area == kWholeWindow ? GetWindowDC(wnd) : GetDC(wnd)) {}
   WindowDC(const WindowDC&) = delete;
   WindowDC& operator=(const WindowDC&) = delete;
   ~WindowDC() { ReleaseDC(wnd_, dc_); }
