@@ -3,13 +3,14 @@
 #include "app/win/startup.h"
 #include "framework/win/application.h"
 #include "framework/win/win_api.h"
-#include "skin/data/win/skin_environment_win.h"
+#include "skin/windows/win/skin_engine.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   InitializeApplication();
-  // The skin component reads its skin while the main window is read.
-  static const TWinSkinEnvironment skin_environment;
-  InstallSkinEnvironment(skin_environment);
+  // The skin component reads its skin while the main window is read, and
+  // the engine takes the windows over once it is.
+  static const TSkinEngine skin_engine;
+  InstallSkinEnvironment(skin_engine);
   try {
     Application().CreateForm(frmmain);
   } catch (const std::exception& e) {

@@ -324,7 +324,7 @@ TSkinData* TSkinManage::SelectSkinData(HWND window) const {
   entries.reserve(data_.size());
   for (const TSkinData* data : data_) {
     auto* owner = ObjectAs<TWinControl>(data->Owner());
-    entries.push_back({static_cast<int>(data->SkinFormtype()),
+    entries.push_back({static_cast<TSkinFormKind>(data->SkinFormtype()),
                        owner != nullptr && owner->HandleAllocated()
                            ? reinterpret_cast<std::uintptr_t>(owner->WindowHandle())
                            : 0});
@@ -368,7 +368,7 @@ void TSkinManage::SkinPopupMenu(HWND window) {
   TSkinData* data = SelectSkinData(window);
   if (data == nullptr || data->NotLoaded) return;
   const TSkinControlTypes controls = data->SkinControls();
-  if (!PopupMenuKindAllowed(static_cast<int>(menu_kind_), controls.Contains(TSkinControlType::xcPopupMenu),
+  if (!PopupMenuKindAllowed(menu_kind_, controls.Contains(TSkinControlType::xcPopupMenu),
                             controls.Contains(TSkinControlType::xcMainMenu),
                             controls.Contains(TSkinControlType::xcMenuItem),
                             controls.Contains(TSkinControlType::xcSystemMenu))) {

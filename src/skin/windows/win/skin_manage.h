@@ -15,14 +15,12 @@
 #include "framework/win/gdi.h"
 #include "skin/data/skin_data.h"
 #include "skin/data/skin_manager_link.h"
+#include "skin/windows/skin_manager_rules.h"
 
 class TControl;
 class TCustomForm;
 class TWinSkinForm;
 class TWinSkinPopMenu;
-
-// Which menu the next popup window shows.
-enum class TMenuKind { mkContext = 0, mkMenuBar = 1, mkSystem = 2 };
 
 class TSkinManage final : public TSkinManagerLink {
  public:

@@ -14,8 +14,13 @@
 #include "skin/data/win/window_region.h"
 #include "skin/data/win/work_bitmap.h"
 #include "skin/windows/caption_text.h"
+#include "skin/windows/menu_layout.h"
 #include "skin/windows/skin_messages.h"
+#include "skin/windows/win/menu_item_paint.h"
 #include "skin/windows/win/skin_manage.h"
+#include "skin/windows/win/skin_system_menu.h"
+#include "skin/windows/win/win_skin_menu.h"
+#include "skin/windows/win/win_skin_pop_menu.h"
 #include "skin/windows/win/win_sys_button.h"
 
 namespace {
@@ -81,6 +86,8 @@ TWinSkinForm::~TWinSkinForm() {
   form_hook_.Unhook();
   hook_.Unhook();
   buttons_.clear();
+  menu_bar_.reset();
+  system_menu_.reset();
   if (TSkinManage* manager = SkinManager()) manager->RemoveSkinForm(this);
 }
 
@@ -127,6 +134,12 @@ void TWinSkinForm::CommonSetup(TSkinData& data) {
   if (!frame_skinning_) {
     life_ = TFormLifeState::flsRunning;
     return;
+  }
+  HMENU native = child_ ? nullptr : GetMenu(window_);
+  if (native != nullptr && mdi_role_ != TMdiRole::mrChild) {
+    menu_bar_ = std::make_unique<TWinSkinMenu>(*this, data);
+    metrics_.MenuBar = GetSystemMetrics(SM_CYMENU);
+    menu_bar_->Build(native);
   }
   RefreshSkin();
 }
@@ -256,12 +269,17 @@ void TWinSkinForm::SetTimerRunning(bool running) {
 
 void TWinSkinForm::Detach() {
   const bool destroying = life_ == TFormLifeState::flsDestroyed || !IsWindow(window_);
+  system_menu_.reset();
   SetTimerRunning(false);
   form_hook_.Unhook();
   hook_.Unhook();
   if (form_ != nullptr && !destroying) form_->SetColor(form_color_);
-  if (destroying) return;
+  if (destroying) return menu_bar_.reset();
   RestoreSysMenuStyle();
+  if (menu_bar_) {
+    menu_bar_->Restore();
+    menu_bar_.reset();
+  }
   if (frame_skinning_ && (mdi_role_ == TMdiRole::mrChild || !child_) && life_ != TFormLifeState::flsCreated &&
       kind_ != TFrameKind::fkNoCaption) {
     RECT r{};
@@ -276,9 +294,11 @@ void TWinSkinForm::Detach() {
 }
 
 void TWinSkinForm::QuickDetach() {
+  system_menu_.reset();
   SetTimerRunning(false);
   form_hook_.Unhook();
   hook_.Unhook();
+  menu_bar_.reset();
 }
 
 // --- messages ---------------------------------------------------------------
@@ -306,9 +326,10 @@ void TWinSkinForm::WndProc(TMessage& m) {
       return;
     case WM_INITMENUPOPUP:
       if (TSkinManage* manager = SkinManager()) {
-        manager->SetMenuKind(reinterpret_cast<HMENU>(m.WParam) == GetSystemMenu(window_, FALSE)
-                                 ? TMenuKind::mkSystem
-                                 : TMenuKind::mkMenuBar);
+        const auto menu = reinterpret_cast<HMENU>(m.WParam);
+        const bool system = menu == GetSystemMenu(window_, FALSE) ||
+                            (system_menu_ != nullptr && menu == system_menu_->Handle());
+        manager->SetMenuKind(system ? TMenuKind::mkSystem : TMenuKind::mkMenuBar);
       }
       return hook_.CallSaved(m);
     case WM_CTLCOLORBTN:
@@ -353,11 +374,12 @@ bool TWinSkinForm::FrameHandled(TMessage& m) {
       return WmCommand(m), true;
     case WM_SYSCOMMAND:
       return WmSysCommand(m), true;
-    case CM_MENUCHANGED: {
-      const TFramePaintingOff quiet(*data_);
-      hook_.CallSaved(m);
+    case SKM_MENUBARAT:
+      if (menu_bar_) menu_bar_->DropDownAt(POINT{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)});
+      m.Result = 0;
       return true;
-    }
+    case CM_MENUCHANGED:
+      return CmMenuChanged(m), true;
     default:
       break;
   }
@@ -384,6 +406,20 @@ bool TWinSkinForm::FrameHandled(TMessage& m) {
       return WmNcLButtonDblClk(m), true;
     case WM_NCRBUTTONDOWN:
       return WmNcRButtonDown(m), true;
+    case WM_MEASUREITEM: {
+      auto& item = *reinterpret_cast<MEASUREITEMSTRUCT*>(m.LParam);
+      if (item.CtlType != ODT_MENU) return false;
+      if (system_menu_ != nullptr && system_menu_->Measure(item)) return m.Result = 1, true;
+      if (menu_bar_ == nullptr) return false;
+      return WmMeasureItem(m), true;
+    }
+    case WM_DRAWITEM: {
+      const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam);
+      if (item.CtlType != ODT_MENU) return false;
+      if (system_menu_ != nullptr && system_menu_->Draw(item)) return m.Result = 1, true;
+      if (menu_bar_ == nullptr) return false;
+      return WmDrawItem(m), true;
+    }
     case SKM_REPAINTFRAME:
       PaintFrame(nullptr, false);
       return true;
@@ -403,6 +439,10 @@ void TWinSkinForm::FormWndProc(TMessage& m) {
       return Reapply();
     case CM_DIALOGCHAR:
       form_hook_.CallSaved(m);
+      if (m.Result == 0 && menu_bar_ != nullptr && GetKeyState(VK_MENU) < 0 && GetKeyState(VK_CONTROL) >= 0 &&
+          GetKeyState(VK_SHIFT) >= 0 && menu_bar_->PressAccelerator(static_cast<wchar_t>(m.WParam))) {
+        m.Result = 1;
+      }
       return;
     case SKM_PAINTPART:
       if (m.LParam != kSkinMagic) return;
@@ -423,6 +463,65 @@ void TWinSkinForm::WmEraseBkgnd(TMessage& m) {
   RECT r{};
   GetClientRect(window_, &r);
   FillRect(reinterpret_cast<HDC>(m.WParam), &r, WinPart(*data_)->FaceBrush());
+  m.Result = 1;
+}
+
+void TWinSkinForm::CmMenuChanged(TMessage& m) {
+  {
+    const TFramePaintingOff quiet(*data_);
+    hook_.CallSaved(m);
+  }
+  HMENU menu = GetMenu(window_);
+  if (menu == nullptr) return;
+  if (menu_bar_ != nullptr && data_->MenuUpdate()) {
+    menu_bar_->Build(menu);
+    PaintFrame(nullptr, false);
+  } else {
+    SetMenu(window_, nullptr);
+  }
+}
+
+// Items of the bar's drop-downs: sized from their text in the menu font.
+void TWinSkinForm::WmMeasureItem(TMessage& m) {
+  auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(m.LParam);
+  const HMENU menu = menu_bar_ != nullptr ? menu_bar_->TrackedMenu() : nullptr;
+  wchar_t text[81] = {};
+  if (menu != nullptr) GetMenuStringW(menu, item->itemID, text, 80, MF_BYCOMMAND);
+  const std::wstring caption(text);
+  const SIZE size = MeasureMenuText(caption);
+  const TDataSkinObject* element = data_->MenuItem && !data_->MenuItem->Bitmap.Empty() ? data_->MenuItem.get() : nullptr;
+  const TNativeItemSize native = NativeMenuItemSize(size.cx, size.cy, !caption.empty(), element != nullptr,
+                                                    element ? element->LeftWidth : 0, false);
+  item->itemWidth = static_cast<UINT>(native.Width);
+  item->itemHeight = static_cast<UINT>(native.Height);
+  m.Result = 1;
+}
+
+void TWinSkinForm::WmDrawItem(TMessage& m) {
+  const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam);
+  const auto menu = reinterpret_cast<HMENU>(item->hwndItem);
+  TSkinManage* manager = SkinManager();
+  if (manager != nullptr) manager->AssignPopupMenu(menu);
+  wchar_t text[81] = {};
+  MENUITEMINFOW info{sizeof(info)};
+  info.fMask = MIIM_STATE | MIIM_STRING | MIIM_FTYPE;
+  info.dwTypeData = text;
+  info.cch = 80;
+  GetMenuItemInfoW(menu, item->itemID, FALSE, &info);
+  TMenuItemLook look;
+  const std::wstring full(text);
+  const std::size_t tab = full.find(L'\t');
+  look.Caption = (info.fType & MFT_SEPARATOR) || full.empty() ? std::wstring(L"-") : full.substr(0, tab);
+  if (tab != std::wstring::npos) look.ShortCut = full.substr(tab + 1);
+  look.Enabled = (info.fState & (MFS_GRAYED | MFS_DISABLED)) == 0;
+  look.Checked = (info.fState & MFS_CHECKED) != 0;
+  look.Default = (info.fState & MFS_DEFAULT) != 0;
+  look.Selected = (item->itemState & ODS_SELECTED) != 0;
+  TMenuItemCanvas canvas;
+  canvas.RightToLeft = right_to_left_;
+  const TWinSkinPopMenu* popup = manager != nullptr ? manager->PopupShowing(menu) : nullptr;
+  if (popup != nullptr && !popup->Background().Empty()) canvas.PopupBackground = &popup->Background();
+  PaintMenuItem(item->hDC, item->rcItem, look, *data_, canvas);
   m.Result = 1;
 }
 
@@ -540,7 +639,7 @@ TNCObject* TWinSkinForm::ObjectAt(POINT window_point) const {
       return button.get();
     }
   }
-  return nullptr;
+  return menu_bar_ != nullptr ? menu_bar_->ButtonAt(window_point) : nullptr;
 }
 
 void TWinSkinForm::WmNcMouseMove(TMessage& m) {
@@ -561,6 +660,7 @@ void TWinSkinForm::WmNcLButtonDown(TMessage& m) {
   if (TNCObject* object = ObjectAt(ToWindow(screen))) {
     if (!active_) SetForegroundWindow(window_);
     object->DoMouseDown();
+    if (auto* menu_button = dynamic_cast<TMenuBtn*>(object)) menu_bar_->DropDown(*menu_button);
     m.Result = 0;
     return;
   }
@@ -604,12 +704,34 @@ void TWinSkinForm::WmNcLButtonDblClk(TMessage& m) {
 void TWinSkinForm::WmNcRButtonDown(TMessage& m) {
   HideHint();
   if (m.WParam != HTCAPTION || mdi_role_ == TMdiRole::mrChild) return hook_.CallSaved(m);
-  // The window's system menu, shown by the skin: its frame has no system
-  // menu style while the skin paints it.
-  if (TSkinManage* manager = SkinManager()) manager->SetMenuKind(TMenuKind::mkSystem);
-  TrackPopupMenu(GetSystemMenu(window_, FALSE), TPM_RIGHTBUTTON, GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam), 0,
-                 window_, nullptr);
+  OpenSystemMenu({GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)}, false);
   m.Result = 0;
+}
+
+void TWinSkinForm::OpenSystemMenu(POINT screen_point, bool from_caption_button) {
+  const auto now = static_cast<std::uint32_t>(GetTickCount());
+  switch (SystemMenuRequest(now, last_system_menu_, static_cast<int>(GetDoubleClickTime()), from_caption_button)) {
+    case TSystemMenuRequest::smIgnore:
+      return;
+    case TSystemMenuRequest::smCloseWindow:
+      last_system_menu_.reset();
+      SetTimerRunning(false);
+      PostMessageW(window_, WM_CLOSE, 0, 0);
+      return;
+    case TSystemMenuRequest::smOpen:
+      break;
+  }
+  if (GetSystemMenu(window_, FALSE) == nullptr) return;
+  last_system_menu_ = now;
+  if (TSkinManage* manager = SkinManager()) manager->SetMenuKind(TMenuKind::mkSystem);
+  if (!system_menu_) system_menu_ = std::make_unique<TSkinSystemMenu>(*this, *data_);
+  TSystemMenuState state;
+  state.Show = show_state_;
+  state.HasMinimizeBox = has_minimize_;
+  state.HasMaximizeBox = has_maximize_;
+  popup_tracking_ = true;
+  system_menu_->Popup(screen_point, state);
+  popup_tracking_ = false;
 }
 
 void TWinSkinForm::RunCaptionAction(const TWinSysButton& button, POINT screen_point) {
@@ -643,10 +765,7 @@ void TWinSkinForm::RunCaptionAction(const TWinSysButton& button, POINT screen_po
       PostMessageW(window_, WM_SYSCOMMAND, SC_MINIMIZE, 0);
       return;
     case TCaptionAction::caSystemMenu:
-      if (TSkinManage* manager = SkinManager()) manager->SetMenuKind(TMenuKind::mkSystem);
-      TrackPopupMenu(GetSystemMenu(window_, FALSE), TPM_RIGHTBUTTON, screen_point.x + 1, screen_point.y + 1, 0,
-                     window_, nullptr);
-      return;
+      return OpenSystemMenu({screen_point.x + 1, screen_point.y + 1}, true);
     case TCaptionAction::caContextHelp:
       PostMessageW(window_, WM_SYSCOMMAND, SC_CONTEXTHELP, 0);
       return;
@@ -693,6 +812,23 @@ void TWinSkinForm::WmCommand(TMessage& m) {
 
 void TWinSkinForm::WmSysCommand(TMessage& m) {
   const UINT command = static_cast<UINT>(m.WParam & 0xFFF0);
+  if (command == SC_KEYMENU && !popup_tracking_ && static_cast<wchar_t>(m.LParam) == L' ') {
+    POINT corner{0, 0};
+    ClientToScreen(window_, &corner);
+    OpenSystemMenu(corner, false);
+    m.Result = 0;
+    return;
+  }
+  if (command == SC_KEYMENU && !popup_tracking_ && menu_bar_ != nullptr) {
+    const auto key = static_cast<wchar_t>(m.LParam);
+    if (key != L'-' && GetCapture() == nullptr) {
+      const bool opened = key == 0 ? menu_bar_->PressFirst() : menu_bar_->PressAccelerator(key);
+      if (opened || key == 0) {
+        m.Result = 0;
+        return;
+      }
+    }
+  }
   switch (command) {
     case SC_MINIMIZE:
       show_state_ = TShowState::ssMinimized;
@@ -778,7 +914,7 @@ TCaptionFormState TWinSkinForm::CaptionState() const {
   state.HasHelpButton = has_help_;
   state.MdiParentWithMaximizedChild =
       mdi_role_ == TMdiRole::mrParent && SkinManager() != nullptr && SkinManager()->MdiChildMaximised();
-  state.HasMenuBar = false;
+  state.HasMenuBar = menu_bar_ != nullptr;
   state.Kind = kind_;
   state.DialogClass = dialog_;
   return state;
@@ -941,8 +1077,12 @@ void TWinSkinForm::PaintFrame(HDC given, bool title_only) {
   BitBlt(target, 0, 0, width, image_height, dc, 0, 0, SRCCOPY);
   if (!title_only && !minimized && metrics_.MenuBar > 0) {
     const TRect bar = MenuBarRect(width, metrics_);
-    RECT r{bar.Left, bar.Top, bar.Right, bar.Bottom};
-    FillRect(target, &r, WinPart(data)->FaceBrush());
+    if (menu_bar_ != nullptr) {
+      menu_bar_->Paint(target, bar);
+    } else {
+      RECT r{bar.Left, bar.Top, bar.Right, bar.Bottom};
+      FillRect(target, &r, WinPart(data)->FaceBrush());
+    }
   }
 }
 

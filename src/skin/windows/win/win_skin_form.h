@@ -12,7 +12,9 @@
 
 #include "framework/win/win_api.h"
 
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "framework/component.h"
@@ -24,17 +26,8 @@
 class TCustomForm;
 class TNCObject;
 class TWinSysButton;
-
-// 0 created, 1 running, 3 re-applying the skin, 4 being destroyed, 5
-// resizing to the skin frame, 6 window destroyed.
-enum class TFormLifeState {
-  flsCreated = 0,
-  flsRunning = 1,
-  flsReapplying = 3,
-  flsDestroying = 4,
-  flsResizing = 5,
-  flsDestroyed = 6,
-};
+class TWinSkinMenu;
+class TSkinSystemMenu;
 
 enum class TMdiRole { mrNone = 0, mrParent = 1, mrChild = 2 };
 
@@ -76,6 +69,10 @@ class TWinSkinForm final : public TComponent {
   void PaintTitle();
   // Runs a caption button's action.
   void RunCaptionAction(const TWinSysButton& button, POINT screen_point);
+  void SetPopupTracking(bool tracking) { popup_tracking_ = tracking; }
+  // The skinned system menu at the point; a second request within the
+  // double-click time closes the window instead, when a caption button made it.
+  void OpenSystemMenu(POINT screen_point, bool from_caption_button);
 
  private:
   // Message handling, decoded once.
@@ -97,6 +94,9 @@ class TWinSkinForm final : public TComponent {
   void WmTimer(TMessage& m);
   void WmEraseBkgnd(TMessage& m);
   void WmCtlColor(TMessage& m);
+  void WmMeasureItem(TMessage& m);
+  void WmDrawItem(TMessage& m);
+  void CmMenuChanged(TMessage& m);
   void WmNcDestroy(TMessage& m);
   void FormSetText(TMessage& m);
 
@@ -169,6 +169,11 @@ class TWinSkinForm final : public TComponent {
   int hover_ms_ = 0;
   bool timer_running_ = false;
 
+  // The menu bar drawn in place of the native one, which it took off the window.
+  std::unique_ptr<TWinSkinMenu> menu_bar_;
+  // The skinned system menu, rebuilt at each opening, and when it last opened.
+  std::unique_ptr<TSkinSystemMenu> system_menu_;
+  std::optional<std::uint32_t> last_system_menu_;
   bool popup_tracking_ = false;  // a popup menu of the window is being tracked
 
   // The window's procedure and, for framework forms, its message handler.

@@ -1,0 +1,264 @@
+// The main window as the program shows it, taken over by the skin engine:
+// its frame, title and caption buttons read back as pixels, real mouse input
+// on the caption buttons, and everything given back when the skin goes off.
+
+#include <gtest/gtest.h>
+
+#include "app/win/main_form.h"
+#include "app/win/startup.h"
+#include "framework/win/application.h"
+#include "skin/data/element_draw.h"
+#include "skin/data/skin_data.h"
+#include "skin/data/win/dib_image.h"
+#include "skin/windows/skin_messages.h"
+#include "skin/windows/win/skin_engine.h"
+
+namespace {
+
+void Pump(int ms) {
+  const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
+  do {
+    Application().ProcessMessages();
+    Sleep(5);
+  } while (static_cast<int>(end - GetTickCount()) > 0);
+}
+
+// Waits (handling messages) until `done` holds or a second and a half passed.
+template <class F>
+bool PumpUntil(F done) {
+  for (int i = 0; i < 150; ++i) {
+    if (done()) return true;
+    Pump(10);
+  }
+  return done();
+}
+
+TColor WindowPixel(HWND wnd, int x, int y) {
+  HDC dc = GetWindowDC(wnd);
+  const TSkinBitmap image = CaptureImage(dc, RECT{x, y, x + 1, y + 1});
+  ReleaseDC(wnd, dc);
+  return image.Pixel(0, 0);
+}
+
+void MouseTo(POINT screen) {
+  SetCursorPos(screen.x, screen.y);
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = screen.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+  input.mi.dy = screen.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &input, sizeof(input));
+  Pump(60);
+}
+
+void MouseButton(DWORD flags) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = flags;
+  SendInput(1, &input, sizeof(input));
+  Pump(60);
+}
+
+// A visible window of the thread showing "Close" (the caption hint).
+BOOL CALLBACK FindCloseHint(HWND w, LPARAM out) {
+  wchar_t text[32];
+  if (IsWindowVisible(w) && GetWindowTextW(w, text, 32) > 0 && std::wstring(text) == L"Close") {
+    *reinterpret_cast<HWND*>(out) = w;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+RECT WindowRectOf(HWND wnd) {
+  RECT r{};
+  GetWindowRect(wnd, &r);
+  return r;
+}
+
+class SkinnedMainWindow : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    InitializeApplication();
+    static const TSkinEngine engine;
+    InstallSkinEnvironment(engine);
+  }
+
+  void SetUp() override {
+    form = new Tfrmmain(&Application());
+    skin = ObjectAs<TSkinData>(form->FindComponent("skndt1"));
+    ASSERT_NE(skin, nullptr);
+    wnd = form->Handle();
+  }
+  void TearDown() override {
+    if (form != nullptr) form->Free();
+    Pump(50);
+  }
+
+  void ShowSkinned() {
+    form->Show();
+    ASSERT_TRUE(PumpUntil([&] { return SendMessageW(wnd, SKM_ISSKINNED, 0, 0) == 1; }));
+    Pump(100);
+  }
+
+  // The caption button of the skin with that action, and its place on the window.
+  const TDataSkinSysButton& Button(int action) const {
+    for (const auto& b : skin->SysButtons)
+      if (b->Action == action && b->Visibility != 100 && !b->Bitmap.Empty()) return *b;
+    throw std::runtime_error("no such button");
+  }
+  RECT ButtonRect(const TDataSkinSysButton& b) const {
+    const RECT w = WindowRectOf(wnd);
+    const int fw = b.Bitmap.Width() / b.Frame, left = (w.right - w.left) - b.Xcoord;
+    return {left, b.Ycoord, left + fw, b.Ycoord + b.Bitmap.Height()};
+  }
+  // The pixel of frame `frame` at the button's centre, and where it shows on screen.
+  TColor ButtonFramePixel(const TDataSkinSysButton& b, int frame) const {
+    const int fw = b.Bitmap.Width() / b.Frame;
+    return b.Bitmap.Pixel((frame - 1) * fw + fw / 2, b.Bitmap.Height() / 2);
+  }
+  POINT ButtonCentreOnScreen(const TDataSkinSysButton& b) const {
+    const RECT r = ButtonRect(b), w = WindowRectOf(wnd);
+    return {w.left + (r.left + r.right) / 2, w.top + (r.top + r.bottom) / 2};
+  }
+  TColor ButtonCentrePixel(const TDataSkinSysButton& b) const {
+    const RECT r = ButtonRect(b);
+    return WindowPixel(wnd, (r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  }
+
+  Tfrmmain* form = nullptr;
+  TSkinData* skin = nullptr;
+  HWND wnd = nullptr;
+};
+
+TEST_F(SkinnedMainWindow, FrameAndTitleAreTheSkinsBordersAroundAnUnchangedClientArea) {
+  RECT client_before{};
+  GetClientRect(wnd, &client_before);
+  ShowSkinned();
+  EXPECT_EQ(SendMessageW(wnd, SKM_PING, 0, kSkinMagic), kSkinMagic);
+  EXPECT_EQ(SendMessageW(wnd, SKM_PING, 0, 0), 1);
+
+  const int left = skin->BorderLeft->Bitmap.Width() / skin->BorderLeft->Frame;
+  const int right = skin->BorderRight->Bitmap.Width() / skin->BorderRight->Frame;
+  const int top = skin->BorderTop->Bitmap.Height() / skin->BorderTop->Frame;
+  const int bottom = skin->BorderBottom->Bitmap.Height() / skin->BorderBottom->Frame;
+  RECT client{};
+  GetClientRect(wnd, &client);
+  const RECT outer = WindowRectOf(wnd);
+  EXPECT_EQ(client.right, client_before.right);
+  EXPECT_EQ(client.bottom, client_before.bottom);
+  EXPECT_EQ(outer.right - outer.left, client.right + left + right);
+  EXPECT_EQ(outer.bottom - outer.top, client.bottom + top + bottom);
+
+  // Active: frame 1 of the side borders' unscaled title ends; a second
+  // window taking the activation shows frame 2.
+  const int y = top / 2, x = 1;
+  ASSERT_NE(skin->BorderLeft->Bitmap.Pixel(x, y), clFuchsia);
+  EXPECT_EQ(WindowPixel(wnd, x, y), skin->BorderLeft->Bitmap.Pixel(x, y));
+  const int width = outer.right - outer.left;
+  const TRect title{left, 0, width - right, top};
+  const TSkinBitmap active_title =
+      BuildElementBitmap(Bounds(0, 0, title.Width(), title.Height()), skin->BorderTop->Bitmap,
+                         skin->BorderTop->Margins(), 1, skin->BorderTop->Frame, skin->BorderTop->Tile != 1, true);
+  EXPECT_EQ(WindowPixel(wnd, width / 2, 1), active_title.Pixel(width / 2 - left, 1));
+
+  // The caption text is drawn into the title in the active text colour.
+  const TColor text_colour = skin->Colours[scTitleTextActive];
+  HDC dc = GetWindowDC(wnd);
+  const TSkinBitmap band = CaptureImage(dc, RECT{0, 0, width, top});
+  ReleaseDC(wnd, dc);
+  int text_pixels = 0;
+  for (int py = 0; py < top; ++py)
+    for (int px = left; px < width / 2; ++px) text_pixels += band.Pixel(px, py) == text_colour;
+  EXPECT_GT(text_pixels, 20);
+
+  HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr,
+                               nullptr, nullptr);
+  SetForegroundWindow(other);
+  SetActiveWindow(other);
+  Pump(150);
+  const int fw = skin->BorderLeft->Bitmap.Width() / 2;
+  EXPECT_EQ(WindowPixel(wnd, x, y), skin->BorderLeft->Bitmap.Pixel(fw + x, y));
+  DestroyWindow(other);
+}
+
+TEST_F(SkinnedMainWindow, SkinOffGivesTheWindowBackExactlyAndOnAgainReskins) {
+  ShowSkinned();
+  skin->SetActive(false);
+  ASSERT_TRUE(PumpUntil([&] { return SendMessageW(wnd, SKM_ISSKINNED, 0, 0) != 1; }));
+  Pump(100);
+  const RECT outer = WindowRectOf(wnd);
+  const LONG_PTR style = GetWindowLongPtrW(wnd, GWL_STYLE), ex_style = GetWindowLongPtrW(wnd, GWL_EXSTYLE);
+  const LONG_PTR proc = GetWindowLongPtrW(wnd, GWLP_WNDPROC);
+  HRGN probe = CreateRectRgn(0, 0, 0, 0);
+  const int region = GetWindowRgn(wnd, probe);
+  const HMENU menu = GetMenu(wnd);
+
+  skin->SetActive(true);
+  ASSERT_TRUE(PumpUntil([&] { return SendMessageW(wnd, SKM_ISSKINNED, 0, 0) == 1; }));
+  Pump(100);
+  EXPECT_NE(GetWindowLongPtrW(wnd, GWLP_WNDPROC), proc);
+  skin->SetActive(false);
+  ASSERT_TRUE(PumpUntil([&] { return SendMessageW(wnd, SKM_ISSKINNED, 0, 0) != 1; }));
+  Pump(100);
+  const RECT again = WindowRectOf(wnd);
+  EXPECT_EQ(again.left, outer.left);
+  EXPECT_EQ(again.top, outer.top);
+  EXPECT_EQ(again.right, outer.right);
+  EXPECT_EQ(again.bottom, outer.bottom);
+  EXPECT_EQ(GetWindowLongPtrW(wnd, GWL_STYLE), style);
+  EXPECT_EQ(GetWindowLongPtrW(wnd, GWL_EXSTYLE), ex_style);
+  EXPECT_EQ(GetWindowLongPtrW(wnd, GWLP_WNDPROC), proc);
+  EXPECT_EQ(GetWindowRgn(wnd, probe), region);
+  EXPECT_EQ(GetMenu(wnd), menu);
+  DeleteObject(probe);
+}
+
+TEST_F(SkinnedMainWindow, CaptionButtonsFollowTheMouseAndRunTheirActionOnlyWhenReleasedOverThem) {
+  ShowSkinned();
+  SetForegroundWindow(wnd);
+  Pump(100);
+  const TDataSkinSysButton& close = Button(0);
+  const TDataSkinSysButton& minimise = Button(2);
+
+  MouseTo(ButtonCentreOnScreen(close));
+  EXPECT_EQ(ButtonCentrePixel(close), ButtonFramePixel(close, 3));
+  MouseButton(MOUSEEVENTF_LEFTDOWN);
+  EXPECT_EQ(ButtonCentrePixel(close), ButtonFramePixel(close, 2));
+  // Moving off and releasing elsewhere runs nothing.
+  const RECT w = WindowRectOf(wnd);
+  MouseTo({(w.left + w.right) / 2, w.top + 4});
+  MouseButton(MOUSEEVENTF_LEFTUP);
+  EXPECT_TRUE(IsWindowVisible(wnd));
+  EXPECT_EQ(ButtonCentrePixel(close), ButtonFramePixel(close, 1));
+
+  MouseTo(ButtonCentreOnScreen(minimise));
+  MouseButton(MOUSEEVENTF_LEFTDOWN);
+  MouseButton(MOUSEEVENTF_LEFTUP);
+  EXPECT_TRUE(PumpUntil([&] { return IsIconic(wnd) != FALSE; }));
+  ShowWindow(wnd, SW_RESTORE);
+  SetForegroundWindow(wnd);
+  Pump(200);
+
+  MouseTo(ButtonCentreOnScreen(close));
+  MouseButton(MOUSEEVENTF_LEFTDOWN);
+  MouseButton(MOUSEEVENTF_LEFTUP);
+  EXPECT_TRUE(PumpUntil([&] { return !IsWindowVisible(wnd); }));
+}
+
+TEST_F(SkinnedMainWindow, TheMaximiseButtonOfAWindowWithoutOneIsDisabledAndTheCloseHintShows) {
+  ShowSkinned();
+  SetForegroundWindow(wnd);
+  const TDataSkinSysButton& maximise = Button(1);
+  // Shown while not maximised, in its disabled frame: the window has no maximise box.
+  EXPECT_EQ(ButtonCentrePixel(maximise), ButtonFramePixel(maximise, maximise.Frame > 3 ? 4 : 1));
+
+  const TDataSkinSysButton& close = Button(0);
+  MouseTo(ButtonCentreOnScreen(close));
+  EXPECT_TRUE(PumpUntil([&] { return skin->HintShowing(); }));
+  HWND hint = nullptr;
+  EnumThreadWindows(GetCurrentThreadId(), FindCloseHint, reinterpret_cast<LPARAM>(&hint));
+  EXPECT_NE(hint, nullptr);
+  MouseTo({0, 0});
+}
+
+}  // namespace
