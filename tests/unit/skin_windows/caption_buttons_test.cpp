@@ -145,11 +145,8 @@ TEST(CaptionButtonActions, HintsAndDecodedActions) {
   EXPECT_STREQ(CaptionHintText(0), "Close");
   EXPECT_STREQ(CaptionHintText(62), "Close");
   EXPECT_STREQ(CaptionHintText(22), "Maximize");
-  EXPECT_STREQ(CaptionHintText(7), "Minimize");
   EXPECT_STREQ(CaptionHintText(61), "Restore");
   EXPECT_STREQ(CaptionHintText(3), "");
-  EXPECT_STREQ(CaptionHintText(4), "");
-  EXPECT_STREQ(CaptionHintText(33), "");
   EXPECT_EQ(CaptionActionOf(12), TCaptionAction::caSystemMenu);
   EXPECT_FALSE(IsIconAction(12));
   EXPECT_EQ(CaptionActionOf(-1), TCaptionAction::caCustom);

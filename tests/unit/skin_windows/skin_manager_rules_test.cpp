@@ -80,14 +80,6 @@ TEST(SkinDataSelection, OwnFormThenDialogThenMainThenFirst) {
   EXPECT_EQ(SelectSkinDataIndex({}, 0x200, "#32770"), -1);
 }
 
-TEST(PopupMenus, KindNeedsItsControlType) {
-  EXPECT_TRUE(PopupMenuKindAllowed(TMenuKind::mkContext, true, false, false, false));
-  EXPECT_FALSE(PopupMenuKindAllowed(TMenuKind::mkContext, false, true, true, true));
-  EXPECT_TRUE(PopupMenuKindAllowed(TMenuKind::mkMenuBar, false, false, true, false));
-  EXPECT_TRUE(PopupMenuKindAllowed(TMenuKind::mkMenuBar, false, true, false, false));
-  EXPECT_FALSE(PopupMenuKindAllowed(TMenuKind::mkSystem, true, true, true, false));
-}
-
 TEST(CreatedWindows, SizeGripPopupMenuMdiChild) {
   EXPECT_EQ(CreatedWindowRole("ScrollBar", kWsChild | kSbsSizeGrip, 0), TCreatedWindowRole::cwSizeGrip);
   EXPECT_EQ(CreatedWindowRole("ScrollBar", kWsChild, 0), TCreatedWindowRole::cwNone);
