@@ -126,14 +126,13 @@ TRegionPlan PlanWindowRegion(int width, int height, const TFrameMetrics& m, TFra
 // What decides whether a region request builds a new region.
 struct TRegionRequest {
   bool FrameSkinning = false;
-  bool WindowDestroyed = false;
   int Width = 0, Height = 0;  // the window's size now
   bool MdiChild = false;
   TShowState Show = TShowState::ssNormal;
   int LastWidth = 0, LastHeight = 0;  // the size the current region was built for
   TFormLifeState Life = TFormLifeState::flsRunning;
 };
-// Needs frame skinning, a live window of non-zero area and, for an MDI child,
+// Needs frame skinning, a window not being destroyed, of non-zero area and, for an MDI child,
 // the normal show state. A window of the size of its last region keeps it,
 // except an MDI child or a form re-applying its skin.
 bool RegionNeedsRebuild(const TRegionRequest& r);
