@@ -1,18 +1,29 @@
 # lexitally_area(CORE name [WIN name] [DEPS ...] [WIN_DEPS ...])
-# Each source area keeps portable code at its root (the CORE library, built
-# everywhere) and Win32 code under win/ (the WIN library, Windows builds only).
-# Sources are picked up by glob so that adding a file needs no edit here.
+# Each source area keeps portable code at its root or in subfolders grouped
+# by concern (the CORE library, built everywhere) and Win32 code under any
+# win/ folder of the area (the WIN library, Windows builds only). Sources are
+# picked up by glob so that adding a file needs no edit here.
 function(lexitally_area)
   cmake_parse_arguments(A "" "CORE;WIN" "DEPS;WIN_DEPS" ${ARGN})
-  file(GLOB core_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  file(GLOB_RECURSE all_sources CONFIGURE_DEPENDS RELATIVE ${CMAKE_CURRENT_SOURCE_DIR}
+       ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  set(core_sources)
+  set(win_sources)
+  foreach(source ${all_sources})
+    if(source MATCHES "(^|/)win/")
+      # win/main.cpp is a program's entry point, never part of a library.
+      if(NOT source MATCHES "(^|/)win/(.*/)?main\\.cpp$")
+        list(APPEND win_sources ${CMAKE_CURRENT_SOURCE_DIR}/${source})
+      endif()
+    else()
+      list(APPEND core_sources ${CMAKE_CURRENT_SOURCE_DIR}/${source})
+    endif()
+  endforeach()
   if(A_CORE AND core_sources)
     add_library(${A_CORE} STATIC ${core_sources})
     target_include_directories(${A_CORE} PUBLIC ${PROJECT_SOURCE_DIR}/src)
     target_link_libraries(${A_CORE} PUBLIC lexitally_options ${A_DEPS})
   endif()
-  file(GLOB win_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/win/*.cpp)
-  # win/main.cpp is a program's entry point, never part of a library.
-  list(FILTER win_sources EXCLUDE REGEX "/main\\.cpp$")
   if(WIN32 AND A_WIN AND win_sources)
     add_library(${A_WIN} STATIC ${win_sources})
     target_include_directories(${A_WIN} PUBLIC ${PROJECT_SOURCE_DIR}/src)

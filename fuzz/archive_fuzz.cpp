@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "skin/data/byte_reader.h"
-#include "skin/data/skin_reader.h"
+#include "skin/data/archive/byte_reader.h"
+#include "skin/data/archive/skin_reader.h"
 
 namespace {
 

@@ -7,11 +7,11 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "skin/data/bmp_reader.h"
-#include "skin/data/bmp_writer.h"
-#include "skin/data/element_draw.h"
-#include "skin/data/image_region.h"
-#include "skin/data/img_util.h"
+#include "skin/data/image/bmp_reader.h"
+#include "skin/data/image/bmp_writer.h"
+#include "skin/data/image/element_draw.h"
+#include "skin/data/image/image_region.h"
+#include "skin/data/image/img_util.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "skin/data/byte_reader.h"
-#include "skin/data/lzh.h"
-#include "skin/data/lzh_encoder.h"
+#include "skin/data/archive/byte_reader.h"
+#include "skin/data/archive/lzh.h"
+#include "skin/data/archive/lzh_encoder.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "skin/data/skin_data.h"
+#include "skin/data/model/skin_data.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <initializer_list>
 #include <string_view>
 
-#include "skin/data/image_blit.h"
-#include "skin/data/img_util.h"
+#include "skin/data/image/image_blit.h"
+#include "skin/data/image/img_util.h"
 
 namespace art {
 

@@ -6,7 +6,7 @@
 
 #include <initializer_list>
 
-#include "skin/data/image.h"
+#include "skin/data/image/image.h"
 
 namespace art {
 

@@ -4,7 +4,7 @@
 
 #include "art_canvas.h"
 #include "palette.h"
-#include "skin/data/image_blit.h"
+#include "skin/data/image/image_blit.h"
 #include "skin_art.h"
 
 namespace art {

@@ -4,7 +4,7 @@
 
 #include <span>
 
-#include "skin/data/image.h"
+#include "skin/data/image/image.h"
 
 struct TSkinImageEntry {
   const char* member;

@@ -13,9 +13,9 @@
 #include <string>
 
 #include "default_skin_images.h"
-#include "skin/data/bmp_writer.h"
-#include "skin/data/skin_archive_writer.h"
-#include "skin/data/skin_data.h"
+#include "skin/data/archive/skin_archive_writer.h"
+#include "skin/data/image/bmp_writer.h"
+#include "skin/data/model/skin_data.h"
 
 namespace {
 

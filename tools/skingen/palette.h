@@ -2,7 +2,7 @@
 // The default skin's colours: a slate-blue title bar over light grey-blue
 // faces, with one blue accent for focus, selection and hot states.
 
-#include "skin/data/colour.h"
+#include "skin/data/image/colour.h"
 
 namespace palette {
 

@@ -2,7 +2,7 @@
 // The default skin's images, each drawn from scratch. Sizes and frame counts
 // match what the description (skins/default/default.ini) says of them.
 
-#include "skin/data/image.h"
+#include "skin/data/image/image.h"
 
 namespace art {
 

@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "framework/text.h"
-#include "skin/data/byte_reader.h"
-#include "skin/data/lzh.h"
-#include "skin/data/skin_archive_writer.h"
-#include "skin/data/skin_reader.h"
+#include "skin/data/archive/byte_reader.h"
+#include "skin/data/archive/lzh.h"
+#include "skin/data/archive/skin_archive_writer.h"
+#include "skin/data/archive/skin_reader.h"
 
 namespace fs = std::filesystem;
 

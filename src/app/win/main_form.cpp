@@ -12,7 +12,7 @@
 #include "framework/win/message_box.h"
 #include "framework/win/standard_classes.h"
 #include "framework/win/win_api.h"
-#include "skin/data/skin_data.h"
+#include "skin/data/model/skin_data.h"
 
 Tfrmmain* frmmain = nullptr;
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "skin/data/byte_reader.h"
-#include "skin/data/lzh.h"
+#include "skin/data/archive/byte_reader.h"
+#include "skin/data/archive/lzh.h"
 
 namespace archive_test {
 

@@ -1,10 +1,10 @@
-#include "skin/data/lzh.h"
+#include "skin/data/archive/lzh.h"
 
 #include <gtest/gtest.h>
 
-#include "skin/data/lzh_code.h"
-#include "skin/data/lzh_encoder.h"
-#include "skin/data/lzh_match.h"
+#include "skin/data/archive/lzh_code.h"
+#include "skin/data/archive/lzh_encoder.h"
+#include "skin/data/archive/lzh_match.h"
 #include "skin_archive/archive_test_helpers.h"
 
 using namespace archive_test;

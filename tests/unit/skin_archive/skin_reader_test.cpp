@@ -1,9 +1,9 @@
-#include "skin/data/skin_reader.h"
+#include "skin/data/archive/skin_reader.h"
 
 #include <gtest/gtest.h>
 
-#include "skin/data/lzh_encoder.h"
-#include "skin/data/skin_archive_writer.h"
+#include "skin/data/archive/lzh_encoder.h"
+#include "skin/data/archive/skin_archive_writer.h"
 #include "skin_archive/archive_test_helpers.h"
 
 using namespace archive_test;

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "framework/file_io.h"
-#include "skin/data/skin_data.h"
-#include "skin/data/skin_loading.h"
+#include "skin/data/model/skin_data.h"
+#include "skin/data/model/skin_loading.h"
 #include "skin_data/skin_test_util.h"
 
 namespace {

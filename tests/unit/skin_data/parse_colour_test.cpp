@@ -1,4 +1,4 @@
-#include "skin/data/parse_colour.h"
+#include "skin/data/ini/parse_colour.h"
 
 #include <gtest/gtest.h>
 

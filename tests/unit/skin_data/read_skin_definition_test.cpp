@@ -1,8 +1,8 @@
-#include "skin/data/read_skin_definition.h"
+#include "skin/data/model/read_skin_definition.h"
 
 #include <gtest/gtest.h>
 
-#include "skin/data/img_util.h"
+#include "skin/data/image/img_util.h"
 #include "skin_data/skin_test_util.h"
 
 using skin_test::Strip;

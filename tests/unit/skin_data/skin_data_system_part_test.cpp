@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "skin/data/skin_archive_writer.h"
-#include "skin/data/skin_data.h"
+#include "skin/data/archive/skin_archive_writer.h"
+#include "skin/data/model/skin_data.h"
 
 namespace {
 

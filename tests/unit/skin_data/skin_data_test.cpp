@@ -1,11 +1,11 @@
-#include "skin/data/skin_data.h"
+#include "skin/data/model/skin_data.h"
 
 #include <gtest/gtest.h>
 
 #include "framework/class_registry.h"
 #include "framework/form_reader.h"
 #include "framework/properties.h"
-#include "skin/data/skin_archive_writer.h"
+#include "skin/data/archive/skin_archive_writer.h"
 #include "skin_data/skin_test_util.h"
 
 namespace {

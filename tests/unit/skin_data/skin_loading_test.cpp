@@ -1,9 +1,9 @@
-#include "skin/data/skin_loading.h"
+#include "skin/data/model/skin_loading.h"
 
 #include <gtest/gtest.h>
 
-#include "skin/data/bmp_writer.h"
-#include "skin/data/skin_archive_writer.h"
+#include "skin/data/archive/skin_archive_writer.h"
+#include "skin/data/image/bmp_writer.h"
 #include "skin_data/skin_test_util.h"
 
 namespace {

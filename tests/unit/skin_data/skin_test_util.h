@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "skin/data/lzh_encoder.h"
-#include "skin/data/read_skin_definition.h"
+#include "skin/data/archive/lzh_encoder.h"
+#include "skin/data/model/read_skin_definition.h"
 
 namespace skin_test {
 

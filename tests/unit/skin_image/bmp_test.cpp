@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "skin/data/bmp_reader.h"
-#include "skin/data/bmp_writer.h"
+#include "skin/data/image/bmp_reader.h"
+#include "skin/data/image/bmp_writer.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "image_test_util.h"
-#include "skin/data/element_draw.h"
+#include "skin/data/image/element_draw.h"
 
 namespace {
 constexpr TColor A = 1, B = 2, C = 3, D = 4, E = 5, F = 6, G = 7, H = 8, I = 9, K = clFuchsia, _ = clBlack;

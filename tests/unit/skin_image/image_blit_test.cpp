@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "image_test_util.h"
-#include "skin/data/image_blit.h"
+#include "skin/data/image/image_blit.h"
 
 namespace {
 constexpr TColor A = 1, B = 2, C = 3, D = 4, E = 5, K = clFuchsia, _ = clBlack;

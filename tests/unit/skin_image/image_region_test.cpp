@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "image_test_util.h"
-#include "skin/data/image_region.h"
+#include "skin/data/image/image_region.h"
 
 namespace {
 constexpr TColor A = 0x102030, K = clFuchsia;

@@ -4,7 +4,7 @@
 #include <initializer_list>
 #include <vector>
 
-#include "skin/data/image.h"
+#include "skin/data/image/image.h"
 
 inline TSkinBitmap MakeImage(std::initializer_list<std::initializer_list<TColor>> rows) {
   TSkinBitmap image(static_cast<int>(rows.begin()->size()), static_cast<int>(rows.size()));

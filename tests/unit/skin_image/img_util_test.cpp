@@ -3,7 +3,7 @@
 #include <stdexcept>
 
 #include "image_test_util.h"
-#include "skin/data/img_util.h"
+#include "skin/data/image/img_util.h"
 
 namespace {
 constexpr TColor A = 1, B = 2, C = 3, D = 4, E = 5, F = 6, K = clFuchsia;

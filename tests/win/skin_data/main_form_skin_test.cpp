@@ -6,7 +6,7 @@
 #include "app/win/main_form.h"
 #include "app/win/startup.h"
 #include "framework/win/application.h"
-#include "skin/data/skin_data.h"
+#include "skin/data/model/skin_data.h"
 #include "skin/data/win/skin_environment_win.h"
 
 TEST(MainFormSkin, TheSkinComponentLoadsTheStoredArchive) {

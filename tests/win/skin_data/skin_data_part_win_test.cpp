@@ -10,7 +10,7 @@
 #include "framework/win/application.h"
 #include "framework/win/form.h"
 #include "framework/win/hint_window.h"
-#include "skin/data/skin_archive_writer.h"
+#include "skin/data/archive/skin_archive_writer.h"
 #include "skin/data/win/skin_environment_win.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "skin/data/skin_data.h"
+#include "skin/data/model/skin_data.h"
 
 namespace {
 

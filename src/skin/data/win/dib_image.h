@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "skin/data/image.h"
+#include "skin/data/image/image.h"
 #include "skin/data/win/gdi_handles.h"
 
 class TDibImage {

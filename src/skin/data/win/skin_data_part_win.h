@@ -9,8 +9,8 @@
 #include <memory>
 
 #include "framework/win/gdi.h"
-#include "skin/data/image.h"
-#include "skin/data/skin_data.h"
+#include "skin/data/image/image.h"
+#include "skin/data/model/skin_data.h"
 #include "skin/data/win/menu_glyphs.h"
 
 class THintWindow;

@@ -4,7 +4,7 @@
 // skin archive of an unknown format version. The program installs one
 // (InstallSkinEnvironment) before its main form is read.
 
-#include "skin/data/skin_environment.h"
+#include "skin/data/model/skin_environment.h"
 #include "skin/data/win/optional_user_functions.h"
 #include "skin/data/win/system_colours_win.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // System colours as the running system has them.
 
-#include "skin/data/colour.h"
+#include "skin/data/image/colour.h"
 
 class TGdiSystemColours final : public TSystemColours {
  public:

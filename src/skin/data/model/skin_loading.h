@@ -1,0 +1,21 @@
+#pragma once
+// Loading a skin from its archive: the archive's INI member read into a
+// TSkinDefinition, each image key taken from the archive's BMP members.
+
+#include <string_view>
+
+#include "skin/data/archive/skin_reader.h"
+#include "skin/data/model/skin_definition.h"
+#include "skin/data/model/skin_environment.h"
+
+// The member an image key names: the file-name part of `value` (after the
+// last "\" or ":"), when its extension is exactly ".bmp"; empty otherwise or
+// when the archive has no such member.
+TSkinBitmap LoadElementImage(const TSkinReader& reader, std::string_view value);
+
+// Sets NotLoaded, decodes the archive and, for a known version, reads the
+// first member whose name contains ".ini" (an archive without one reads as
+// an empty description). A version the format does not know is reported to
+// the user through the environment. NotLoaded is clear only on arLoaded.
+TArchiveResult LoadSkinArchive(TSkinDefinition& skin, std::string_view archive,
+                               const TSkinEnvironment& environment);
