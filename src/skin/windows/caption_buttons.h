@@ -7,7 +7,7 @@
 #include <functional>
 #include <span>
 
-#include "skin/data/image_rect.h"
+#include "skin/data/image/image_rect.h"
 #include "skin/windows/frame_geometry.h"
 
 // One caption-button definition of the skin. Frames counts the frames side by

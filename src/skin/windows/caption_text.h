@@ -2,7 +2,7 @@
 // Where the caption text goes in the title bitmap (Width x Top of the window).
 // Halves are integer divisions toward zero.
 
-#include "skin/data/image_rect.h"
+#include "skin/data/image/image_rect.h"
 #include "skin/windows/frame_geometry.h"
 
 struct TCaptionTextInput {

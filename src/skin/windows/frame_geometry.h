@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "skin/data/image_rect.h"
+#include "skin/data/image/image_rect.h"
 
 enum class TFrameKind { fkSizeable = 0, fkFixed = 1, fkNoCaption = 2, fkDialog = 3 };
 enum class TShowState { ssNormal = 0, ssMaximized = 1, ssMinimized = 2 };

@@ -6,7 +6,7 @@
 #include <span>
 #include <vector>
 
-#include "skin/data/image_rect.h"
+#include "skin/data/image/image_rect.h"
 #include "skin/windows/frame_geometry.h"
 
 // The band between the title and the client area, in window coordinates.

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "skin/data/skin_manager_link.h"
+#include "skin/data/model/skin_manager_link.h"
 
 // The facts the window filter looks at.
 struct TWindowFacts {

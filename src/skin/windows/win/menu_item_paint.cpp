@@ -1,9 +1,9 @@
 #include "skin/windows/win/menu_item_paint.h"
 
 #include "framework/win/gdi.h"
-#include "skin/data/element_draw.h"
-#include "skin/data/image_blit.h"
-#include "skin/data/skin_data.h"
+#include "skin/data/image/element_draw.h"
+#include "skin/data/image/image_blit.h"
+#include "skin/data/model/skin_data.h"
 #include "skin/data/win/dib_image.h"
 #include "skin/windows/menu_layout.h"
 

@@ -11,7 +11,7 @@
 
 #include <string>
 
-#include "skin/data/image.h"
+#include "skin/data/image/image.h"
 
 class TSkinData;
 

@@ -3,7 +3,7 @@
 // caption buttons and menu-bar buttons. The form skin keeps at most one hot
 // object (under the mouse or pressed); the state machine is the same for all.
 
-#include "skin/data/image_rect.h"
+#include "skin/data/image/image_rect.h"
 #include "skin/windows/caption_buttons.h"
 
 class TWinSkinForm;

@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "skin/data/win/skin_environment_win.h"
-#include "skin/data/win/work_bitmap.h"
+#include "skin/windows/win/paint/work_bitmap.h"
 
 class TSkinManage;
 

@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "framework/win/gdi.h"
-#include "skin/data/skin_data.h"
-#include "skin/data/skin_manager_link.h"
+#include "skin/data/model/skin_data.h"
+#include "skin/data/model/skin_manager_link.h"
 #include "skin/windows/skin_manager_rules.h"
 
 class TControl;

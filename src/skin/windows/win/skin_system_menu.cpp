@@ -1,7 +1,7 @@
 #include "skin/windows/win/skin_system_menu.h"
 
 #include "framework/win/wide.h"
-#include "skin/data/skin_data.h"
+#include "skin/data/model/skin_data.h"
 #include "skin/data/win/skin_data_part_win.h"
 #include "skin/windows/menu_layout.h"
 #include "skin/windows/win/menu_item_paint.h"

@@ -19,7 +19,7 @@
 
 #include "framework/component.h"
 #include "framework/window_proc_hook.h"
-#include "skin/data/skin_data.h"
+#include "skin/data/model/skin_data.h"
 #include "skin/windows/frame_geometry.h"
 #include "skin/windows/win/win_subclass.h"
 

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/data/image.h"
+#include "skin/data/image/image.h"
 #include "skin/windows/win/nc_object.h"
 
 class TSkinData;

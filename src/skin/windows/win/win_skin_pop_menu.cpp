@@ -1,8 +1,8 @@
 #include "skin/windows/win/win_skin_pop_menu.h"
 
 #include "framework/win/gdi.h"
-#include "skin/data/element_draw.h"
-#include "skin/data/skin_data.h"
+#include "skin/data/image/element_draw.h"
+#include "skin/data/model/skin_data.h"
 #include "skin/data/win/dib_image.h"
 #include "skin/windows/win/skin_manage.h"
 

@@ -5,7 +5,7 @@
 
 #include "framework/win/win_api.h"
 
-#include "skin/data/image.h"
+#include "skin/data/image/image.h"
 #include "skin/windows/win/win_subclass.h"
 
 class TSkinData;

@@ -4,7 +4,7 @@
 
 #include "framework/win/win_api.h"
 
-#include "skin/data/skin_elements.h"
+#include "skin/data/model/skin_elements.h"
 #include "skin/windows/win/nc_object.h"
 
 class TWinSysButton final : public TNCObject {
