@@ -18,8 +18,24 @@ UniqueFont CreateFontHandle(const TFont& font) {
   return UniqueFont(CreateFontIndirectW(&lf));
 }
 
+namespace {
+
+class TWindowsSystemColours final : public TSystemColours {
+ public:
+  TColor Colour(int index) const override { return static_cast<TColor>(GetSysColor(index)); }
+};
+
+}  // namespace
+
+const TSystemColours& WindowsSystemColours() {
+  static const TWindowsSystemColours colours;
+  return colours;
+}
+
 COLORREF ColorToRGB(TColor color) {
-  const auto value = static_cast<std::uint32_t>(color);
-  if ((value & 0xFF000000u) == 0xFF000000u) return GetSysColor(static_cast<int>(value & 0xFF));
-  return value & 0xFFFFFF;
+  return static_cast<COLORREF>(WindowsSystemColours().Resolve(color));
+}
+
+UniqueBrush CreateColorBrush(TColor color) {
+  return UniqueBrush(CreateSolidBrush(ColorToRGB(color)));
 }

@@ -9,5 +9,11 @@
 
 UniqueFont CreateFontHandle(const TFont& font);
 
-// A colour value as GDI takes it: system colours (0xFF000000 + n) resolved.
+// The running system's colours (GetSysColor).
+const TSystemColours& WindowsSystemColours();
+
+// A colour value as GDI takes it: WindowsSystemColours().Resolve(color).
 COLORREF ColorToRGB(TColor color);
+
+// A solid brush of a colour value, system colours resolved.
+UniqueBrush CreateColorBrush(TColor color);

@@ -19,6 +19,8 @@ class UniqueHandle {
 
   Handle get() const { return handle_; }
   explicit operator bool() const { return handle_ != nullptr; }
+  // Gives the handle to a new owner (SetWindowRgn, for one).
+  Handle release() { return std::exchange(handle_, nullptr); }
   void reset(Handle handle = nullptr) {
     if (handle_ != nullptr) Free(handle_);
     handle_ = handle;
@@ -32,6 +34,7 @@ using UniqueFont = UniqueHandle<HFONT, DeleteObject>;
 using UniqueBrush = UniqueHandle<HBRUSH, DeleteObject>;
 using UniquePen = UniqueHandle<HPEN, DeleteObject>;
 using UniqueBitmap = UniqueHandle<HBITMAP, DeleteObject>;
+using UniqueRegion = UniqueHandle<HRGN, DeleteObject>;
 using UniqueWindow = UniqueHandle<HWND, DestroyWindow>;
 
 // A device context borrowed from a window with GetDC (client area) or
@@ -58,6 +61,23 @@ class SelectedObject {
   SelectedObject(const SelectedObject&) = delete;
   SelectedObject& operator=(const SelectedObject&) = delete;
   ~SelectedObject() { SelectObject(dc_, old_); }
+
+ private:
+  HDC dc_;
+  HGDIOBJ old_;
+};
+
+// A memory device context with one bitmap selected into it for its lifetime.
+class MemoryDC {
+ public:
+  explicit MemoryDC(HBITMAP bitmap) : dc_(CreateCompatibleDC(nullptr)), old_(SelectObject(dc_, bitmap)) {}
+  MemoryDC(const MemoryDC&) = delete;
+  MemoryDC& operator=(const MemoryDC&) = delete;
+  ~MemoryDC() {
+    SelectObject(dc_, old_);
+    DeleteDC(dc_);
+  }
+  HDC get() const { return dc_; }
 
  private:
   HDC dc_;

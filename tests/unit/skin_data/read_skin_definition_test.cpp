@@ -208,6 +208,10 @@ TEST_F(ReadSkinDefinitionTest, CheckAndRadioFramesComeFromTheImageWidth) {
   ReadAgain(*skin, "[Buttons]\nCheckButton=check13.bmp\nRadioButtonFrame=9\n");
   EXPECT_EQ(skin->Buttons->CheckButtonFrame, 4);
   EXPECT_EQ(skin->Buttons->RadioButtonFrame, 9);
+  // Painters divide the image width by these counts.
+  ReadAgain(*skin, "[Buttons]\nCheckButtonFrame=-2\nRadioButtonFrame=-1\n");
+  EXPECT_EQ(skin->Buttons->CheckButtonFrame, 1);
+  EXPECT_EQ(skin->Buttons->RadioButtonFrame, 1);
 }
 
 TEST_F(ReadSkinDefinitionTest, SecondTextColoursMarkWhetherTheSkinGaveThem) {

@@ -7,6 +7,7 @@
 #include "app/win/startup.h"
 #include "framework/win/application.h"
 #include "skin/data/model/skin_data.h"
+#include "skin/data/win/skin_data_part_win.h"
 #include "skin/data/win/skin_environment_win.h"
 
 TEST(MainFormSkin, TheSkinComponentLoadsTheStoredArchive) {
@@ -25,5 +26,8 @@ TEST(MainFormSkin, TheSkinComponentLoadsTheStoredArchive) {
   // The main menu is skinned, so menu items are not skinned on their own.
   EXPECT_EQ(skin->SkinControls().Bits(), 0x1FFFFBu);
   EXPECT_EQ(skin->Skin3rd()->Count(), 118);
+  // The program has no icon of its own: its caption shows the system's.
+  form->HandleNeeded();
+  EXPECT_FALSE(WinPart(*skin)->AppIcon().Empty());
   form->Free();
 }

@@ -11,6 +11,7 @@
 #include "framework/win/form.h"
 #include "framework/win/hint_window.h"
 #include "skin/data/archive/skin_archive_writer.h"
+#include "skin/data/win/dib_image.h"
 #include "skin/data/win/skin_environment_win.h"
 
 namespace {
@@ -63,26 +64,52 @@ TEST_F(WinSkinDataPartTest, TheFaceBrushFollowsTheSkinsFaceColour) {
   ASSERT_EQ(GetObjectW(WinPart(data)->FaceBrush(), sizeof(brush), &brush), static_cast<int>(sizeof(brush)));
   EXPECT_EQ(brush.lbStyle, static_cast<UINT>(BS_SOLID));
   EXPECT_EQ(brush.lbColor, RGB(10, 20, 30));
+
+  // Without the key the face colour is the system's, not its index.
+  writer = TSkinArchiveWriter();
+  writer.AddMember("skin.ini", "[Personality]\r\nSkinName=Plain\r\n");
+  data.SetSkinStream(TSkinData::StoredStream(writer.Archive()));
+  ASSERT_FALSE(data.NotLoaded);
+  ASSERT_EQ(GetObjectW(WinPart(data)->FaceBrush(), sizeof(brush), &brush), static_cast<int>(sizeof(brush)));
+  EXPECT_EQ(brush.lbColor, GetSysColor(COLOR_BTNFACE));
 }
 
 // The glyphs as drawn into the program's resource: "#" black, "." white.
-TEST_F(WinSkinDataPartTest, TheAppIconIsTheFormsSmallIconOnFuchsia) {
+// The icon as the part should show it: drawn at small-icon size over fuchsia.
+TSkinBitmap IconOnFuchsia(HICON icon) {
+  const int width = GetSystemMetrics(SM_CXSMICON), height = GetSystemMetrics(SM_CYSMICON);
+  const TDibImage canvas(TSkinBitmap(width, height, clFuchsia));
+  DrawIconEx(canvas.DC(), 0, 0, icon, width, height, 0, nullptr, DI_NORMAL);
+  return canvas.ToImage();
+}
+
+// The form is read, and its component loaded, before the form has a window.
+TEST_F(WinSkinDataPartTest, TheAppIconIsTheFormsOnceTheFormHasAWindow) {
   Application().Initialize();
   auto* form = new TForm(&Application());
   auto* data = new TSkinData(form);
-  const HICON icon = LoadIconA(nullptr, IDI_APPLICATION);
-  SendMessageW(form->Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
-  EXPECT_TRUE(WinPart(*data)->AppIcon().Empty());
   data->Loaded();
   const TWinSkinDataPart& part = *WinPart(*data);
+  EXPECT_TRUE(part.AppIcon().Empty());
+
+  const HICON icon = LoadIconA(nullptr, IDI_INFORMATION);
+  SendMessageW(form->Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+  ASSERT_FALSE(part.AppIcon().Empty());
   EXPECT_TRUE(part.AppIconTransparent());
-  EXPECT_EQ(part.AppIcon().Width(), GetSystemMetrics(SM_CXSMICON));
-  EXPECT_EQ(part.AppIcon().Height(), GetSystemMetrics(SM_CYSMICON));
-  int fuchsia = 0;
-  for (int y = 0; y < part.AppIcon().Height(); ++y)
-    for (int x = 0; x < part.AppIcon().Width(); ++x) fuchsia += part.AppIcon().Pixel(x, y) == clFuchsia;
-  // The icon is drawn over the fuchsia, which shows only where the icon is clear.
-  EXPECT_LT(fuchsia, part.AppIcon().Width() * part.AppIcon().Height());
+  EXPECT_EQ(part.AppIcon(), IconOnFuchsia(icon));
+  form->Free();
+}
+
+TEST_F(WinSkinDataPartTest, AFormWithoutAnIconGivesTheSystemsDefault) {
+  Application().Initialize();
+  auto* form = new TForm(&Application());
+  auto* data = new TSkinData(form);
+  data->Loaded();
+  form->HandleNeeded();
+  const TSkinBitmap expected = IconOnFuchsia(LoadIconA(nullptr, IDI_APPLICATION));
+  // The fuchsia shows only where the icon is clear.
+  EXPECT_NE(expected, TSkinBitmap(expected.Width(), expected.Height(), clFuchsia));
+  EXPECT_EQ(WinPart(*data)->AppIcon(), expected);
   form->Free();
 }
 

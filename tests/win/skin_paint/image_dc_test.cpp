@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include "framework/win/font_handle.h"
 #include "skin/data/image/element_draw.h"
 #include "skin/data/image/image_blit.h"
 #include "skin/data/image/img_util.h"
 #include "skin/data/win/dib_image.h"
-#include "skin/data/win/system_colours_win.h"
 #include "skin/windows/win/paint/draw_text_auto.h"
 #include "skin/windows/win/paint/element_paint.h"
 #include "skin/windows/win/paint/gradient_fill_dc.h"
@@ -101,7 +101,7 @@ TEST(ElementPaint, ThreePartCopiesUnscaledPartsExactly) {
 TEST(GradientFillDC, SameLinesAsOnAnImage) {
   TDibImage target(TSkinBitmap(30, 20, kBack));
   TSkinBitmap expected(30, 20, kBack);
-  const TGdiSystemColours system;
+  const TSystemColours& system = WindowsSystemColours();
   GradientFill(target.DC(), {-5, 2, 25, 18}, RgbColour(250, 10, 0), SystemColour(COLOR_BTNFACE), 0);
   GradientFill(expected, {-5, 2, 25, 18}, RgbColour(250, 10, 0), SystemColour(COLOR_BTNFACE), 0, system);
   GradientFill(target.DC(), {26, -3, 30, 20}, clWhite, clBlack, 1);
@@ -109,10 +109,16 @@ TEST(GradientFillDC, SameLinesAsOnAnImage) {
   EXPECT_EQ(target.ToImage(), expected);
 }
 
-TEST(GdiSystemColours, ResolvesThroughTheSystem) {
-  const TGdiSystemColours system;
-  EXPECT_EQ(system.Resolve(SystemColour(COLOR_WINDOW)), static_cast<TColor>(GetSysColor(COLOR_WINDOW)));
-  EXPECT_EQ(system.Resolve(0x123456), 0x123456);
+TEST(ColorToRGB, ResolvesSystemColoursAndDropsTheHighByte) {
+  EXPECT_EQ(ColorToRGB(SystemColour(COLOR_WINDOW)), GetSysColor(COLOR_WINDOW));
+  EXPECT_EQ(ColorToRGB(0x123456), 0x123456u);
+  // clNone must not reach GDI as a palette-relative colour.
+  EXPECT_EQ(ColorToRGB(clNone), 0xFFFFFFu);
+  // A colour brush paints the resolved colour.
+  TDibImage target(TSkinBitmap(4, 4, kBack));
+  const RECT all{0, 0, 4, 4};
+  FillRect(target.DC(), &all, CreateColorBrush(SystemColour(COLOR_HIGHLIGHT)).get());
+  EXPECT_EQ(target.ToImage().Row(2)[2], ToDibPixel(static_cast<TColor>(GetSysColor(COLOR_HIGHLIGHT))));
 }
 
 TEST(DrawTextAuto, DrawsGbkTextThroughTheWideCall) {

@@ -9,11 +9,11 @@
 
 namespace {
 
-TRegionHandle FromRects(const std::vector<TRect>& rects) {
-  TRegionHandle out(CreateRectRgn(0, 0, 0, 0));
+UniqueRegion FromRects(const std::vector<TRect>& rects) {
+  UniqueRegion out(CreateRectRgn(0, 0, 0, 0));
   for (const TRect& r : rects) {
-    const TRegionHandle part(CreateRectRgn(r.Left, r.Top, r.Right, r.Bottom));
-    CombineRgn(out.Get(), out.Get(), part.Get(), RGN_OR);
+    const UniqueRegion part(CreateRectRgn(r.Left, r.Top, r.Right, r.Bottom));
+    CombineRgn(out.get(), out.get(), part.get(), RGN_OR);
   }
   return out;
 }
@@ -26,11 +26,11 @@ TEST(WindowRegion, CoversExactlyTheNonKeyPixels) {
   image.SetPixel(5, 0, RgbColour(255, 1, 254));  // within a tolerance of 1 but below the key in blue
   image.SetPixel(2, 1, RgbColour(255, 1, 255));  // within tolerance
   image.FillRect({0, 2, 6, 3}, clFuchsia);
-  const TRegionHandle region = RegionFromBitmap(image, 100, 50, clFuchsia, 1, 1, 1);
-  const TRegionHandle expected = FromRects({{101, 50, 106, 51}, {100, 51, 102, 52}, {103, 51, 106, 52}});
-  EXPECT_TRUE(EqualRgn(region.Get(), expected.Get()));
-  EXPECT_FALSE(PtInRegion(region.Get(), 102, 51));
-  EXPECT_TRUE(PtInRegion(region.Get(), 105, 50));
+  const UniqueRegion region = RegionFromBitmap(image, 100, 50, clFuchsia, 1, 1, 1);
+  const UniqueRegion expected = FromRects({{101, 50, 106, 51}, {100, 51, 102, 52}, {103, 51, 106, 52}});
+  EXPECT_TRUE(EqualRgn(region.get(), expected.get()));
+  EXPECT_FALSE(PtInRegion(region.get(), 102, 51));
+  EXPECT_TRUE(PtInRegion(region.get(), 105, 50));
 }
 
 TEST(WindowRegion, ManyRunsAreCombinedAcrossBatches) {
@@ -40,26 +40,26 @@ TEST(WindowRegion, ManyRunsAreCombinedAcrossBatches) {
     for (int x = y % 2; x < 7; x += 2) image.SetPixel(x, y, clBlack);
   const std::vector<TRect> runs = RegionRunsFromBitmap(image, 0, 0, clFuchsia, 0, 0, 0);
   ASSERT_GT(runs.size(), kRegionBatchSize);
-  const TRegionHandle region = RegionFromBitmap(image, 0, 0, clFuchsia, 0, 0, 0);
-  EXPECT_TRUE(EqualRgn(region.Get(), FromRects(runs).Get()));
-  EXPECT_TRUE(PtInRegion(region.Get(), 0, 998));
-  EXPECT_FALSE(PtInRegion(region.Get(), 0, 999));
+  const UniqueRegion region = RegionFromBitmap(image, 0, 0, clFuchsia, 0, 0, 0);
+  EXPECT_TRUE(EqualRgn(region.get(), FromRects(runs).get()));
+  EXPECT_TRUE(PtInRegion(region.get(), 0, 998));
+  EXPECT_FALSE(PtInRegion(region.get(), 0, 999));
 }
 
 TEST(WindowRegion, NoOpaquePixelGivesAnEmptyRegionAWindowAccepts) {
-  TRegionHandle region = RegionFromBitmap(TSkinBitmap(4, 1, clFuchsia), 0, 0, clFuchsia, 0, 0, 0);
+  UniqueRegion region = RegionFromBitmap(TSkinBitmap(4, 1, clFuchsia), 0, 0, clFuchsia, 0, 0, 0);
   ASSERT_TRUE(region);
   RECT box{};
-  EXPECT_EQ(GetRgnBox(region.Get(), &box), NULLREGION);
+  EXPECT_EQ(GetRgnBox(region.get(), &box), NULLREGION);
   HWND wnd = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 20, 20, nullptr, nullptr,
                              GetModuleHandleW(nullptr), nullptr);
   ASSERT_NE(wnd, nullptr);
   TSkinBitmap shape(20, 20, clFuchsia);
   shape.FillRect({5, 5, 10, 10}, clBlack);
-  EXPECT_NE(SetWindowRgn(wnd, RegionFromBitmap(shape, 0, 0, clFuchsia, 0, 0, 0).Release(), FALSE), 0);
-  TRegionHandle applied(CreateRectRgn(0, 0, 0, 0));
-  EXPECT_EQ(GetWindowRgn(wnd, applied.Get()), SIMPLEREGION);
-  GetRgnBox(applied.Get(), &box);
+  EXPECT_NE(SetWindowRgn(wnd, RegionFromBitmap(shape, 0, 0, clFuchsia, 0, 0, 0).release(), FALSE), 0);
+  UniqueRegion applied(CreateRectRgn(0, 0, 0, 0));
+  EXPECT_EQ(GetWindowRgn(wnd, applied.get()), SIMPLEREGION);
+  GetRgnBox(applied.get(), &box);
   EXPECT_EQ(box.left, 5);
   EXPECT_EQ(box.bottom, 10);
   DestroyWindow(wnd);

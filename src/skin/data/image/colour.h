@@ -29,18 +29,6 @@ constexpr TColor SystemColour(int index) {
   return static_cast<TColor>(0xFF000000u + static_cast<unsigned>(index));
 }
 
-// Where system colours come from: GetSysColor on Windows, a fixed table in
-// portable code and tests. Passed in rather than looked up globally so that
-// colour arithmetic stays a plain function.
-class TSystemColours {
- public:
-  virtual ~TSystemColours() = default;
-  // The colour of system colour `index` (0..255); unknown indices give black.
-  virtual TColor Colour(int index) const = 0;
-  // Plain RGB for any colour value: system colours through Colour(value AND 255).
-  TColor Resolve(TColor c) const { return c < 0 ? Colour(c & 0xFF) & 0xFFFFFF : c; }
-};
-
 // The Windows standard ("classic") scheme, for code that runs without a system.
 class TClassicSystemColours final : public TSystemColours {
  public:

@@ -387,6 +387,8 @@ class TDefinitionReader {
     buttons.Frame = 5;
     if (buttons.RadioButtonFrame == 0) buttons.RadioButtonFrame = ToggleFrames(buttons.RadioBitmap);
     if (buttons.CheckButtonFrame == 0) buttons.CheckButtonFrame = ToggleFrames(buttons.CheckBitmap);
+    buttons.RadioButtonFrame = AtLeastOne(buttons.RadioButtonFrame);
+    buttons.CheckButtonFrame = AtLeastOne(buttons.CheckButtonFrame);
     skin_.Title->Frame = 2;
     if (skin_.Progress) skin_.Progress->Frame = skin_.Progress->Style != 0 ? 1 : 2;
     SetFrames(2, {skin_.MenuBar.get(), skin_.GroupBoxEdge.get()});

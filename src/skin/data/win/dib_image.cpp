@@ -21,7 +21,7 @@ TDibImage::TDibImage(const TSkinBitmap& image) : width_(image.Width()), height_(
   if (image.Empty()) return;
   const BITMAPINFO info = TopDown32(width_, height_);
   void* bits = nullptr;
-  bitmap_ = TBitmapHandle(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  bitmap_ = UniqueBitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
   if (!bitmap_) {
     width_ = height_ = 0;
     return;
@@ -29,8 +29,8 @@ TDibImage::TDibImage(const TSkinBitmap& image) : width_(image.Width()), height_(
   bits_ = static_cast<std::uint32_t*>(bits);
   for (int y = 0; y < height_; ++y)
     std::copy(image.Row(y), image.Row(y) + width_, bits_ + static_cast<std::size_t>(y) * width_);
-  dc_ = std::make_unique<TMemoryDC>(bitmap_.Get());
-  SetStretchBltMode(dc_->Get(), COLORONCOLOR);
+  dc_ = std::make_unique<MemoryDC>(bitmap_.get());
+  SetStretchBltMode(dc_->get(), COLORONCOLOR);
 }
 
 TSkinBitmap TDibImage::ToImage() const {

@@ -8,16 +8,16 @@
 #include <cstdint>
 #include <memory>
 
+#include "framework/win/gdi.h"
 #include "skin/data/image/image.h"
-#include "skin/data/win/gdi_handles.h"
 
 class TDibImage {
  public:
   // A copy of `image`; the empty image (or a failed allocation) gives no DIB and a null DC.
   explicit TDibImage(const TSkinBitmap& image);
   // Its stretch mode is COLORONCOLOR, the nearest-pixel mode of every skin copy.
-  HDC DC() const { return dc_ ? dc_->Get() : nullptr; }
-  HBITMAP Bitmap() const { return bitmap_.Get(); }
+  HDC DC() const { return dc_ ? dc_->get() : nullptr; }
+  HBITMAP Bitmap() const { return bitmap_.get(); }
   int Width() const { return width_; }
   int Height() const { return height_; }
   // The pixels as they are now, after whatever GDI drew on them.
@@ -27,8 +27,8 @@ class TDibImage {
   int width_ = 0;
   int height_ = 0;
   std::uint32_t* bits_ = nullptr;
-  TBitmapHandle bitmap_;
-  std::unique_ptr<TMemoryDC> dc_;
+  UniqueBitmap bitmap_;
+  std::unique_ptr<MemoryDC> dc_;
 };
 
 // Copies the whole image opaquely with its top-left corner at (x, y).

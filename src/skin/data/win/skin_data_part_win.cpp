@@ -2,6 +2,7 @@
 
 #include <cstddef>
 
+#include "framework/win/font_handle.h"
 #include "framework/win/hint_window.h"
 #include "framework/win/wide.h"
 #include "framework/win/win_control.h"
@@ -33,6 +34,8 @@ HICON WindowIcon(HWND wnd) {
   if (icon == nullptr) icon = reinterpret_cast<HICON>(SendMessageW(wnd, WM_GETICON, ICON_BIG, 0));
   if (icon == nullptr) icon = reinterpret_cast<HICON>(GetClassLongPtrW(wnd, GCLP_HICONSM));
   if (icon == nullptr) icon = reinterpret_cast<HICON>(GetClassLongPtrW(wnd, GCLP_HICON));
+  // A window without an icon of its own shows the system's default one.
+  if (icon == nullptr) icon = LoadIconA(nullptr, IDI_APPLICATION);
   return icon;
 }
 
@@ -46,12 +49,13 @@ TWinSkinDataPart::TWinSkinDataPart()
 TWinSkinDataPart::~TWinSkinDataPart() = default;
 
 void TWinSkinDataPart::SkinRead(const TSkinData& data) {
-  face_brush_.reset(CreateSolidBrush(static_cast<COLORREF>(data.Colours[scButtonFace]) & 0xFFFFFF));
+  // The face colour defaults to the system's button face.
+  face_brush_ = CreateColorBrush(data.Colours[scButtonFace]);
 }
 
 void TWinSkinDataPart::Loaded(const TSkinData& data) {
   MakeCaptionFont();
-  if (data.SkinFormtype() == TSkinFormType::sfMainform) MakeAppIcon(data);
+  if (data.SkinFormtype() == TSkinFormType::sfMainform) icon_source_ = &data;
 }
 
 void TWinSkinDataPart::MakeCaptionFont() {
@@ -68,8 +72,15 @@ void TWinSkinDataPart::MakeCaptionFont() {
   }
 }
 
-void TWinSkinDataPart::MakeAppIcon(const TSkinData& data) {
-  const HICON icon = WindowIcon(ApplicationWindow(data));
+const TSkinBitmap& TWinSkinDataPart::AppIcon() const {
+  if (app_icon_.Empty() && icon_source_ != nullptr) {
+    if (const HWND form = ApplicationWindow(*icon_source_)) MakeAppIcon(form);
+  }
+  return app_icon_;
+}
+
+void TWinSkinDataPart::MakeAppIcon(HWND form) const {
+  const HICON icon = WindowIcon(form);
   if (icon == nullptr) return;
   const int width = GetSystemMetrics(SM_CXSMICON), height = GetSystemMetrics(SM_CYSMICON);
   const TDibImage canvas(TSkinBitmap(width, height, clFuchsia));

@@ -33,22 +33,26 @@ class TWinSkinDataPart final : public TSkinDataSystemPart {
   HFONT CaptionFont() const { return caption_font_.get(); }
   // A solid brush of the skin's face colour.
   HBRUSH FaceBrush() const { return face_brush_.get(); }
-  // The application's small icon on fuchsia; AppIconTransparent says that
-  // fuchsia is to be left out when it is drawn.
-  const TSkinBitmap& AppIcon() const { return app_icon_; }
-  TSkinBitmap& AppIcon() { return app_icon_; }
+  // The application's small icon on fuchsia (the main form's icon, else the
+  // system's default application icon), made on first need: the form has no
+  // window yet when it is read. Empty until the main form's component is
+  // loaded and its form has a window. AppIconTransparent says that fuchsia
+  // is to be left out when it is drawn.
+  const TSkinBitmap& AppIcon() const;
   bool AppIconTransparent() const { return app_icon_transparent_; }
   const TMenuGlyphs& MenuGlyphs() const { return menu_glyphs_; }
   THintWindow* HintWindow() const { return hint_window_.get(); }
 
  private:
   void MakeCaptionFont();
-  void MakeAppIcon(const TSkinData& data);
+  void MakeAppIcon(HWND form) const;
 
   UniqueFont caption_font_;
   UniqueBrush face_brush_;
-  TSkinBitmap app_icon_;
-  bool app_icon_transparent_ = false;
+  // The main form's component, once loaded: whose form gives the icon.
+  const TSkinData* icon_source_ = nullptr;
+  mutable TSkinBitmap app_icon_;
+  mutable bool app_icon_transparent_ = false;
   TMenuGlyphs menu_glyphs_;
   std::unique_ptr<THintWindow> hint_window_;
 };

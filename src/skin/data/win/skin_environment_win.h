@@ -4,13 +4,13 @@
 // skin archive of an unknown format version. The program installs one
 // (InstallSkinEnvironment) before its main form is read.
 
+#include "framework/win/font_handle.h"
 #include "skin/data/model/skin_environment.h"
 #include "skin/data/win/optional_user_functions.h"
-#include "skin/data/win/system_colours_win.h"
 
 class TWinSkinEnvironment final : public TSkinEnvironment {
  public:
-  const TSystemColours& SystemColours() const override { return colours_; }
+  const TSystemColours& SystemColours() const override { return WindowsSystemColours(); }
   int ScrollArrowWidth() const override;
   int MaximizedWidth() const override;
   int MaximizedHeight() const override;
@@ -21,6 +21,5 @@ class TWinSkinEnvironment final : public TSkinEnvironment {
   const TOptionalUserFunctions& Functions() const { return functions_; }
 
  private:
-  TGdiSystemColours colours_;
   TOptionalUserFunctions functions_;
 };

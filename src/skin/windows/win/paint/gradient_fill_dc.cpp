@@ -3,13 +3,12 @@
 #include <algorithm>
 #include <vector>
 
+#include "framework/win/font_handle.h"
 #include "skin/data/image/img_util.h"
-#include "skin/data/win/gdi_handles.h"
-#include "skin/data/win/system_colours_win.h"
 
 void GradientFill(HDC dc, const RECT& rect, TColor from, TColor to, int direction) {
   if (!RectVisible(dc, &rect)) return;
-  const TGdiSystemColours system;
+  const TSystemColours& system = WindowsSystemColours();
   const bool columns = direction == 0;
   const int n = static_cast<int>(columns ? rect.right - rect.left : rect.bottom - rect.top);
   if (n <= 0) return;
@@ -21,9 +20,9 @@ void GradientFill(HDC dc, const RECT& rect, TColor from, TColor to, int directio
   TGradientTables& tables = SharedGradientTables();
   const std::vector<TColor>& table = tables.Slot(tables.Table(n, system.Resolve(from), system.Resolve(to)));
   for (int k = begin; k < end; ++k) {
-    const TBrushHandle brush(CreateSolidBrush(static_cast<COLORREF>(table[static_cast<std::size_t>(k)])));
+    const UniqueBrush brush = CreateColorBrush(table[static_cast<std::size_t>(k)]);
     const RECT line = columns ? RECT{rect.left + k, rect.top, rect.left + k + 1, rect.bottom}
                               : RECT{rect.left, rect.top + k, rect.right, rect.top + k + 1};
-    FillRect(dc, &line, brush.Get());
+    FillRect(dc, &line, brush.get());
   }
 }

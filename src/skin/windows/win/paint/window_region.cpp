@@ -7,7 +7,7 @@
 
 namespace {
 
-TRegionHandle BatchRegion(const TRegionBatch& batch) {
+UniqueRegion BatchRegion(const TRegionBatch& batch) {
   const std::size_t rects_size = batch.Rects.size() * sizeof(RECT);
   std::vector<BYTE> data(sizeof(RGNDATAHEADER) + rects_size);
   RGNDATAHEADER header{};
@@ -22,20 +22,20 @@ TRegionHandle BatchRegion(const TRegionBatch& batch) {
     const RECT rect{r.Left, r.Top, r.Right, r.Bottom};
     std::memcpy(data.data() + sizeof(RGNDATAHEADER) + i * sizeof(RECT), &rect, sizeof rect);
   }
-  return TRegionHandle(ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()),
-                                       reinterpret_cast<const RGNDATA*>(data.data())));
+  return UniqueRegion(ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()),
+                                      reinterpret_cast<const RGNDATA*>(data.data())));
 }
 
 }  // namespace
 
-TRegionHandle RegionFromBitmap(const TSkinBitmap& image, int x_offset, int y_offset, TColor key,
-                               int red_tolerance, int green_tolerance, int blue_tolerance) {
-  TRegionHandle result(CreateRectRgn(0, 0, 0, 0));
+UniqueRegion RegionFromBitmap(const TSkinBitmap& image, int x_offset, int y_offset, TColor key,
+                              int red_tolerance, int green_tolerance, int blue_tolerance) {
+  UniqueRegion result(CreateRectRgn(0, 0, 0, 0));
   const std::vector<TRect> runs =
       RegionRunsFromBitmap(image, x_offset, y_offset, key, red_tolerance, green_tolerance, blue_tolerance);
   for (const TRegionBatch& batch : RegionBatches(runs)) {
-    const TRegionHandle part = BatchRegion(batch);
-    if (part) CombineRgn(result.Get(), result.Get(), part.Get(), RGN_OR);
+    const UniqueRegion part = BatchRegion(batch);
+    if (part) CombineRgn(result.get(), result.get(), part.get(), RGN_OR);
   }
   return result;
 }
