@@ -8,6 +8,7 @@
 #include "framework/win/application.h"
 #include "framework/win/edit.h"
 #include "framework/win/form.h"
+#include "framework/win/image_list.h"
 #include "framework/win/main_menu.h"
 #include "framework/win/popup_menu.h"
 #include "framework/win/standard_classes.h"
@@ -278,6 +279,13 @@ TEST_F(MenuTest, ChangedItemsUpdateTheMenuAndTellTheFormThroughItsWindowProc) {
   EXPECT_EQ(menu_at_change.front(), menu->Handle());
   EXPECT_EQ(menu_at_change.back(), nullptr);
   form->WindowProc = saved;
+
+  // Menus freed before the form leave nothing behind that refers to them.
+  delete popup;
+  EXPECT_EQ(edit->PopupMenu(), nullptr);
+  delete menu;
+  EXPECT_EQ(form->Menu(), nullptr);
+  EXPECT_EQ(GetMenu(form->Handle()), nullptr);
 }
 
 TEST_F(MenuTest, OwnerDrawnItemsReachAHandlerInFrontOfTheFormThenTheirOwnHandlersOrThePlainDrawing) {
@@ -339,6 +347,33 @@ TEST_F(MenuTest, OwnerDrawnItemsReachAHandlerInFrontOfTheFormThenTheirOwnHandler
   EXPECT_GT(plain.itemWidth, 16u + 40u);
   EXPECT_GE(plain.itemHeight, 16u);
   exit->SetChecked(true);
+  // An item with an image shows it in the glyph column instead of the mark.
+  TImageList images(nullptr);
+  {
+    const HDC screen = GetDC(nullptr);
+    const HBITMAP red = CreateCompatibleBitmap(screen, 16, 16);
+    const HDC image_dc = CreateCompatibleDC(screen);
+    const HGDIOBJ previous = SelectObject(image_dc, red);
+    const RECT all{0, 0, 16, 16}, inner{4, 4, 12, 12};
+    FillRect(image_dc, &all, reinterpret_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    const HBRUSH brush = CreateSolidBrush(RGB(255, 0, 0));
+    FillRect(image_dc, &inner, brush);
+    DeleteObject(brush);
+    SelectObject(image_dc, previous);
+    DeleteDC(image_dc);
+    ReleaseDC(nullptr, screen);
+    EXPECT_EQ(images.AddMasked(red, 0xFFFFFF), 0);
+    DeleteObject(red);
+  }
+  menu->SetImages(&images);
+  form->Item("Save1")->SetImageIndex(0);
+  save->SetOnAdvancedDrawItem(nullptr);
+  draw.itemID = save->Command();
+  draw.itemState = 0;
+  SendMessageW(form->Handle(), WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
+  EXPECT_EQ(GetPixel(dc, 1 + 8, 1 + 8), RGB(255, 0, 0));
+  EXPECT_EQ(GetPixel(dc, 1 + 1, 1 + 1), GetSysColor(COLOR_MENU));  // the mask's white is transparent
+  menu->SetImages(nullptr);
   auto count_pixels = [&](COLORREF colour, int left, int right) {
     int n = 0;
     for (int y = 0; y < 24; ++y) {
