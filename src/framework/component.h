@@ -54,6 +54,9 @@ class TComponent : public TPersistent {
 
   // Called once the whole form description is read, csLoading already off.
   virtual void Loaded() {}
+  // A description nests this non-visual component inside `parent` (a menu
+  // item inside its menu); the base takes no notice.
+  virtual void SetParentComponent(TComponent* /*parent*/) {}
 
   // Takes `component` into this owner's list, leaving its previous owner.
   void InsertComponent(TComponent* component);

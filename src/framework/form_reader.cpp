@@ -21,7 +21,7 @@ class TFormReader {
     }
     try {
       Begin(root_, tree);
-      ReadChildren(tree, ObjectAs<TControl>(&root_));
+      ReadChildren(tree, ObjectAs<TControl>(&root_), root_);
       ResolveReferences();
     } catch (...) {
       Abandon();
@@ -49,7 +49,9 @@ class TFormReader {
     for (const TFormProperty& property : tree.properties) ApplyProperty(component, property);
   }
 
-  void ReadChildren(const TFormObject& tree, TControl* parent) {
+  // `parent` is the nearest enclosing control, `enclosing` the object the
+  // children are written in.
+  void ReadChildren(const TFormObject& tree, TControl* parent, TComponent& enclosing) {
     for (const TFormObject& child : tree.children) {
       const TClassInfo* info = classes_.FindClass(child.class_name);
       if (info == nullptr || info->create == nullptr) {
@@ -59,8 +61,9 @@ class TFormReader {
       created_.push_back(component);
       TControl* control = ObjectAs<TControl>(component);
       if (control != nullptr && parent != nullptr) Guard(child.line, [&] { control->SetParent(parent); });
+      if (control == nullptr) Guard(child.line, [&] { component->SetParentComponent(&enclosing); });
       Begin(*component, child);
-      ReadChildren(child, control != nullptr ? control : parent);
+      ReadChildren(child, control != nullptr ? control : parent, *component);
     }
   }
 
@@ -162,8 +165,9 @@ class TFormReader {
           SameText(reference.name, root_.Name()) ? &root_ : root_.FindComponent(reference.name);
       if (component == nullptr)
         throw EParserError(reference.line, "Component " + reference.name + " not found");
-      Guard(reference.line,
-            [&] { SetPropValue(*reference.target, *reference.property, static_cast<TPersistent*>(component)); });
+      Guard(reference.line, [&] {
+        SetPropValue(*reference.target, *reference.property, static_cast<TPersistent*>(component));
+      });
     }
   }
 

@@ -5,8 +5,9 @@
 // Properties are set by name in the order written; an event property names a
 // handler in the form's method table; an object property named by an
 // identifier refers to a component of the form and is resolved once all are
-// created. While reading, every component is csLoading; afterwards each gets
-// Loaded(), in the order they were read, the form first.
+// created. A nested object that is not a control is handed its enclosing
+// object through SetParentComponent (a menu item its menu). While reading, every component is csLoading;
+// afterwards each gets Loaded(), in the order they were read, the form first.
 //
 // Unknown classes, properties and handlers, values of the wrong kind and
 // syntax errors raise EParserError with the line. The components created by a

@@ -6,6 +6,7 @@
 #include "framework/published.h"
 #include "framework/win/application.h"
 #include "framework/win/form_resource.h"
+#include "framework/win/main_menu.h"
 #include "framework/win/screen.h"
 #include "framework/win/wide.h"
 
@@ -51,6 +52,8 @@ TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner) {
 }
 
 TCustomForm::~TCustomForm() {
+  // The window outlives this part of the form: its menu comes off now.
+  if (HandleAllocated()) menu_.WindowDestroying(WindowHandle());
   Screen().RemoveForm(this);
 }
 
@@ -64,6 +67,7 @@ const TClassInfo& TForm::StaticClassInfo() {
       PublishSet("BorderIcons", kBorderIconInfo, &TCustomForm::BorderIcons, &TCustomForm::SetBorderIcons),
       PublishEnum("Position", kPositionInfo, &TCustomForm::Position, &TCustomForm::SetPosition),
       PublishObject("Constraints", &TCustomForm::Constraints),
+      PublishObject("Menu", &TCustomForm::Menu, &TCustomForm::SetMenu),
       PublishEvent("OnCreate", &TCustomForm::OnCreate, &TCustomForm::SetOnCreate),
       PublishEvent("OnDestroy", &TCustomForm::OnDestroy, &TCustomForm::SetOnDestroy),
   };
@@ -170,7 +174,11 @@ void TCustomForm::SelectNext(TWinControl* current, bool forward) {
 }
 
 void TCustomForm::WndProc(TMessage& m) {
+  if (WindowHandle() != nullptr && menu_.HandleMessage(WindowHandle(), m)) return;
   switch (m.Msg) {
+    case WM_DESTROY:
+      menu_.WindowDestroying(WindowHandle());
+      return TWinControl::WndProc(m);
     case WM_GETMINMAXINFO:
       return WmGetMinMaxInfo(m);
     case WM_CLOSE:
@@ -190,6 +198,13 @@ void TCustomForm::WndProc(TMessage& m) {
     default:
       return TWinControl::WndProc(m);
   }
+}
+
+void TCustomForm::Notification(TComponent* component, TOperation operation) {
+  TWinControl::Notification(component, operation);
+  if (operation != TOperation::opRemove) return;
+  if (component == menu_.Menu()) menu_.Forget(WindowHandle());
+  ForgetMenuReferences(*this, component);
 }
 
 void TCustomForm::WmGetMinMaxInfo(TMessage& m) {

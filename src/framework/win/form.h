@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "framework/class_registry.h"
+#include "framework/win/form_menu.h"
 #include "framework/win/win_control.h"
 
 enum class TBorderIcon { biSystemMenu, biMinimize, biMaximize, biHelp };
@@ -74,6 +75,10 @@ class TCustomForm : public TWinControl {
   // Frees the form once the messages now waiting are handled.
   void Release();
 
+  // The menu bar of the form's window.
+  TMainMenu* Menu() const { return menu_.Menu(); }
+  void SetMenu(TMainMenu* menu) { menu_.SetMenu(menu, WindowHandle()); }
+
   // Drops what the form remembers of a control that is going.
   void ForgetControl(TControl* control);
 
@@ -95,6 +100,8 @@ class TCustomForm : public TWinControl {
   // Without a window yet, the client area that the frame of the form's
   // styles would leave.
   void AdjustClientRect(layout::Rect& rect) const override;
+  void InitializeWnd() override { menu_.WindowCreated(WindowHandle()); }
+  void Notification(TComponent* component, TOperation operation) override;
 
  private:
   void WmGetMinMaxInfo(TMessage& message);
@@ -115,6 +122,7 @@ class TCustomForm : public TWinControl {
   TCloseEvent on_close_;
   bool destroying_ = false;
   TWinControl* active_control_ = nullptr;  // the focused control, given back on activation
+  TFormMenu menu_;
 };
 
 class TForm : public TCustomForm {

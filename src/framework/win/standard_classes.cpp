@@ -6,10 +6,13 @@
 #include "framework/win/dialogs.h"
 #include "framework/win/edit.h"
 #include "framework/win/form.h"
+#include "framework/win/image_list.h"
 #include "framework/win/label.h"
 #include "framework/win/list_view.h"
+#include "framework/win/main_menu.h"
 #include "framework/win/memo.h"
 #include "framework/win/panel.h"
+#include "framework/win/popup_menu.h"
 #include "framework/win/splitter.h"
 
 const TClassRegistry& StandardClasses() {
@@ -19,11 +22,15 @@ const TClassRegistry& StandardClasses() {
       &TComboBox::StaticClassInfo(),
       &TEdit::StaticClassInfo(),
       &TForm::StaticClassInfo(),
+      &TImageList::StaticClassInfo(),
       &TLabel::StaticClassInfo(),
       &TListView::StaticClassInfo(),
+      &TMainMenu::StaticClassInfo(),
+      &TMenuItem::StaticClassInfo(),
       &TMemo::StaticClassInfo(),
       &TOpenDialog::StaticClassInfo(),
       &TPanel::StaticClassInfo(),
+      &TPopupMenu::StaticClassInfo(),
       &TSaveDialog::StaticClassInfo(),
       &TSplitter::StaticClassInfo(),
   }};

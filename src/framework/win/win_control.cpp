@@ -10,6 +10,7 @@
 #include "framework/win/font_handle.h"
 #include "framework/win/graphic_control.h"
 #include "framework/win/mouse_message.h"
+#include "framework/win/popup_menu.h"
 #include "framework/win/wide.h"
 #include "framework/win/window_proc.h"
 
@@ -73,7 +74,10 @@ TWinControl::~TWinControl() {
 }
 
 const TClassInfo& TWinControl::StaticClassInfo() {
-  static const TClassInfo info = MakeClassInfo<TWinControl, TControl>("TWinControl");
+  static const TPropInfo properties[] = {
+      PublishObject("PopupMenu", &TWinControl::PopupMenu, &TWinControl::SetPopupMenu),
+  };
+  static const TClassInfo info = MakeClassInfo<TWinControl, TControl>("TWinControl", properties);
   return info;
 }
 
@@ -200,6 +204,9 @@ void TWinControl::WndProc(TMessage& m) {
       return WmSetFocus(m);
     case WM_KILLFOCUS:
       return WmKillFocus(m);
+    case WM_CONTEXTMENU:
+      if (ShowContextMenu(popup_menu_, this, handle_, m.LParam)) return;
+      return DefaultHandler(m);
     case CM_RECREATEWND:
       return DestroyWnd(), CreateWnd();
     default:

@@ -18,6 +18,8 @@
 #include "framework/win/gdi.h"
 #include "framework/win/window_class.h"
 
+class TPopupMenu;
+
 class TWinControl : public TControl {
  public:
   explicit TWinControl(TComponent* owner);
@@ -61,6 +63,10 @@ class TWinControl : public TControl {
   std::vector<TWinControl*> TabOrderList();
   // The windowed children in tab order.
   std::vector<TWinControl*> TabSiblings() const;
+
+  // Shown on a context-menu request (right click, the menu key).
+  TPopupMenu* PopupMenu() const { return popup_menu_; }
+  void SetPopupMenu(TPopupMenu* menu) { popup_menu_ = menu; }
 
   HFONT FontHandle();
   HBRUSH BrushHandle();
@@ -133,6 +139,8 @@ class TWinControl : public TControl {
 
   // The windowless child that holds the mouse while a button is down.
   TControl* captured_ = nullptr;
+
+  TPopupMenu* popup_menu_ = nullptr;  // not owned
 };
 
 // The windowed control of a form that holds the keyboard focus, if any.
