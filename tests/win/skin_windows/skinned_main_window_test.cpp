@@ -12,51 +12,15 @@
 #include "skin/data/win/dib_image.h"
 #include "skin/windows/skin_messages.h"
 #include "skin/windows/win/skin_engine.h"
+#include "skin_test_input.h"
 
 namespace {
-
-void Pump(int ms) {
-  const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
-  do {
-    Application().ProcessMessages();
-    Sleep(5);
-  } while (static_cast<int>(end - GetTickCount()) > 0);
-}
-
-// Waits (handling messages) until `done` holds or a second and a half passed.
-template <class F>
-bool PumpUntil(F done) {
-  for (int i = 0; i < 150; ++i) {
-    if (done()) return true;
-    Pump(10);
-  }
-  return done();
-}
 
 TColor WindowPixel(HWND wnd, int x, int y) {
   HDC dc = GetWindowDC(wnd);
   const TSkinBitmap image = CaptureImage(dc, RECT{x, y, x + 1, y + 1});
   ReleaseDC(wnd, dc);
   return image.Pixel(0, 0);
-}
-
-void MouseTo(POINT screen) {
-  SetCursorPos(screen.x, screen.y);
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dx = screen.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
-  input.mi.dy = screen.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
-  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  SendInput(1, &input, sizeof(input));
-  Pump(60);
-}
-
-void MouseButton(DWORD flags) {
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dwFlags = flags;
-  SendInput(1, &input, sizeof(input));
-  Pump(60);
 }
 
 // A visible window of the thread showing "Close" (the caption hint).
@@ -259,6 +223,78 @@ TEST_F(SkinnedMainWindow, TheMaximiseButtonOfAWindowWithoutOneIsDisabledAndTheCl
   EnumThreadWindows(GetCurrentThreadId(), FindCloseHint, reinterpret_cast<LPARAM>(&hint));
   EXPECT_NE(hint, nullptr);
   MouseTo({0, 0});
+}
+
+}  // namespace
+
+namespace {
+
+// The visible dialog ("#32770") of this thread, if any.
+BOOL CALLBACK FindDialog(HWND w, LPARAM out) {
+  wchar_t name[16];
+  if (IsWindowVisible(w) && GetClassNameW(w, name, 16) > 0 && std::wstring(name) == L"#32770") {
+    *reinterpret_cast<HWND*>(out) = w;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+HWND VisibleDialog() {
+  HWND dialog = nullptr;
+  EnumThreadWindows(GetCurrentThreadId(), FindDialog, reinterpret_cast<LPARAM>(&dialog));
+  return dialog;
+}
+
+// What a skinned dialog looked like while it was open.
+struct TDialogSeen {
+  bool skinned = false;
+  int outer_width = 0;
+  int client_width = 0;
+  TColor corner = 0;
+};
+
+TDialogSeen LookAtDialog() {
+  TDialogSeen seen;
+  HWND dialog = VisibleDialog();
+  if (dialog == nullptr) return seen;
+  seen.skinned = SendMessageW(dialog, SKM_ISSKINNED, 0, 0) == 1;
+  RECT outer{}, client{};
+  GetWindowRect(dialog, &outer);
+  GetClientRect(dialog, &client);
+  seen.outer_width = outer.right - outer.left;
+  seen.client_width = client.right;
+  seen.corner = WindowPixel(dialog, 1, 10);
+  return seen;
+}
+
+TEST_F(SkinnedMainWindow, TheExitQuestionAndTheSaveDialogAreSkinnedAndAnswerTheKeyboard) {
+  ShowSkinned();
+  SetForegroundWindow(wnd);
+  const TColor left_border = skin->BorderLeft->Bitmap.Pixel(1, 10);
+  const int borders = skin->BorderLeft->Bitmap.Width() / skin->BorderLeft->Frame +
+                      skin->BorderRight->Bitmap.Width() / skin->BorderRight->Frame;
+
+  // "No" by its key leaves the program running.
+  TDialogSeen question;
+  AfterDelay(700, [&] {
+    question = LookAtDialog();
+    PostDelayedKeys({'N'}, 50);
+  });
+  form->btn5->Click();
+  EXPECT_TRUE(question.skinned);
+  EXPECT_EQ(question.outer_width, question.client_width + borders);
+  EXPECT_EQ(question.corner, left_border);
+  EXPECT_TRUE(IsWindowVisible(wnd));
+
+  // Escape cancels the save dialog.
+  TDialogSeen save;
+  AfterDelay(1200, [&] {
+    save = LookAtDialog();
+    PostDelayedKeys({VK_ESCAPE}, 50);
+  });
+  EXPECT_FALSE(form->dlgSave1->Execute());
+  EXPECT_TRUE(save.skinned);
+  EXPECT_EQ(save.outer_width, save.client_width + borders);
 }
 
 }  // namespace

@@ -39,9 +39,10 @@ void DrawCheckMark(HDC dc, const TRect& square, const RECT& item) {
   DeleteDC(source);
 }
 
-void DrawGlyph(HDC dc, const TRect& square, const RECT& item, const TMenuItemLook& look, const TSkinData& data,
-               HIMAGELIST images) {
-  const bool has_image = images != nullptr && look.ImageIndex >= 0 && look.ImageIndex < ImageList_GetImageCount(images);
+void DrawGlyph(HDC dc, const TRect& square, const RECT& item, const TMenuItemLook& look,
+               const TSkinData& data, HIMAGELIST images) {
+  const bool has_image =
+      images != nullptr && look.ImageIndex >= 0 && look.ImageIndex < ImageList_GetImageCount(images);
   if (has_image) {
     if (look.Checked) {
       // A dither of face and highlight, sunk: the checked state of an item with an image.
@@ -91,7 +92,7 @@ void DrawContent(HDC dc, const RECT& item, const TMenuItemLook& look, const TSki
   COLORREF colour = Colour(data, look.Selected ? scHilightText : scMenuText);
   if (!look.Enabled) {
     colour = data.Colours[scButtonShadow] == data.Colours[scMenuText] ? GetSysColor(COLOR_GRAYTEXT)
-                                                                        : Colour(data, scButtonShadow);
+                                                                      : Colour(data, scButtonShadow);
   }
   SetTextColor(dc, colour);
   const UINT direction = canvas.RightToLeft ? DT_RIGHT | DT_RTLREADING : DT_LEFT;
@@ -132,11 +133,13 @@ void PaintMenuItem(HDC dc, const RECT& rect, const TMenuItemLook& look, const TS
                    const TMenuItemCanvas& canvas) {
   const int width = rect.right - rect.left, height = rect.bottom - rect.top;
   if (width <= 0 || height <= 0) return;
-  const TDataSkinObject* element = data.MenuItem && !data.MenuItem->Bitmap.Empty() ? data.MenuItem.get() : nullptr;
+  const TDataSkinObject* element =
+      data.MenuItem && !data.MenuItem->Bitmap.Empty() ? data.MenuItem.get() : nullptr;
   const TColor menu = data.Environment().SystemColours().Resolve(data.Colours[scMenu]);
   TSkinBitmap image(width, height, menu);
   if (element == nullptr) {
-    if (look.Selected) image = TSkinBitmap(width, height, data.Environment().SystemColours().Resolve(data.Colours[scHilight]));
+    if (look.Selected)
+      image = TSkinBitmap(width, height, data.Environment().SystemColours().Resolve(data.Colours[scHilight]));
   } else {
     if (canvas.PopupBackground != nullptr) {
       image = CropImage(*canvas.PopupBackground,
@@ -161,7 +164,8 @@ void PaintMenuItem(HDC dc, const RECT& rect, const TMenuItemLook& look, const TS
   if (composed.DC() == nullptr) return;
   if (element == nullptr || look.Caption != L"-") {
     const RECT local{0, 0, width, height};
-    DrawContent(composed.DC(), local, look, data, canvas, element != nullptr, element ? element->LeftWidth : 0);
+    DrawContent(composed.DC(), local, look, data, canvas, element != nullptr,
+                element ? element->LeftWidth : 0);
   }
   BitBlt(dc, rect.left, rect.top, width, height, composed.DC(), 0, 0, SRCCOPY);
 }

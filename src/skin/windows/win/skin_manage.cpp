@@ -224,7 +224,8 @@ void TSkinManage::RunForAllForms(TSkinCommand command, TSkinData& data) {
 
 void TSkinManage::ReskinWindow(HWND window) {
   reskin_window_ = window;
-  if (pending_data_ == nullptr) pending_data_ = FindSkinForm(window) ? FindSkinForm(window)->SkinData() : nullptr;
+  if (pending_data_ == nullptr)
+    pending_data_ = FindSkinForm(window) ? FindSkinForm(window)->SkinData() : nullptr;
   ScheduleCommand(TSkinCommand::scmReskinWindow, 250);
 }
 
@@ -290,8 +291,8 @@ bool TSkinManage::SkinWindow(HWND window) {
   facts.ParentIsMdiClient = ParentIsMdiClient(window);
   facts.HasFrameworkForm = framework_form != nullptr;
   facts.FormTag = framework_form != nullptr ? static_cast<int>(framework_form->Tag()) : 0;
-  facts.SameModule = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE)) ==
-                     GetModuleHandleW(nullptr);
+  facts.SameModule =
+      reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE)) == GetModuleHandleW(nullptr);
   facts.NonZeroArea = r.right > r.left && r.bottom > r.top;
   if (!PassesWindowFilter(facts, scanning_)) return false;
   if (framework_form != nullptr && framework_form->Tag() == kNeverSkinTag) return false;
@@ -329,7 +330,8 @@ TSkinData* TSkinManage::SelectSkinData(HWND window) const {
                            ? reinterpret_cast<std::uintptr_t>(owner->WindowHandle())
                            : 0});
   }
-  const int index = SelectSkinDataIndex(entries, reinterpret_cast<std::uintptr_t>(window), ClassNameOf(window));
+  const int index =
+      SelectSkinDataIndex(entries, reinterpret_cast<std::uintptr_t>(window), ClassNameOf(window));
   return index >= 0 ? data_[static_cast<std::size_t>(index)] : nullptr;
 }
 
@@ -390,7 +392,8 @@ bool TSkinManage::ReleasePopupMenu(HWND window) {
 }
 
 bool TSkinManage::IsPopupMenuSkinned(HWND window) const {
-  return std::any_of(popups_.begin(), popups_.end(), [window](const auto& p) { return p->Window() == window; });
+  return std::any_of(popups_.begin(), popups_.end(),
+                     [window](const auto& p) { return p->Window() == window; });
 }
 
 void TSkinManage::AssignPopupMenu(HMENU menu) {

@@ -16,13 +16,14 @@ std::vector<TNativeMenuItem> ReadSystemMenu(HMENU menu) {
   const int count = GetMenuItemCount(menu);
   for (int i = 0; i < count; ++i) {
     wchar_t text[81] = {};
-    MENUITEMINFOW info{sizeof(info)};
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
     info.fMask = MIIM_ID | MIIM_STATE | MIIM_STRING | MIIM_FTYPE;
     info.dwTypeData = text;
     info.cch = 80;
     if (!GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info)) continue;
-    items.push_back({info.wID, (info.fType & MFT_SEPARATOR) ? std::string() : std::string(FromWide(text)),
-                     info.fState});
+    items.push_back(
+        {info.wID, (info.fType & MFT_SEPARATOR) ? std::string() : std::string(FromWide(text)), info.fState});
   }
   return items;
 }
@@ -49,7 +50,8 @@ void TSkinSystemMenu::Popup(POINT screen_point, const TSystemMenuState& state) {
   menu_.reset(CreatePopupMenu());
   if (!menu_) return;
   for (std::size_t i = 0; i < items_.size(); ++i) {
-    MENUITEMINFOW info{sizeof(info)};
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
     info.fMask = MIIM_ID | MIIM_FTYPE | MIIM_STATE | MIIM_DATA;
     info.fType = MFT_OWNERDRAW | (items_[i].Text == "-" ? MFT_SEPARATOR : 0);
     info.fState = (items_[i].Enabled ? 0 : MFS_GRAYED) | (items_[i].Checked ? MFS_CHECKED : 0);
@@ -57,8 +59,9 @@ void TSkinSystemMenu::Popup(POINT screen_point, const TSystemMenuState& state) {
     info.dwItemData = reinterpret_cast<ULONG_PTR>(this);
     InsertMenuItemW(menu_.get(), static_cast<UINT>(i), TRUE, &info);
   }
-  const auto chosen = static_cast<UINT>(TrackPopupMenu(menu_.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, screen_point.x,
-                                                       screen_point.y, 0, form_.Window(), nullptr));
+  const auto chosen =
+      static_cast<UINT>(TrackPopupMenu(menu_.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, screen_point.x,
+                                       screen_point.y, 0, form_.Window(), nullptr));
   if (chosen == 0 || chosen > items_.size()) return;
   PostMessageW(form_.Window(), WM_SYSCOMMAND, items_[chosen - 1].Tag, 0);
 }
@@ -67,15 +70,16 @@ bool TSkinSystemMenu::Measure(MEASUREITEMSTRUCT& item) const {
   if (!Mine(item.itemData) || item.itemID == 0 || item.itemID > items_.size()) return false;
   const TSystemMenuItem& entry = items_[item.itemID - 1];
   const TMenuItemLook look = LookOf(entry, false);
-  const TDataSkinObject* element = data_.MenuItem && !data_.MenuItem->Bitmap.Empty() ? data_.MenuItem.get() : nullptr;
+  const TDataSkinObject* element =
+      data_.MenuItem && !data_.MenuItem->Bitmap.Empty() ? data_.MenuItem.get() : nullptr;
   if (look.Caption == L"-") {
     item.itemWidth = 0;
     item.itemHeight = 8;
     return true;
   }
   const SIZE caption = MeasureMenuText(look.Caption + (look.ShortCut.empty() ? L"" : L"\t" + look.ShortCut));
-  item.itemWidth = static_cast<UINT>(PopupMenuItemWidth(caption.cx, element != nullptr,
-                                                        element ? element->LeftWidth : 0, true));
+  item.itemWidth = static_cast<UINT>(
+      PopupMenuItemWidth(caption.cx, element != nullptr, element ? element->LeftWidth : 0, true));
   item.itemHeight = static_cast<UINT>(std::max<LONG>(caption.cy + 4, 20));
   return true;
 }
@@ -89,7 +93,7 @@ bool TSkinSystemMenu::Draw(const DRAWITEMSTRUCT& item) const {
   canvas.Images = WinPart(data_) != nullptr ? WinPart(data_)->MenuGlyphs().Handle() : nullptr;
   const TWinSkinPopMenu* popup = manager != nullptr ? manager->PopupShowing(menu) : nullptr;
   if (popup != nullptr && !popup->Background().Empty()) canvas.PopupBackground = &popup->Background();
-  PaintMenuItem(item.hDC, item.rcItem, LookOf(items_[item.itemID - 1], (item.itemState & ODS_SELECTED) != 0), data_,
-                canvas);
+  PaintMenuItem(item.hDC, item.rcItem, LookOf(items_[item.itemID - 1], (item.itemState & ODS_SELECTED) != 0),
+                data_, canvas);
   return true;
 }

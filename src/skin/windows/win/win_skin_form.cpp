@@ -11,12 +11,13 @@
 #include "skin/data/image/image_blit.h"
 #include "skin/data/win/dib_image.h"
 #include "skin/data/win/skin_data_part_win.h"
-#include "skin/windows/win/paint/window_region.h"
-#include "skin/windows/win/paint/work_bitmap.h"
 #include "skin/windows/caption_text.h"
 #include "skin/windows/menu_layout.h"
 #include "skin/windows/skin_messages.h"
+#include "skin/windows/win/framework_menu_skin.h"
 #include "skin/windows/win/menu_item_paint.h"
+#include "skin/windows/win/paint/window_region.h"
+#include "skin/windows/win/paint/work_bitmap.h"
 #include "skin/windows/win/skin_manage.h"
 #include "skin/windows/win/skin_system_menu.h"
 #include "skin/windows/win/win_skin_menu.h"
@@ -67,7 +68,8 @@ HICON WindowIcon(HWND window) {
 // asks for stretching, frames stacked for the top and bottom borders.
 TSkinBitmap BorderPiece(const TDataSkinObject& element, const TRect& piece, bool active, bool vertical) {
   return BuildElementBitmap(Bounds(0, 0, piece.Width(), piece.Height()), element.Bitmap, element.Margins(),
-                            BorderFrameIndex(active, element.Frame), element.Frame, element.Tile != 1, vertical);
+                            BorderFrameIndex(active, element.Frame), element.Frame, element.Tile != 1,
+                            vertical);
 }
 
 TBorderImageSize SizeOf(const TDataSkinObject* element) {
@@ -95,11 +97,14 @@ TWinSkinForm::~TWinSkinForm() {
 
 void TWinSkinForm::AttachToForm(TSkinData& data, TCustomForm& form) {
   form_ = &form;
-  if (data.OnBeforeSkinForm) data.OnBeforeSkinForm(&form, reinterpret_cast<TWindowHandle>(window_), class_name_);
+  if (data.OnBeforeSkinForm)
+    data.OnBeforeSkinForm(&form, reinterpret_cast<TWindowHandle>(window_), class_name_);
   CommonSetup(data);
   if (frame_skinning_) form_hook_.Hook(form, [this](TMessage& m) { FormWndProc(m); });
   form_color_ = form.Color();
   form.SetColor(data.Colours[scButtonFace]);
+  framework_menus_ = std::make_unique<TFrameworkMenuSkin>(data);
+  framework_menus_->Attach(form);
 }
 
 void TWinSkinForm::AttachToWindow(TSkinData& data) {
@@ -164,14 +169,16 @@ void TWinSkinForm::StartSkin() {
     }
   }
   SendMessageW(window_, SKM_SKINDONE, 0, kSkinMagic);
-  if (data_->OnAfterSkinForm) data_->OnAfterSkinForm(form_, reinterpret_cast<TWindowHandle>(window_), class_name_);
+  if (data_->OnAfterSkinForm)
+    data_->OnAfterSkinForm(form_, reinterpret_cast<TWindowHandle>(window_), class_name_);
   life_ = TFormLifeState::flsRunning;
   SetTimerRunning(active_);
   if (frame_skinning_) PaintFrame(nullptr, false);
 }
 
 void TWinSkinForm::ReadShowState() {
-  WINDOWPLACEMENT placement{sizeof(placement)};
+  WINDOWPLACEMENT placement{};
+  placement.length = sizeof(placement);
   if (GetWindowPlacement(window_, &placement)) show_state_ = ShowStateFromShowCmd(placement.showCmd);
   if (IsIconic(window_)) show_state_ = TShowState::ssMinimized;
 }
@@ -211,7 +218,8 @@ void TWinSkinForm::Reapply() {
     BuildRegion();
   }
   SendMessageW(window_, SKM_SKINDONE, 0, kSkinMagic);
-  if (data_->OnAfterSkinForm) data_->OnAfterSkinForm(form_, reinterpret_cast<TWindowHandle>(window_), class_name_);
+  if (data_->OnAfterSkinForm)
+    data_->OnAfterSkinForm(form_, reinterpret_cast<TWindowHandle>(window_), class_name_);
   life_ = TFormLifeState::flsRunning;
 }
 
@@ -233,7 +241,8 @@ void TWinSkinForm::ResizeToSkinFrame(bool fresh_client) {
     const TDialogWiden widen =
         WidenDialogForCaption(size.Width, extent.cx, data_->Title->LeftWidth, data_->Title->RightWidth);
     if (widen.ChildShift > 0) {
-      for (HWND child = GetWindow(window_, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+      for (HWND child = GetWindow(window_, GW_CHILD); child != nullptr;
+           child = GetWindow(child, GW_HWNDNEXT)) {
         RECT r{};
         GetWindowRect(child, &r);
         MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&r), 2);
@@ -274,6 +283,8 @@ void TWinSkinForm::Detach() {
   form_hook_.Unhook();
   hook_.Unhook();
   if (form_ != nullptr && !destroying) form_->SetColor(form_color_);
+  if (framework_menus_ != nullptr && !destroying) framework_menus_->Detach();
+  framework_menus_.reset();
   if (destroying) return menu_bar_.reset();
   RestoreSysMenuStyle();
   if (menu_bar_) {
@@ -284,8 +295,8 @@ void TWinSkinForm::Detach() {
       kind_ != TFrameKind::fkNoCaption) {
     RECT r{};
     GetWindowRect(window_, &r);
-    const TSkinFrameSize size =
-        RestoredFrameSize(r.right - r.left, r.bottom - r.top, default_nc_width_, default_nc_height_, metrics_);
+    const TSkinFrameSize size = RestoredFrameSize(r.right - r.left, r.bottom - r.top, default_nc_width_,
+                                                  default_nc_height_, metrics_);
     SetWindowPos(window_, nullptr, 0, 0, size.Width, size.Height,
                  SWP_NOMOVE | SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER);
   }
@@ -489,7 +500,8 @@ void TWinSkinForm::WmMeasureItem(TMessage& m) {
   if (menu != nullptr) GetMenuStringW(menu, item->itemID, text, 80, MF_BYCOMMAND);
   const std::wstring caption(text);
   const SIZE size = MeasureMenuText(caption);
-  const TDataSkinObject* element = data_->MenuItem && !data_->MenuItem->Bitmap.Empty() ? data_->MenuItem.get() : nullptr;
+  const TDataSkinObject* element =
+      data_->MenuItem && !data_->MenuItem->Bitmap.Empty() ? data_->MenuItem.get() : nullptr;
   const TNativeItemSize native = NativeMenuItemSize(size.cx, size.cy, !caption.empty(), element != nullptr,
                                                     element ? element->LeftWidth : 0, false);
   item->itemWidth = static_cast<UINT>(native.Width);
@@ -503,7 +515,8 @@ void TWinSkinForm::WmDrawItem(TMessage& m) {
   TSkinManage* manager = SkinManager();
   if (manager != nullptr) manager->AssignPopupMenu(menu);
   wchar_t text[81] = {};
-  MENUITEMINFOW info{sizeof(info)};
+  MENUITEMINFOW info{};
+  info.cbSize = sizeof(info);
   info.fMask = MIIM_STATE | MIIM_STRING | MIIM_FTYPE;
   info.dwTypeData = text;
   info.cch = 80;
@@ -555,9 +568,11 @@ void TWinSkinForm::WmSize(TMessage& m) {
     default:
       break;
   }
-  const bool mdi_ok = mdi_role_ != TMdiRole::mrChild ||
-                      (!(SkinManager() && SkinManager()->MdiChildMaximised()) && show_state_ == TShowState::ssNormal);
-  if (mdi_ok && (life_ == TFormLifeState::flsRunning || life_ == TFormLifeState::flsReapplying)) BuildRegion();
+  const bool mdi_ok =
+      mdi_role_ != TMdiRole::mrChild ||
+      (!(SkinManager() && SkinManager()->MdiChildMaximised()) && show_state_ == TShowState::ssNormal);
+  if (mdi_ok && (life_ == TFormLifeState::flsRunning || life_ == TFormLifeState::flsReapplying))
+    BuildRegion();
 }
 
 void TWinSkinForm::WmNcActivate(TMessage& m) {
@@ -599,7 +614,7 @@ void TWinSkinForm::WmNcHitTest(TMessage& m) {
 
 void TWinSkinForm::WmNcPaint(TMessage& m) {
   DropSysMenuStyle();
-  if (!data_->FramePainting) {
+  if (!data_->FramePainting()) {
     m.Result = 0;
     return;
   }
@@ -619,7 +634,8 @@ void TWinSkinForm::DropSysMenuStyle() {
 void TWinSkinForm::RestoreSysMenuStyle() {
   if (!sysmenu_dropped_) return;
   sysmenu_dropped_ = false;
-  if (IsWindow(window_)) SetWindowLongPtrW(window_, GWL_STYLE, static_cast<LONG_PTR>(StyleOf(window_) | WS_SYSMENU));
+  if (IsWindow(window_))
+    SetWindowLongPtrW(window_, GWL_STYLE, static_cast<LONG_PTR>(StyleOf(window_) | WS_SYSMENU));
 }
 
 POINT TWinSkinForm::ToWindow(POINT screen_point) const {
@@ -710,7 +726,8 @@ void TWinSkinForm::WmNcRButtonDown(TMessage& m) {
 
 void TWinSkinForm::OpenSystemMenu(POINT screen_point, bool from_caption_button) {
   const auto now = static_cast<std::uint32_t>(GetTickCount());
-  switch (SystemMenuRequest(now, last_system_menu_, static_cast<int>(GetDoubleClickTime()), from_caption_button)) {
+  switch (SystemMenuRequest(now, last_system_menu_, static_cast<int>(GetDoubleClickTime()),
+                            from_caption_button)) {
     case TSystemMenuRequest::smIgnore:
       return;
     case TSystemMenuRequest::smCloseWindow:
@@ -738,7 +755,8 @@ void TWinSkinForm::RunCaptionAction(const TWinSysButton& button, POINT screen_po
   const int action = button.Definition().Action;
   switch (CaptionActionOf(action)) {
     case TCaptionAction::caClose:
-      if (GetMenuState(GetSystemMenu(window_, FALSE), SC_CLOSE, MF_BYCOMMAND) == static_cast<UINT>(-1)) return;
+      if (GetMenuState(GetSystemMenu(window_, FALSE), SC_CLOSE, MF_BYCOMMAND) == static_cast<UINT>(-1))
+        return;
       SetTimerRunning(false);
       PostMessageW(window_, WM_SYSCOMMAND, SC_CLOSE, 0);
       return;
@@ -773,8 +791,8 @@ void TWinSkinForm::RunCaptionAction(const TWinSysButton& button, POINT screen_po
     case TCaptionAction::caMdiRestore:
     case TCaptionAction::caMdiClose: {
       const HWND client = SkinManager() != nullptr ? SkinManager()->MdiClient() : nullptr;
-      const auto child = client != nullptr ? reinterpret_cast<HWND>(SendMessageW(client, WM_MDIGETACTIVE, 0, 0))
-                                           : nullptr;
+      const auto child =
+          client != nullptr ? reinterpret_cast<HWND>(SendMessageW(client, WM_MDIGETACTIVE, 0, 0)) : nullptr;
       if (child == nullptr) return;
       const TCaptionAction kind = CaptionActionOf(action);
       const WPARAM command = kind == TCaptionAction::caMdiMinimize  ? SC_MINIMIZE
@@ -975,8 +993,8 @@ void TWinSkinForm::PaintFrame(HDC given, bool title_only) {
   for (auto& button : buttons_) {
     button->Visible = !button->IsMenuBarButton() &&
                       CaptionButtonVisible(button->Def(), state, [this](int code, int action) {
-                        return static_cast<int>(SendMessageW(window_, SKM_CUSTOMVISIBLE,
-                                                             static_cast<WPARAM>(code), action));
+                        return static_cast<int>(
+                            SendMessageW(window_, SKM_CUSTOMVISIBLE, static_cast<WPARAM>(code), action));
                       });
     button->Enabled = CaptionButtonEnabled(button->Def(), state);
     visible[defs.size()] = button->Visible;
@@ -1037,7 +1055,8 @@ void TWinSkinForm::PaintFrame(HDC given, bool title_only) {
     const int frame_index = button->State != TNCState::ncsNormal
                                 ? CaptionButtonFrame(button->State, button->Enabled, def.Frame, false)
                                 : TitleBitmapButtonFrame(active_, button->Enabled, def.Frame);
-    DrawSkinElement(composed, button->BoundsRect, def.Bitmap, TRect{}, frame_index, def.Frame, true, false, false);
+    DrawSkinElement(composed, button->BoundsRect, def.Bitmap, TRect{}, frame_index, def.Frame, true, false,
+                    false);
   }
   TDibImage final_canvas(composed);
   if (final_canvas.DC() == nullptr) return;
@@ -1087,40 +1106,44 @@ void TWinSkinForm::PaintFrame(HDC given, bool title_only) {
 }
 
 void TWinSkinForm::BuildRegion() {
-  if (!frame_skinning_ || life_ == TFormLifeState::flsDestroyed || data_ == nullptr || data_->NotLoaded) return;
+  if (!frame_skinning_ || life_ == TFormLifeState::flsDestroyed || data_ == nullptr || data_->NotLoaded)
+    return;
   if (mdi_role_ == TMdiRole::mrChild && show_state_ != TShowState::ssNormal) return;
   RECT window{};
   GetWindowRect(window_, &window);
   const int width = window.right - window.left, height = window.bottom - window.top;
   if (width <= 0 || height <= 0) return;
-  if (region_set_ && region_size_.cx == width && region_size_.cy == height && mdi_role_ != TMdiRole::mrChild &&
-      life_ != TFormLifeState::flsReapplying) {
+  if (region_set_ && region_size_.cx == width && region_size_.cy == height &&
+      mdi_role_ != TMdiRole::mrChild && life_ != TFormLifeState::flsReapplying) {
     return;
   }
   const TSkinData& data = *data_;
   const auto trans = [](const auto& element) { return element && element->Trans != 0; };
-  const TRegionPlan plan = PlanWindowRegion(width, height, metrics_, kind_, trans(data.BorderLeft),
-                                            trans(data.BorderRight), trans(data.BorderTop), trans(data.BorderBottom));
-  TRegionHandle region(CreateRectRgn(0, 0, width, height));
+  const TRegionPlan plan =
+      PlanWindowRegion(width, height, metrics_, kind_, trans(data.BorderLeft), trans(data.BorderRight),
+                       trans(data.BorderTop), trans(data.BorderBottom));
+  UniqueRegion region(CreateRectRgn(0, 0, width, height));
   if (!plan.WholeWindow) {
-    region = TRegionHandle(CreateRectRgn(plan.Client.Left, plan.Client.Top, plan.Client.Right, plan.Client.Bottom));
+    region =
+        UniqueRegion(CreateRectRgn(plan.Client.Left, plan.Client.Top, plan.Client.Right, plan.Client.Bottom));
     for (const TRegionPlan::Piece& piece : plan.Pieces) {
-      TRegionHandle part;
+      UniqueRegion part;
       if (piece.FromImage) {
         const TDataSkinObject* element = piece.Border == 0   ? data.BorderLeft.get()
                                          : piece.Border == 1 ? data.BorderRight.get()
                                          : piece.Border == 2 ? data.BorderBottom.get()
                                                              : data.BorderTop.get();
         const bool vertical = piece.Border >= 2;
-        part = RegionFromBitmap(BorderPiece(*element, piece.Rect, true, vertical), piece.Rect.Left, piece.Rect.Top,
-                                clFuchsia, 1, 1, 1);
+        part = RegionFromBitmap(BorderPiece(*element, piece.Rect, true, vertical), piece.Rect.Left,
+                                piece.Rect.Top, clFuchsia, 1, 1, 1);
       } else {
-        part = TRegionHandle(CreateRectRgn(piece.Rect.Left, piece.Rect.Top, piece.Rect.Right, piece.Rect.Bottom));
+        part =
+            UniqueRegion(CreateRectRgn(piece.Rect.Left, piece.Rect.Top, piece.Rect.Right, piece.Rect.Bottom));
       }
-      if (part) CombineRgn(region.Get(), region.Get(), part.Get(), RGN_OR);
+      if (part) CombineRgn(region.get(), region.get(), part.get(), RGN_OR);
     }
   }
-  SetWindowRgn(window_, region.Release(), TRUE);
+  SetWindowRgn(window_, region.release(), TRUE);
   region_set_ = true;
   region_size_ = {width, height};
 }

@@ -20,6 +20,7 @@
 #include "framework/component.h"
 #include "framework/window_proc_hook.h"
 #include "skin/data/model/skin_data.h"
+#include "skin/windows/caption_buttons.h"
 #include "skin/windows/frame_geometry.h"
 #include "skin/windows/win/win_subclass.h"
 
@@ -28,6 +29,7 @@ class TNCObject;
 class TWinSysButton;
 class TWinSkinMenu;
 class TSkinSystemMenu;
+class TFrameworkMenuSkin;
 
 enum class TMdiRole { mrNone = 0, mrParent = 1, mrChild = 2 };
 
@@ -115,7 +117,8 @@ class TWinSkinForm final : public TComponent {
   void RemoveRegion();
   void LayoutCaptionButtons(int window_width, const TRect& title_text);
   TCaptionFormState CaptionState() const;
-  TRect CaptionTextRectFor(HDC dc, int width, const std::wstring& text, int right_reserve, SIZE& text_size) const;
+  TRect CaptionTextRectFor(HDC dc, int width, const std::wstring& text, int right_reserve,
+                           SIZE& text_size) const;
   void DropSysMenuStyle();
   void RestoreSysMenuStyle();
 
@@ -174,6 +177,8 @@ class TWinSkinForm final : public TComponent {
   // The skinned system menu, rebuilt at each opening, and when it last opened.
   std::unique_ptr<TSkinSystemMenu> system_menu_;
   std::optional<std::uint32_t> last_system_menu_;
+  // The framework form's own menus while the skin draws their items.
+  std::unique_ptr<TFrameworkMenuSkin> framework_menus_;
   bool popup_tracking_ = false;  // a popup menu of the window is being tracked
 
   // The window's procedure and, for framework forms, its message handler.

@@ -44,7 +44,8 @@ wchar_t Upper(wchar_t c) {
 void MakeOwnerDrawn(HMENU menu) {
   const int count = GetMenuItemCount(menu);
   for (int i = 0; i < count; ++i) {
-    MENUITEMINFOW info{sizeof(info)};
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
     info.fMask = MIIM_FTYPE | MIIM_SUBMENU;
     if (!GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info)) continue;
     if ((info.fType & MFT_OWNERDRAW) == 0) {
@@ -78,7 +79,8 @@ bool CurrentItemHasChildren(HWND innermost) {
   if (menu == nullptr) return false;
   const int count = GetMenuItemCount(menu);
   for (int i = 0; i < count; ++i) {
-    MENUITEMINFOW info{sizeof(info)};
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
     info.fMask = MIIM_STATE | MIIM_SUBMENU;
     if (GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info) && (info.fState & MFS_HILITE) != 0) {
       return info.hSubMenu != nullptr;
@@ -110,7 +112,8 @@ void TWinSkinMenu::Build(HMENU native) {
   const int count = GetMenuItemCount(native);
   for (int i = 0; i < count; ++i) {
     wchar_t text[81] = {};
-    MENUITEMINFOW info{sizeof(info)};
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof(info);
     info.fMask = MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_FTYPE | MIIM_STRING;
     info.dwTypeData = text;
     info.cch = 80;
@@ -131,7 +134,8 @@ void TWinSkinMenu::Restore() {
 }
 
 void TWinSkinMenu::Layout(const TRect& bar, HDC dc) {
-  const TDataSkinObject* element = data_.MenuBar && !data_.MenuBar->Bitmap.Empty() ? data_.MenuBar.get() : nullptr;
+  const TDataSkinObject* element =
+      data_.MenuBar && !data_.MenuBar->Bitmap.Empty() ? data_.MenuBar.get() : nullptr;
   const int start = MenuBarFirstButtonOffset(element != nullptr, element ? element->LeftWidth : 0,
                                              element ? element->RightWidth : 0, bar.Width(), false);
   std::vector<int> widths;
@@ -145,16 +149,18 @@ void TWinSkinMenu::Layout(const TRect& bar, HDC dc) {
     visible[widths.size()] = button->Visible;
     widths.push_back(r.right);
   }
-  const std::vector<TRect> rects =
-      LayoutMenuBarButtons(bar, start, widths, std::span<const bool>(visible.get(), widths.size()), false, bar.Right);
+  const std::vector<TRect> rects = LayoutMenuBarButtons(
+      bar, start, widths, std::span<const bool>(visible.get(), widths.size()), false, bar.Right);
   for (std::size_t i = 0; i < buttons_.size() && i < rects.size(); ++i) buttons_[i]->BoundsRect = rects[i];
 }
 
 void TWinSkinMenu::Paint(HDC dc, const TRect& bar) {
   if (bar.Width() <= 0 || bar.Height() <= 0) return;
   bar_ = bar;
-  const TDataSkinObject* element = data_.MenuBar && !data_.MenuBar->Bitmap.Empty() ? data_.MenuBar.get() : nullptr;
-  TSkinBitmap image(bar.Width(), bar.Height(), data_.Environment().SystemColours().Resolve(data_.Colours[scMenubar]));
+  const TDataSkinObject* element =
+      data_.MenuBar && !data_.MenuBar->Bitmap.Empty() ? data_.MenuBar.get() : nullptr;
+  TSkinBitmap image(bar.Width(), bar.Height(),
+                    data_.Environment().SystemColours().Resolve(data_.Colours[scMenubar]));
   if (element != nullptr) {
     const TRect local{0, 0, bar.Width(), bar.Height()};
     const int frame = form_.Active() ? 1 : 2;
@@ -173,10 +179,11 @@ void TWinSkinMenu::Paint(HDC dc, const TRect& bar) {
   Layout(bar, composed.DC());
   for (const auto& button : buttons_) {
     if (!button->Visible || button->Caption.empty()) continue;
-    RECT r{button->BoundsRect.Left - bar.Left, button->BoundsRect.Top - bar.Top, button->BoundsRect.Right - bar.Left,
-           button->BoundsRect.Bottom - bar.Top};
+    RECT r{button->BoundsRect.Left - bar.Left, button->BoundsRect.Top - bar.Top,
+           button->BoundsRect.Right - bar.Left, button->BoundsRect.Bottom - bar.Top};
     SetTextColor(composed.DC(), Colour(data_, button->Enabled ? scMenuBarText : scButtonShadow));
-    DrawTextW(composed.DC(), button->Caption.c_str(), static_cast<int>(button->Caption.size()), &r, kCaptionFormat);
+    DrawTextW(composed.DC(), button->Caption.c_str(), static_cast<int>(button->Caption.size()), &r,
+              kCaptionFormat);
   }
   BitBlt(dc, bar.Left, bar.Top, bar.Width(), bar.Height(), composed.DC(), 0, 0, SRCCOPY);
 }
@@ -184,7 +191,8 @@ void TWinSkinMenu::Paint(HDC dc, const TRect& bar) {
 void TWinSkinMenu::PaintButton(const TMenuBtn& button) {
   const TRect& r = button.BoundsRect;
   if (background_.Empty() || r.Width() <= 0 || r.Height() <= 0) return;
-  TDibImage composed(CropImage(background_, Bounds(r.Left - bar_.Left, r.Top - bar_.Top, r.Width(), r.Height())));
+  TDibImage composed(
+      CropImage(background_, Bounds(r.Left - bar_.Left, r.Top - bar_.Top, r.Width(), r.Height())));
   if (composed.DC() == nullptr) return;
   HDC dc = composed.DC();
   RECT local{0, 0, r.Width(), r.Height()};

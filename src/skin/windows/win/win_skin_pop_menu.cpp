@@ -15,7 +15,8 @@ void TWinSkinPopMenu::Attach(HWND window, TSkinData& data) {
   window_ = window;
   data_ = &data;
   // Menu windows are hooked with the A calls whatever they are.
-  hook_.Hook(window, [this](TMessage& m) { WndProc(m); }, true);
+  hook_.Hook(
+      window, [this](TMessage& m) { WndProc(m); }, true);
 }
 
 void TWinSkinPopMenu::Detach() {
@@ -33,8 +34,8 @@ void TWinSkinPopMenu::ComposeBackground() {
 
 void TWinSkinPopMenu::WndProc(TMessage& m) {
   const TSkinManage* manager = SkinManager();
-  const bool skinned = manager != nullptr && manager->Active() && !data_->NotLoaded && data_->MenuBackground &&
-                       !data_->MenuBackground->Bitmap.Empty();
+  const bool skinned = manager != nullptr && manager->Active() && !data_->NotLoaded &&
+                       data_->MenuBackground && !data_->MenuBackground->Bitmap.Empty();
   if (!skinned) return hook_.CallSaved(m);
   switch (m.Msg) {
     case WM_NCPAINT:

@@ -67,7 +67,8 @@ LRESULT TWindowHook::Dispatch(HWND window, UINT msg, WPARAM wparam, LPARAM lpara
   if (hook == nullptr) {
     // Unhooked behind a procedure that still calls us (someone subclassed
     // the window after the skin did): nothing of ours is left to run.
-    return unicode ? DefWindowProcW(window, msg, wparam, lparam) : DefWindowProcA(window, msg, wparam, lparam);
+    return unicode ? DefWindowProcW(window, msg, wparam, lparam)
+                   : DefWindowProcA(window, msg, wparam, lparam);
   }
   TMessage message{msg, wparam, lparam, 0};
   // The skin never reports a failure: whatever goes wrong in its handling

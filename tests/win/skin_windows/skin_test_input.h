@@ -1,0 +1,29 @@
+#pragma once
+// Real input and waiting for the window tests of the skin engine. Timers run
+// inside modal loops (menus, message boxes), so scripted keys and checks
+// reach a menu while it is open.
+
+#include "framework/win/win_api.h"
+
+#include <functional>
+#include <vector>
+
+// Handles messages for `ms` milliseconds.
+void Pump(int ms);
+// Handles messages until `done` holds or 1.5 s passed; whether it holds.
+bool PumpUntil(const std::function<bool()>& done);
+
+void MouseTo(POINT screen);
+void MouseButton(DWORD flags);
+// Presses `modifier`, then `key`, and lets both go.
+void KeyChord(WORD modifier, WORD key);
+
+// Runs `check` once, `ms` milliseconds from now (also inside a modal loop).
+void AfterDelay(int ms, std::function<void()> check);
+// Presses the keys one by one, `interval_ms` apart, the first after one interval.
+void PostDelayedKeys(std::vector<WORD> keys, int interval_ms);
+// Notes every drop-down menu that opens from now on (each change of the open
+// one), up to `limit` of them.
+void RecordDropDowns(std::vector<HMENU>& seen, int limit);
+// The menu shown in the open popup-menu window, or null.
+HMENU OpenDropDown();
