@@ -41,9 +41,16 @@ class TTestEnvironment final : public TSkinEnvironment {
   int MaximizedHeight() const override { return 600; }
   bool HasScrollBarInfo() const override { return has_scroll_bar_info; }
   void ShowOlderSkinMessage() const override { ++messages; }
+  TSkinManagerLink* SkinManager() const override { return manager; }
+  // Every owner passes for a form with this window.
+  TWindowHandle FormWindow(const TComponent* component) const override {
+    return component != nullptr ? form_window : 0;
+  }
 
   bool has_scroll_bar_info = true;
   mutable int messages = 0;
+  TSkinManagerLink* manager = nullptr;
+  TWindowHandle form_window = 0;
 
  private:
   TClassicSystemColours colours_;

@@ -43,7 +43,9 @@ TSkinData::TSkinData(TComponent* owner)
   for (const char* line : DefaultSkin3rd()) skin3rd_->Add(line);
 }
 
-TSkinData::~TSkinData() = default;
+TSkinData::~TSkinData() {
+  if (manager_ != nullptr) manager_->UnregisterSkinData(*this);
+}
 
 const TClassInfo& TSkinData::StaticClassInfo() {
   static const TPropInfo properties[] = {
@@ -66,9 +68,28 @@ const TClassInfo& TSkinData::StaticClassInfo() {
 }
 
 void TSkinData::SetActive(bool active) {
-  // Switching the skin on and off at run time is the skin manager's work;
-  // the component keeps the setting it reads.
+  if (active == active_) return;
   active_ = active;
+  // While the form is read only the value counts: Loaded acts on it.
+  if (HasState(TComponentStateFlag::csLoading) || manager_ == nullptr) return;
+  switch (skin_formtype_) {
+    case TSkinFormType::sfMainform:
+      if (active && NotLoaded) return;
+      manager_->SetPendingSkinData(this);
+      manager_->ScheduleCommand(active ? TSkinCommand::scmActivate : TSkinCommand::scmDeactivate,
+                                kCommandDelayMs);
+      if (active) manager_->SetState(TSkinManagerState::smsRunning);
+      break;
+    case TSkinFormType::sfOnlyThisForm:
+      manager_->SetPendingSkinData(this);
+      if (active && NotLoaded) return;
+      manager_->ScheduleCommand(active ? TSkinCommand::scmActivate : TSkinCommand::scmDeactivate,
+                                kCommandDelayMs);
+      break;
+    case TSkinFormType::sfDialog:
+    case TSkinFormType::sfDLL:
+      break;
+  }
 }
 
 void TSkinData::SetSkinFile(const AnsiString& path) {
@@ -82,6 +103,7 @@ void TSkinData::SetSkinFile(const AnsiString& path) {
   }
   archive_.LoadFromBytes(bytes);
   LoadSkin();
+  ApplySkin();
 }
 
 TBytes TSkinData::SkinStream() const {
@@ -110,6 +132,7 @@ void TSkinData::SetSkinStream(const TBytes& payload) {
 }
 
 bool TSkinData::LoadSkin() {
+  if (manager_ != nullptr) manager_->SkinDataReplacing(*this);
   last_load_ = LoadSkinArchive(*this, archive_.Bytes(), environment_);
   if (system_part_) system_part_->SkinRead(*this);
   return last_load_ == TArchiveResult::arLoaded;
@@ -118,17 +141,41 @@ bool TSkinData::LoadSkin() {
 void TSkinData::Loaded() {
   TComponent::Loaded();
   if (!environment_.HasScrollBarInfo()) skin_controls_.Exclude(TSkinControlType::xcScrollbar);
+  // A second Loaded (from ApplySkin) must not register twice.
+  if (manager_ == nullptr) {
+    manager_ = environment_.SkinManager();
+    if (manager_ != nullptr) manager_->RegisterSkinData(*this);
+  }
+  if (system_part_) system_part_->Loaded(*this);
   if (skin_formtype_ != TSkinFormType::sfMainform) {
-    if (system_part_) system_part_->Loaded(*this);
+    if (manager_ == nullptr) return;
+    manager_->ActivateImmediately();
+    const TWindowHandle form = environment_.FormWindow(Owner());
+    if (active_ && form != 0) manager_->SkinWindow(form);
     return;
   }
-  if (active_ && NotLoaded) active_ = false;
+  if (manager_ != nullptr) manager_->InstallHook();
+  if (active_ && NotLoaded) {
+    active_ = false;
+  } else if (active_ && manager_ != nullptr) {
+    // The manager's timer runs a command only for a pending skin data.
+    manager_->SetPendingSkinData(this);
+    manager_->ScheduleCommand(TSkinCommand::scmActivate, kCommandDelayMs);
+  }
   if (skin_controls_.Contains(TSkinControlType::xcMainMenu)) {
     skin_controls_.Exclude(TSkinControlType::xcMenuItem);
   } else {
     skin_controls_.Exclude(TSkinControlType::xcSystemMenu);
   }
-  if (system_part_) system_part_->Loaded(*this);
+}
+
+void TSkinData::ApplySkin() {
+  if (HasState(TComponentStateFlag::csLoading)) return;
+  if (manager_ == nullptr) Loaded();
+  if (manager_ == nullptr) return;
+  manager_->SetPendingSkinData(this);
+  if (manager_->State() == TSkinManagerState::smsRunning)
+    manager_->ScheduleCommand(TSkinCommand::scmSkinChanged, kCommandDelayMs);
 }
 
 void TSkinData::ShowCaptionHint(const TRect& rect, const AnsiString& text) {

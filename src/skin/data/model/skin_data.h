@@ -89,6 +89,8 @@ class TSkinData : public TComponent, public TSkinDefinition {
   static constexpr std::uint64_t kDefaultSkinControls = 0x1FFFFB;
   // xoPreview, xoToolbarBK, xoCaptionButtonHint.
   static constexpr std::uint64_t kDefaultOptions = 0x448;
+  // Activation, deactivation and skin changes run this long after they are asked for.
+  static constexpr unsigned kCommandDelayMs = 250;
 
   explicit TSkinData(TComponent* owner);
   ~TSkinData() override;
@@ -141,15 +143,32 @@ class TSkinData : public TComponent, public TSkinDefinition {
   TOnSkinForm OnAfterSkinForm;
 
   // Decodes the stored archive and reads the skin; false for an archive that
-  // is damaged or of a version the format does not know.
+  // is damaged or of a version the format does not know. Title, Buttons and
+  // the four borders stay the same objects; every other element record may
+  // be replaced, so the manager is told first (SkinDataReplacing).
   bool LoadSkin();
+  // After a skin was loaded at run time: the forms that use this component
+  // take the new skin (250 ms later, once skinning runs).
+  void ApplySkin();
   TArchiveResult LastLoadResult() const { return last_load_; }
 
-  // The component's own part of connecting to the skin engine once the form
-  // is read: without GetScrollBarInfo scroll bars are not skinned; Active
-  // falls back to false when no skin loaded; with the main menu skinned the
-  // menu items are not skinned separately, without it the system menu is not.
+  // Connects the component to the skin manager once the form is read.
+  // Without GetScrollBarInfo scroll bars are not skinned. A main form's
+  // component installs the window hook and asks for activation 250 ms later,
+  // or falls back to Active false when no skin loaded; with the main menu
+  // skinned the menu items are not skinned separately, without it the system
+  // menu is not. Other components switch skinning on at once and skin their
+  // form's window when Active.
   void Loaded() override;
+  // The manager this component registered with; null before Loaded or
+  // where there is no window skinning.
+  TSkinManagerLink* SkinManager() const { return manager_; }
+
+  // Whether form skins paint this skin's frames. On from creation; a form
+  // skin turns it off (TFramePaintingOff) while it passes on a message whose
+  // default handling repaints the frame.
+  bool FramePainting() const { return frame_painting_; }
+  void SetFramePainting(bool on) { frame_painting_ = on; }
 
   // Whether the window `handle` of class `class_name` is skinned: OnFormSkin
   // decides when assigned, else month calendars never are, nor FastReport
@@ -185,8 +204,25 @@ class TSkinData : public TComponent, public TSkinDefinition {
   bool menu_merge_ = false;
   TNotifyEvent on_skin_changed_;
   TWindowHandle current_window_ = 0;
+  TSkinManagerLink* manager_ = nullptr;
+  bool frame_painting_ = true;
   int maximized_width_;
   int maximized_height_;
   bool hint_showing_ = false;
   std::unique_ptr<TSkinDataSystemPart> system_part_;
+};
+
+// Frame painting off for one scope, then as it was.
+class TFramePaintingOff {
+ public:
+  explicit TFramePaintingOff(TSkinData& data) : data_(data), previous_(data.FramePainting()) {
+    data.SetFramePainting(false);
+  }
+  TFramePaintingOff(const TFramePaintingOff&) = delete;
+  TFramePaintingOff& operator=(const TFramePaintingOff&) = delete;
+  ~TFramePaintingOff() { data_.SetFramePainting(previous_); }
+
+ private:
+  TSkinData& data_;
+  bool previous_;
 };

@@ -9,6 +9,9 @@
 
 #include "skin/data/image/colour.h"
 #include "skin/data/model/skin_data_system_part.h"
+#include "skin/data/model/skin_manager_link.h"
+
+class TComponent;
 
 class TSkinEnvironment {
  public:
@@ -26,6 +29,11 @@ class TSkinEnvironment {
   // The system's share of a new skin component; none where there is no
   // window system to make it with.
   virtual std::unique_ptr<TSkinDataSystemPart> CreateSkinDataPart() const { return nullptr; }
+  // The process's skin manager, created on first call; none where there is
+  // no window skinning. It outlives every skin component registered with it.
+  virtual TSkinManagerLink* SkinManager() const { return nullptr; }
+  // The window of `component` when it is a form that has one; 0 otherwise.
+  virtual TWindowHandle FormWindow(const TComponent* /*component*/) const { return 0; }
 };
 
 // Classic colours and metrics, every function present, no message.

@@ -41,8 +41,9 @@ HICON WindowIcon(HWND wnd) {
 
 }  // namespace
 
-TWinSkinDataPart::TWinSkinDataPart()
-    : caption_font_(DefaultFont()),
+TWinSkinDataPart::TWinSkinDataPart(const TOptionalUserFunctions& functions)
+    : functions_(functions),
+      caption_font_(DefaultFont()),
       face_brush_(CreateSolidBrush(0)),
       hint_window_(std::make_unique<THintWindow>(nullptr)) {}
 

@@ -12,6 +12,7 @@
 #include "skin/data/image/image.h"
 #include "skin/data/model/skin_data.h"
 #include "skin/data/win/menu_glyphs.h"
+#include "skin/data/win/optional_user_functions.h"
 
 class THintWindow;
 
@@ -20,7 +21,8 @@ class TWinSkinDataPart final : public TSkinDataSystemPart {
   // Hint texts are laid out no wider than this.
   static constexpr int kHintMaxWidth = 500;
 
-  TWinSkinDataPart();
+  // `functions` must outlive the part (the environment owns them).
+  explicit TWinSkinDataPart(const TOptionalUserFunctions& functions);
   ~TWinSkinDataPart() override;
 
   void SkinRead(const TSkinData& data) override;
@@ -43,10 +45,19 @@ class TWinSkinDataPart final : public TSkinDataSystemPart {
   const TMenuGlyphs& MenuGlyphs() const { return menu_glyphs_; }
   THintWindow* HintWindow() const { return hint_window_.get(); }
 
+  // GetScrollBarInfo when the system has it; false otherwise. The caller
+  // sets info.cbSize.
+  bool QueryScrollBarInfo(HWND window, LONG object_id, SCROLLBARINFO& info) const {
+    return functions_.QueryScrollBarInfo(window, object_id, info);
+  }
+  // Asks for WM_MOUSELEAVE on `window`, when the system can.
+  void TrackMouseLeave(HWND window) const { functions_.TrackMouseLeave(window); }
+
  private:
   void MakeCaptionFont();
   void MakeAppIcon(HWND form) const;
 
+  const TOptionalUserFunctions& functions_;
   UniqueFont caption_font_;
   UniqueBrush face_brush_;
   // The main form's component, once loaded: whose form gives the icon.

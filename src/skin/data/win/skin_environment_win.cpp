@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "framework/win/application.h"
+#include "framework/win/form.h"
 #include "framework/win/message_box.h"
 #include "skin/data/win/skin_data_part_win.h"
 
@@ -23,5 +24,11 @@ void TWinSkinEnvironment::ShowOlderSkinMessage() const {
 }
 
 std::unique_ptr<TSkinDataSystemPart> TWinSkinEnvironment::CreateSkinDataPart() const {
-  return std::make_unique<TWinSkinDataPart>();
+  return std::make_unique<TWinSkinDataPart>(functions_);
+}
+
+TWindowHandle TWinSkinEnvironment::FormWindow(const TComponent* component) const {
+  const auto* form = dynamic_cast<const TCustomForm*>(component);
+  return form != nullptr && form->HandleAllocated() ? reinterpret_cast<TWindowHandle>(form->WindowHandle())
+                                                    : 0;
 }
