@@ -70,8 +70,9 @@ class TCustomForm : public TWinControl {
   virtual bool CloseQuery();
   // Runs OnDestroy (once) and frees the form: OnDestroy still sees the
   // derived form whole.
-  void Free();
-  // Frees the form once the messages now waiting are handled.
+  void Free() override;
+  // Frees the form once the messages now waiting are handled and every
+  // handler of the message that frees it has returned.
   void Release();
 
   // Drops what the form remembers of a control that is going.
