@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "framework/scoped_value.h"
+
 const TClassInfo& TCollectionItem::StaticClassInfo() {
   static const TClassInfo info = MakeClassInfo<TCollectionItem, TPersistent>("TCollectionItem");
   return info;
@@ -63,9 +65,12 @@ void TCollection::Assign(const TPersistent& source) {
   }
   if (other == this) return;
   BeginUpdate();
-  Clear();
-  for (const auto& item : other->items_) Add()->Assign(*item);
-  EndUpdate();
+  TryFinally(
+      [&] {
+        Clear();
+        for (const auto& item : other->items_) Add()->Assign(*item);
+      },
+      [this] { EndUpdate(); });
 }
 
 void TCollection::Changed(TCollectionItem* item) {

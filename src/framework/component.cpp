@@ -22,6 +22,25 @@ TComponent::~TComponent() {
   if (owner_ != nullptr) owner_->RemoveComponent(this);
 }
 
+void* TComponent::operator new(std::size_t size) {
+  return ::operator new(size);
+}
+
+void TComponent::operator delete(void* storage) {
+  ::operator delete(storage);
+}
+
+void TComponent::operator delete(TComponent* component, std::destroying_delete_t) {
+  component->BeforeDestruction();
+  void* storage = dynamic_cast<void*>(component);
+  component->~TComponent();
+  ::operator delete(storage);
+}
+
+void TComponent::BeforeDestruction() noexcept {
+  state_ |= static_cast<unsigned>(TComponentStateFlag::csDestroying);
+}
+
 const TClassInfo& TComponent::StaticClassInfo() {
   static const TPropInfo properties[] = {
       PublishString("Name", &TComponent::Name, &TComponent::SetName),

@@ -7,8 +7,18 @@
 // has a constructor taking its owner, which makes it creatable by name:
 //
 //   explicit TButton(TComponent* owner);
+//
+// Freeing: every delete of a component (by its owner, its parent control,
+// Free or plain code) first runs BeforeDestruction on the whole object, then
+// the destructors. Whatever sends messages or tells others as the component
+// goes (destroying a window, releasing hooks) belongs in BeforeDestruction, so
+// that virtual calls and handlers see the whole object. A component that is
+// not deleted (a member, a local) skips that step: give components that own
+// windows to an owner or create them with new.
 
+#include <cstddef>
 #include <cstdint>
+#include <new>
 #include <string_view>
 #include <vector>
 
@@ -22,7 +32,7 @@ class EComponentError : public Exception {
 
 enum class TComponentStateFlag : unsigned {
   csLoading = 1,     // properties are being read from a form description
-  csDestroying = 2,  // the destructor has begun
+  csDestroying = 2,  // it is being freed (BeforeDestruction has begun)
 };
 
 enum class TOperation { opInsert, opRemove };
@@ -31,6 +41,17 @@ class TComponent : public TPersistent {
  public:
   explicit TComponent(TComponent* owner);
   ~TComponent() override;
+
+  // Runs BeforeDestruction on the whole component, then its destructors.
+  void operator delete(TComponent* component, std::destroying_delete_t);
+  // The ordinary heap; a component whose constructor throws goes back
+  // through the plain delete, having never been whole.
+  static void* operator new(std::size_t size);
+  static void operator delete(void* storage);
+
+  // Frees the component; a derived class may run events first (a form's
+  // OnDestroy).
+  virtual void Free() { delete this; }
 
   static const TClassInfo& StaticClassInfo();
   const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
@@ -63,6 +84,9 @@ class TComponent : public TPersistent {
   void RemoveComponent(TComponent* component);
 
  protected:
+  // The first step of freeing, while the object is still whole; an override
+  // does its part, then calls the base.
+  virtual void BeforeDestruction() noexcept;
   // Told of components entering or leaving this owner's list, so that an
   // owner can drop references it keeps to them.
   virtual void Notification(TComponent* /*component*/, TOperation /*operation*/) {}

@@ -3,6 +3,8 @@
 #include <algorithm>
 
 #include "framework/published.h"
+#include "framework/scoped_value.h"
+#include "framework/window_proc_hook.h"
 
 namespace {
 constexpr const char* kAlignNames[] = {"alNone",  "alTop",    "alBottom", "alLeft",
@@ -22,6 +24,8 @@ TControl::TControl(TComponent* owner) : TComponent(owner), font_(std::make_uniqu
 }
 
 TControl::~TControl() {
+  // Only a control that was not deleted still has hooks here.
+  TWindowProcHook::ReleaseAll(*this);
   // Children go with their parent; each leaves this list as it is freed.
   while (!controls_.empty()) delete controls_.back();
   SetParent(nullptr);
@@ -79,10 +83,34 @@ void TControl::SetParentFont(bool parent_font) {
   if (parent_font_ && parent_ != nullptr) FollowParentFont();
 }
 
+void TControl::BeforeDestruction() noexcept {
+  TWindowProcHook::ReleaseAll(*this);
+  TComponent::BeforeDestruction();
+}
+
 std::intptr_t TControl::Perform(unsigned msg, std::uintptr_t wparam, std::intptr_t lparam) {
   TMessage message{msg, wparam, lparam, 0};
-  WindowProc(message);
+  Dispatch(message);
   return message.Result;
+}
+
+void TControl::Dispatch(TMessage& message) {
+  ++dispatching_;
+  TryFinally([&] { WindowProc(message); }, [&] { FinishDispatch(message); });
+}
+
+void TControl::FinishDispatch(TMessage& message) {
+  --dispatching_;
+  Dispatched(message);
+  if (dispatching_ == 0 && std::exchange(free_after_dispatch_, false)) Free();
+}
+
+void TControl::FreeAfterDispatch() {
+  if (dispatching_ > 0) {
+    free_after_dispatch_ = true;
+  } else {
+    Free();
+  }
 }
 
 void TControl::Click() {
@@ -97,9 +125,8 @@ void TControl::FontChanged() {
 
 void TControl::FollowParentFont() {
   if (font_->SameAs(*parent_->font_)) return;
-  following_parent_ = true;
+  const ScopedValue following(following_parent_, true);
   font_->Assign(*parent_->font_);
-  following_parent_ = false;
 }
 
 void TControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {

@@ -38,6 +38,8 @@ using TMouseEvent =
 using TMouseMoveEvent = std::function<void(TObject* sender, TShiftState shift, int x, int y)>;
 using TWndMethod = std::function<void(TMessage&)>;
 
+class TWindowProcHook;
+
 class TControl : public TComponent {
  public:
   explicit TControl(TComponent* owner);
@@ -49,10 +51,13 @@ class TControl : public TComponent {
   // Every message of the control passes through WindowProc, which sits in
   // front of the control's own handling (WndProc): code may save it, put a
   // handler of its own in its place that passes on to the saved one, and put
-  // the saved one back.
+  // the saved one back (TWindowProcHook does both).
   TWndMethod WindowProc;
   // Sends a message through WindowProc and answers its result.
   std::intptr_t Perform(unsigned msg, std::uintptr_t wparam = 0, std::intptr_t lparam = 0);
+  // Passes a message through WindowProc: Perform and the framework's window
+  // procedure both come here.
+  void Dispatch(TMessage& message);
 
   TControl* Parent() const { return parent_; }
   virtual void SetParent(TControl* parent);
@@ -117,12 +122,23 @@ class TControl : public TComponent {
  protected:
   // The control's own handling of a message, behind WindowProc.
   virtual void WndProc(TMessage& message) { (void)message; }
+  // After a message passed through the whole WindowProc chain.
+  virtual void Dispatched(TMessage& message) { (void)message; }
+  // Frees the control once every message now passing through WindowProc has
+  // returned, so that no handler of the chain (the control's or one hooked in
+  // front of it) runs on a freed object; at once when none is.
+  void FreeAfterDispatch();
+  // Hooks on WindowProc are released here, after the derived classes'
+  // last messages.
+  void BeforeDestruction() noexcept override;
   // After the font changed, by a property or by following the parent; the
   // base passes it on to the children that follow this font.
   virtual void FontChanged();
 
  private:
+  friend class TWindowProcHook;
   void FollowParentFont();
+  void FinishDispatch(TMessage& message);
 
   TControl* parent_ = nullptr;
   std::vector<TControl*> controls_;
@@ -147,4 +163,7 @@ class TControl : public TComponent {
   TMouseEvent on_mouse_down_;
   TMouseEvent on_mouse_up_;
   TMouseMoveEvent on_mouse_move_;
+  std::vector<TWindowProcHook*> window_proc_hooks_;  // in the order they hooked
+  int dispatching_ = 0;                              // messages on their way through WindowProc
+  bool free_after_dispatch_ = false;
 };

@@ -21,10 +21,10 @@ const TClassInfo& TStringList::StaticClassInfo() {
 }
 
 void TStrings::Put(int index, std::string_view s) {
-  BeginUpdate();
-  Delete(index);
-  Insert(index, s);
-  EndUpdate();
+  Update([&] {
+    Delete(index);
+    Insert(index, s);
+  });
 }
 
 int TStrings::Add(std::string_view s) {
@@ -62,10 +62,10 @@ void TStrings::SetText(std::string_view text) {
     if (start < text.size() && text[start] == '\r') ++start;
     if (start < text.size() && text[start] == '\n') ++start;
   }
-  BeginUpdate();
-  Clear();
-  AddAll(std::move(lines));
-  EndUpdate();
+  Update([&] {
+    Clear();
+    AddAll(std::move(lines));
+  });
 }
 
 void TStrings::AddAll(std::vector<AnsiString> items) {
@@ -87,19 +87,19 @@ TStringArray TStrings::Strings() const {
 }
 
 void TStrings::SetStrings(const TStringArray& items) {
-  BeginUpdate();
-  Clear();
-  AddAll(items);
-  EndUpdate();
+  Update([&] {
+    Clear();
+    AddAll(items);
+  });
 }
 
 void TStrings::Assign(const TStrings& source) {
   if (&source == this) return;
   TStringArray items = source.Strings();
-  BeginUpdate();
-  Clear();
-  AddAll(std::move(items));
-  EndUpdate();
+  Update([&] {
+    Clear();
+    AddAll(std::move(items));
+  });
 }
 
 void TStrings::LoadFromFile(const AnsiString& file_name) {

@@ -8,6 +8,7 @@
 
 #include "framework/locale.h"
 #include "framework/object.h"
+#include "framework/scoped_value.h"
 #include "framework/text.h"
 
 // Published as a sub-object (a memo's Lines, a combo box's Items) whose
@@ -48,6 +49,15 @@ class TStrings : public TPersistent {
   // Adds the items of a bulk change (a new text, an assignment) to the
   // emptied list, as Add would one by one.
   virtual void AddAll(std::vector<AnsiString> items);
+
+ private:
+  // Runs a bulk change between BeginUpdate and EndUpdate, which ends it also
+  // when the change fails part way.
+  template <class Change>
+  void Update(Change&& change) {
+    BeginUpdate();
+    TryFinally(std::forward<Change>(change), [this] { EndUpdate(); });
+  }
 };
 
 enum class TDuplicates { dupIgnore, dupAccept, dupError };

@@ -2,6 +2,7 @@
 
 #include "controls/order_sort.h"
 #include "framework/published.h"
+#include "framework/scoped_value.h"
 
 const TClassInfo& TOrderListView::StaticClassInfo() {
   static const TClassInfo info = MakeClassInfo<TOrderListView, TListView>("TOrderListView");
@@ -22,19 +23,17 @@ std::vector<TReportRow> TOrderListView::Rows() const {
 void TOrderListView::SetRows(const std::vector<TReportRow>& rows) {
   TListItems& items = *Items();
   items.BeginUpdate();
-  try {
-    items.Clear();
-    for (const TReportRow& row : rows) {
-      TListItem* item = items.Add();
-      item->SetCaption(row.caption);
-      item->SubItems()->SetStrings(row.sub_items);
-      item->SetImageIndex(row.image_index);
-    }
-  } catch (...) {
-    items.EndUpdate();
-    throw;
-  }
-  items.EndUpdate();
+  TryFinally(
+      [&] {
+        items.Clear();
+        for (const TReportRow& row : rows) {
+          TListItem* item = items.Add();
+          item->SetCaption(row.caption);
+          item->SubItems()->SetStrings(row.sub_items);
+          item->SetImageIndex(row.image_index);
+        }
+      },
+      [&] { items.EndUpdate(); });
 }
 
 void TOrderListView::ColumnClick(TListColumn* column) {

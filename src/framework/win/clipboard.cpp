@@ -21,6 +21,22 @@ class OpenClipboardScope {
  private:
   bool open_;
 };
+
+// Global memory locked for one scope; null when it cannot be.
+class LockedMemory {
+ public:
+  explicit LockedMemory(HGLOBAL memory) : memory_(memory), data_(GlobalLock(memory)) {}
+  LockedMemory(const LockedMemory&) = delete;
+  LockedMemory& operator=(const LockedMemory&) = delete;
+  ~LockedMemory() {
+    if (data_ != nullptr) GlobalUnlock(memory_);
+  }
+  void* data() const { return data_; }
+
+ private:
+  HGLOBAL memory_;
+  void* data_;
+};
 }  // namespace
 
 AnsiString ClipboardText() {
@@ -28,11 +44,9 @@ AnsiString ClipboardText() {
   if (!clipboard.open()) return {};
   HANDLE data = GetClipboardData(CF_UNICODETEXT);
   if (data == nullptr) return {};
-  const auto* text = static_cast<const wchar_t*>(GlobalLock(data));
-  if (text == nullptr) return {};
-  AnsiString result = FromWide(text);
-  GlobalUnlock(data);
-  return result;
+  const LockedMemory locked(data);
+  if (locked.data() == nullptr) return {};
+  return FromWide(static_cast<const wchar_t*>(locked.data()));
 }
 
 void SetClipboardText(const AnsiString& text) {
@@ -42,7 +56,13 @@ void SetClipboardText(const AnsiString& text) {
   EmptyClipboard();
   HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (wide.size() + 1) * sizeof(wchar_t));
   if (memory == nullptr) return;
-  std::memcpy(GlobalLock(memory), wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
-  GlobalUnlock(memory);
+  {
+    const LockedMemory locked(memory);
+    if (locked.data() == nullptr) {
+      GlobalFree(memory);
+      return;
+    }
+    std::memcpy(locked.data(), wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
+  }
   if (SetClipboardData(CF_UNICODETEXT, memory) == nullptr) GlobalFree(memory);
 }

@@ -155,7 +155,7 @@ void TCustomForm::Free() {
     destroying_ = true;
     on_destroy_(this);
   }
-  delete this;
+  TWinControl::Free();
 }
 
 void TCustomForm::Release() {
@@ -194,7 +194,7 @@ void TCustomForm::WndProc(TMessage& m) {
     case CM_FOCUSCHANGED:
       return CmFocusChanged(m);
     case CM_RELEASE:
-      return Free();
+      return FreeAfterDispatch();
     default:
       return TWinControl::WndProc(m);
   }

@@ -71,8 +71,9 @@ class TCustomForm : public TWinControl {
   virtual bool CloseQuery();
   // Runs OnDestroy (once) and frees the form: OnDestroy still sees the
   // derived form whole.
-  void Free();
-  // Frees the form once the messages now waiting are handled.
+  void Free() override;
+  // Frees the form once the messages now waiting are handled and every
+  // handler of the message that frees it has returned.
   void Release();
 
   // The menu bar of the form's window.

@@ -54,6 +54,22 @@ class WindowDC {
   HDC dc_;
 };
 
+// BeginPaint and EndPaint around one scope: the window is validated however
+// the painting ends, so that a failed paint is not asked for again and again.
+class PaintScope {
+ public:
+  explicit PaintScope(HWND wnd) : wnd_(wnd), dc_(BeginPaint(wnd, &paint_)) {}
+  PaintScope(const PaintScope&) = delete;
+  PaintScope& operator=(const PaintScope&) = delete;
+  ~PaintScope() { EndPaint(wnd_, &paint_); }
+  HDC dc() const { return dc_; }
+
+ private:
+  HWND wnd_;
+  PAINTSTRUCT paint_{};
+  HDC dc_;
+};
+
 // Selects an object into a device context for one scope.
 class SelectedObject {
  public:

@@ -1,6 +1,7 @@
 #include "framework/win/memo.h"
 
 #include "framework/published.h"
+#include "framework/scoped_value.h"
 #include "framework/win/memo_word_break.h"
 #include "framework/win/wide.h"
 
@@ -163,9 +164,10 @@ void TCustomMemo::SetText(std::string_view text) {
   const std::size_t first = PartLength(wide, kFillPart);
   fill_rest_ = wide.substr(first);
   wide.resize(first);
-  filling_ = true;
-  SetWindowTextW(WindowHandle(), wide.c_str());
-  filling_ = false;
+  {
+    const ScopedValue filling(filling_, true);
+    SetWindowTextW(WindowHandle(), wide.c_str());
+  }
   OnChange()(this);
   Perform(CM_TEXTCHANGED);
   lines_.Invalidate();
@@ -194,7 +196,7 @@ void TCustomMemo::StopFill() {
 void TCustomMemo::AppendToWindow(const std::wstring& part) {
   if (part.empty()) return;
   HWND wnd = WindowHandle();
-  filling_ = true;
+  const ScopedValue filling(filling_, true);
   DWORD start = 0, end = 0;
   SendMessageW(wnd, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
   const auto top = SendMessageW(wnd, EM_GETFIRSTVISIBLELINE, 0, 0);
@@ -211,7 +213,6 @@ void TCustomMemo::AppendToWindow(const std::wstring& part) {
     // The lines on view stay; the scroll bar has grown.
     RedrawWindow(wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_NOERASE);
   }
-  filling_ = false;
 }
 
 bool TCustomMemo::HasScrollBar(TScrollStyle bar) const {

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "framework/published.h"
+#include "framework/scoped_value.h"
 #include "framework/win/application.h"
 #include "framework/win/control_link.h"
 #include "framework/win/font_handle.h"
@@ -69,8 +70,15 @@ HWND NotifyingChild(HWND parent, const TMessage& m) {
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 
 TWinControl::~TWinControl() {
+  // Only a control that was not deleted still has them here.
   Application().ControlDestroying(this);
   DestroyWnd();
+}
+
+void TWinControl::BeforeDestruction() noexcept {
+  Application().ControlDestroying(this);
+  DestroyWnd();
+  TControl::BeforeDestruction();
 }
 
 const TClassInfo& TWinControl::StaticClassInfo() {
@@ -97,6 +105,8 @@ void TWinControl::CreateParams(TCreateParams& params) {
 void TWinControl::CreateWnd() {
   TCreateParams params;
   CreateParams(params);
+  // Making the parent's window made its children's, this one's among them.
+  if (handle_ != nullptr) return;
   if ((params.style & WS_CHILD) && params.parent == nullptr) {
     throw Exception("Control '" + Name() + "' has no parent window");
   }
@@ -149,7 +159,9 @@ void TWinControl::AttachHandle(HWND wnd) {
   handle_ = wnd;
 }
 
-void TWinControl::DetachHandle() {
+void TWinControl::Dispatched(TMessage& m) {
+  if (m.Msg != WM_NCDESTROY || handle_ == nullptr) return;
+  UnlinkControl(handle_);
   handle_ = nullptr;
 }
 
@@ -229,11 +241,9 @@ void TWinControl::CnCtlColor(TMessage& m) {
 
 void TWinControl::WmPaint(TMessage& m) {
   if (!OwnClass() || m.WParam != 0) return DefaultHandler(m);
-  PAINTSTRUCT ps;
-  const HDC dc = BeginPaint(handle_, &ps);
-  PaintWindow(dc);
-  PaintControls(dc);
-  EndPaint(handle_, &ps);
+  const PaintScope paint(handle_);
+  PaintWindow(paint.dc());
+  PaintControls(paint.dc());
 }
 
 void TWinControl::PaintControls(HDC dc) {
@@ -281,11 +291,13 @@ void TWinControl::WmMouse(TMessage& m) {
     SetCapture(handle_);
   }
   const LPARAM moved = MAKELPARAM(p.x - target->Left(), p.y - target->Top());
-  m.Result = target->Perform(m.Msg, m.WParam, moved);
-  if (m.Msg == WM_LBUTTONUP && captured_ != nullptr) {
+  const auto pass = [&] { m.Result = target->Perform(m.Msg, m.WParam, moved); };
+  if (m.Msg != WM_LBUTTONUP || captured_ == nullptr) return pass();
+  // The press ends however the click's handlers end.
+  TryFinally(pass, [this] {
     captured_ = nullptr;
     ReleaseCapture();
-  }
+  });
 }
 
 void TWinControl::WmSetCursor(TMessage& m) {
@@ -452,7 +464,7 @@ layout::Rect TWinControl::ClientRect() const {
 
 void TWinControl::Realign() {
   if (aligning_ || Loading()) return;
-  aligning_ = true;
+  const ScopedValue aligning(aligning_, true);
   const layout::Rect client = ClientRect();
   const layout::Size size{client.Width(), client.Height()};
   std::vector<TControl*> children;
@@ -473,7 +485,6 @@ void TWinControl::Realign() {
     const layout::Rect& r = items[i].bounds;
     if (!(r == BoundsOf(*children[i]))) children[i]->SetBounds(r.Left, r.Top, r.Width(), r.Height());
   }
-  aligning_ = false;
   Invalidate();
 }
 

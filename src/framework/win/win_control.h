@@ -76,9 +76,8 @@ class TWinControl : public TControl {
     if (control == captured_) captured_ = nullptr;
   }
 
-  // Called by the framework's window procedure as the window comes and goes.
+  // Called by the framework's window procedure as the window comes.
   void AttachHandle(HWND wnd);
-  void DetachHandle();
 
  protected:
   struct TCreateParams {
@@ -91,6 +90,11 @@ class TWinControl : public TControl {
   virtual void CreateParams(TCreateParams& params);
   virtual void CreateWnd();
   virtual void DestroyWnd();
+  // The window goes while the whole control still exists, its last messages
+  // passing every handler.
+  void BeforeDestruction() noexcept override;
+  // Lets the window go after its last message passed the whole chain.
+  void Dispatched(TMessage& message) override;
   // After the window exists: what the window needs beyond its styles.
   virtual void InitializeWnd() {}
   void WndProc(TMessage& message) override;

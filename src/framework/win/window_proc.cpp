@@ -29,14 +29,12 @@ LRESULT CALLBACK FrameworkWindowProc(HWND wnd, UINT msg, WPARAM wparam, LPARAM l
   TWinControl* control = ControlFor(wnd);
   if (control == nullptr) return DefWindowProcW(wnd, msg, wparam, lparam);
   TMessage message{msg, wparam, lparam, 0};
+  // The control may be gone once Dispatch returns (a form that released
+  // itself): only the message is used after it.
   try {
-    control->WindowProc(message);
+    control->Dispatch(message);
   } catch (...) {
     HandleWindowException(std::current_exception());
-  }
-  if (msg == WM_NCDESTROY) {
-    UnlinkControl(wnd);
-    control->DetachHandle();
   }
   return message.Result;
 }

@@ -134,3 +134,42 @@ TEST(NativeLocale, ComparesUpperCasedBytesWithPrefixFirst) {
   // Upper-cased first: "a" becomes 41, so "_" (5F) sorts after it.
   EXPECT_GT(l.CompareText("_", "a"), 0);
 }
+
+namespace {
+
+// A list whose store refuses some items, counting the bulk changes still open
+// (a memo's lines redraw the window only once none is).
+class TRefusingStrings : public TStrings {
+ public:
+  int Count() const override { return static_cast<int>(items.size()); }
+  AnsiString Get(int index) const override { return items.at(static_cast<std::size_t>(index)); }
+  void Insert(int index, std::string_view s) override {
+    if (s == "bad") throw Exception("refused");
+    items.insert(items.begin() + index, AnsiString(s));
+  }
+  void Delete(int index) override { items.erase(items.begin() + index); }
+  void Clear() override { items.clear(); }
+
+  std::vector<AnsiString> items;
+  int open = 0;
+
+ protected:
+  void BeginUpdate() override { ++open; }
+  void EndUpdate() override { --open; }
+};
+
+}  // namespace
+
+TEST(Strings, ABulkChangeThatFailsPartWayStillEndsItsUpdate) {
+  TRefusingStrings list;
+  EXPECT_THROW(list.SetText("a\r\nbad\r\nc"), Exception);
+  EXPECT_EQ(list.open, 0);
+  EXPECT_EQ(list.items, std::vector<AnsiString>{"a"});
+  EXPECT_THROW(list.SetStrings({"b", "bad"}), Exception);
+  EXPECT_THROW(list.Put(0, "bad"), Exception);
+  TStringList source(NativeLocale());
+  source.SetText("x\r\nbad");
+  EXPECT_THROW(list.Assign(source), Exception);
+  EXPECT_EQ(list.open, 0);
+  EXPECT_EQ(list.items, std::vector<AnsiString>{"x"});
+}
