@@ -23,17 +23,22 @@ TSkinBitmap ItemFrame() {
   return TSkinBitmap(kItemWidth, kItemHeight, palette::kFaceLight);
 }
 
+// A separator item is lower than the element and shows its bottom rows: the
+// line sits where an 8-pixel item has its middle.
 TSkinBitmap SeparatorFrame() {
   TSkinBitmap frame(kItemWidth, kItemHeight, clFuchsia);
-  frame.FillRect({2, kItemHeight / 2, kItemWidth - 2, kItemHeight / 2 + 1}, palette::kBorderLight);
+  frame.FillRect({2, kItemHeight - 5, kItemWidth - 2, kItemHeight - 4}, palette::kBorder);
+  frame.FillRect({2, kItemHeight - 4, kItemWidth - 2, kItemHeight - 3}, palette::kFaceLight);
   return frame;
 }
 
 TSkinBitmap SelectedFrame() {
   using namespace palette;
   TSkinBitmap frame(kItemWidth, kItemHeight, kFaceLight);
+  // The selected item's text is the highlight text colour (white): the box
+  // is the accent, as a selection in the panes is.
   RoundedBox(frame, {1, 1, kItemWidth - 1, kItemHeight - 1},
-             {RgbColour(125, 162, 206), kAccentPale, kAccentLight, kFaceLight});
+             {kAccentDark, RgbColour(84, 146, 207), kAccent, kFaceLight});
   return frame;
 }
 

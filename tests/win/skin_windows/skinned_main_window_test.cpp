@@ -120,9 +120,9 @@ TEST_F(SkinnedMainWindow, FrameAndTitleAreTheSkinsBordersAroundAnUnchangedClient
   EXPECT_EQ(WindowPixel(wnd, x, y), skin->BorderLeft->Bitmap.Pixel(x, y));
   const int width = outer.right - outer.left;
   const TRect title{left, 0, width - right, top};
-  const TSkinBitmap active_title =
-      BuildElementBitmap(Bounds(0, 0, title.Width(), title.Height()), skin->BorderTop->Bitmap,
-                         skin->BorderTop->Margins(), 1, skin->BorderTop->Frame, skin->BorderTop->Tile != 1, true);
+  const TSkinBitmap active_title = BuildElementBitmap(
+      Bounds(0, 0, title.Width(), title.Height()), skin->BorderTop->Bitmap, skin->BorderTop->Margins(), 1,
+      skin->BorderTop->Frame, skin->BorderTop->Tile != 1, true);
   EXPECT_EQ(WindowPixel(wnd, width / 2, 1), active_title.Pixel(width / 2 - left, 1));
 
   // The caption text is drawn into the title in the active text colour.

@@ -83,8 +83,8 @@ class SkinnedMenus : public ::testing::Test {
     ReadForm(*form, kDescription, StandardClasses());
     wnd = form->Handle();
     form->Show();
-    ASSERT_TRUE(PumpUntil([&] { return SendMessageW(wnd, SKM_ISSKINNED, 0, 0) == 1; }));
     SetForegroundWindow(wnd);
+    ASSERT_TRUE(PumpUntil([&] { return SendMessageW(wnd, SKM_ISSKINNED, 0, 0) == 1; }));
     Pump(150);
   }
   void TearDown() override {
@@ -183,8 +183,8 @@ TEST_F(SkinnedMenus, ItemsAreDrawnBySkinWithTheirShortcutsAndSeparators) {
   AfterDelay(400, [&] {
     HWND popup = FindWindowW(L"#32768", nullptr);
     const HMENU menu = Item("File1")->Handle();
-    GetMenuItemRect(wnd, menu, 0, &save);
-    GetMenuItemRect(wnd, menu, 1, &separator);
+    GetMenuItemRect(nullptr, menu, 0, &save);
+    GetMenuItemRect(nullptr, menu, 1, &separator);
     RECT r{};
     GetWindowRect(popup, &r);
     OffsetRect(&save, -r.left, -r.top);
@@ -211,7 +211,9 @@ TEST_F(SkinnedMenus, ItemsAreDrawnBySkinWithTheirShortcutsAndSeparators) {
   // The separator shows the skin's separator frame, not the plain etched line.
   const TDataSkinObject& element = *skin->MenuItem;
   const int fw = element.Bitmap.Width() / 5;
-  const TColor separator_middle = element.Bitmap.Pixel(fw + fw / 2, element.Bitmap.Height() - 1);
+  TColor separator_middle = clFuchsia;
+  for (int y = element.Bitmap.Height() - 1; y >= 0 && separator_middle == clFuchsia; --y)
+    separator_middle = element.Bitmap.Pixel(fw + fw / 2, y);
   bool found = false;
   for (int y = separator.top; y < separator.bottom; ++y)
     found = found || drop_down.Pixel((separator.left + separator.right) / 2, y) == separator_middle;

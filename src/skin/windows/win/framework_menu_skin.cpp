@@ -35,8 +35,8 @@ TMenuItemLook LookOf(const TMenuItem& item, TOwnerDrawState state) {
 
 void TFrameworkMenuSkin::Attach(TCustomForm& form) {
   const TSkinControlTypes controls = data_.SkinControls();
-  const bool popups =
-      controls.Contains(TSkinControlType::xcPopupMenu) && std::string_view(form.ClassName()) != "TwwRichEditForm";
+  const bool popups = controls.Contains(TSkinControlType::xcPopupMenu) &&
+                      std::string_view(form.ClassName()) != "TwwRichEditForm";
   const bool main_menus = controls.Contains(TSkinControlType::xcMenuItem);
   for (TComponent* component : form.ComponentList()) {
     if (auto* popup = ObjectAs<TPopupMenu>(component); popup != nullptr && popups) {

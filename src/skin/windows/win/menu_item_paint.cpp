@@ -9,8 +9,16 @@
 
 namespace {
 
-// The popup window's frame: its client area starts this far into the background.
-constexpr int kPopupBorder = 3;
+// How far the device context's origin lies inside its window: systems give a
+// menu's items a client device context (inside the 3-pixel frame) or the
+// window's own.
+POINT OffsetInWindow(HDC dc) {
+  POINT origin{0, 0};
+  RECT window{};
+  HWND owner = WindowFromDC(dc);
+  if (owner == nullptr || !GetDCOrgEx(dc, &origin) || !GetWindowRect(owner, &window)) return {3, 3};
+  return {origin.x - window.left, origin.y - window.top};
+}
 // OBM_CHECK, which <windows.h> names only with OEMRESOURCE.
 constexpr WORD kCheckBitmap = 0x7FF8;
 
@@ -142,8 +150,8 @@ void PaintMenuItem(HDC dc, const RECT& rect, const TMenuItemLook& look, const TS
       image = TSkinBitmap(width, height, data.Environment().SystemColours().Resolve(data.Colours[scHilight]));
   } else {
     if (canvas.PopupBackground != nullptr) {
-      image = CropImage(*canvas.PopupBackground,
-                        Bounds(rect.left + kPopupBorder, rect.top + kPopupBorder, width, height));
+      const POINT at = OffsetInWindow(dc);
+      image = CropImage(*canvas.PopupBackground, Bounds(rect.left + at.x, rect.top + at.y, width, height));
     }
     const TRect local{0, 0, width, height};
     if (look.Caption == L"-") {

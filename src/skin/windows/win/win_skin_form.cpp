@@ -61,6 +61,8 @@ HICON WindowIcon(HWND window) {
   if (icon == nullptr) icon = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, ICON_BIG, 0));
   if (icon == nullptr) icon = reinterpret_cast<HICON>(GetClassLongPtrW(window, GCLP_HICONSM));
   if (icon == nullptr) icon = reinterpret_cast<HICON>(GetClassLongPtrW(window, GCLP_HICON));
+  // IDI_APPLICATION: the system's default application icon.
+  if (icon == nullptr) icon = LoadIconW(nullptr, MAKEINTRESOURCEW(32512));
   return icon;
 }
 
@@ -1088,12 +1090,14 @@ void TWinSkinForm::PaintFrame(HDC given, bool title_only) {
     target = window_dc->get();
   }
   if (target == nullptr) return;
-  const SavedDC saved(target);
-  if (!title_only && !minimized) {
-    const TRect client = SkinClientRect(Bounds(0, 0, width, height), metrics_);
-    ExcludeClipRect(target, client.Left, client.Top - metrics_.MenuBar, client.Right, client.Bottom);
+  {
+    const SavedDC saved(target);
+    if (!title_only && !minimized) {
+      const TRect client = SkinClientRect(Bounds(0, 0, width, height), metrics_);
+      ExcludeClipRect(target, client.Left, client.Top - metrics_.MenuBar, client.Right, client.Bottom);
+    }
+    BitBlt(target, 0, 0, width, image_height, dc, 0, 0, SRCCOPY);
   }
-  BitBlt(target, 0, 0, width, image_height, dc, 0, 0, SRCCOPY);
   if (!title_only && !minimized && metrics_.MenuBar > 0) {
     const TRect bar = MenuBarRect(width, metrics_);
     if (menu_bar_ != nullptr) {
