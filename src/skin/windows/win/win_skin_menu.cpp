@@ -177,9 +177,6 @@ void TWinSkinMenu::Paint(HDC dc, const TRect& bar) {
   const SelectedObject selected(composed.DC(), font.get());
   SetBkMode(composed.DC(), TRANSPARENT);
   Layout(bar, composed.DC());
-  for (auto& b : buttons_)
-    fprintf(stderr, "paint %ls %d %d %d %d\n", b->Caption.c_str(), b->BoundsRect.Left, b->BoundsRect.Top,
-            b->BoundsRect.Right, b->BoundsRect.Bottom);
   for (const auto& button : buttons_) {
     if (!button->Visible || button->Caption.empty()) continue;
     RECT r{button->BoundsRect.Left - bar.Left, button->BoundsRect.Top - bar.Top,
