@@ -95,6 +95,18 @@ void MouseButton(DWORD flags) {
   Pump(60);
 }
 
+void QueueClick(POINT screen) {
+  SetCursorPos(screen.x, screen.y);
+  INPUT input[3] = {};
+  for (INPUT& i : input) i.type = INPUT_MOUSE;
+  input[0].mi.dx = screen.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+  input[0].mi.dy = screen.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+  input[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  input[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  input[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(3, input, sizeof(INPUT));
+}
+
 void KeyChord(WORD modifier, WORD key) {
   SendKey(modifier, false);
   SendKey(key, false);

@@ -15,6 +15,9 @@ bool PumpUntil(const std::function<bool()>& done);
 
 void MouseTo(POINT screen);
 void MouseButton(DWORD flags);
+// A left click at a screen point, queued without handling messages: for use
+// inside a modal loop (from AfterDelay).
+void QueueClick(POINT screen);
 // Presses `modifier`, then `key`, and lets both go.
 void KeyChord(WORD modifier, WORD key);
 

@@ -298,3 +298,50 @@ TEST_F(SkinnedMainWindow, TheExitQuestionAndTheSaveDialogAreSkinnedAndAnswerTheK
 }
 
 }  // namespace
+
+namespace {
+
+// The position of a command in the window's own system menu; the skinned copy
+// keeps the order.
+int SystemMenuPosition(HWND wnd, UINT command) {
+  const HMENU menu = GetSystemMenu(wnd, FALSE);
+  for (int i = 0; i < GetMenuItemCount(menu); ++i)
+    if (GetMenuItemID(menu, i) == command) return i;
+  return -1;
+}
+
+TEST_F(SkinnedMainWindow, ARightClickOnTheTitleOpensTheSkinnedSystemMenuWhoseMinimiseMinimises) {
+  ShowSkinned();
+  SetForegroundWindow(wnd);
+  Pump(100);
+  const int minimise = SystemMenuPosition(wnd, SC_MINIMIZE);
+  ASSERT_GE(minimise, 0);
+  bool skinned = false;
+  int glyph_pixels = 0;
+  AfterDelay(500, [&] {
+    HWND popup = FindWindowW(L"#32768", nullptr);
+    skinned = popup != nullptr && SendMessageW(popup, SKM_ISSKINNED, 0, 0) == 1;
+    RECT item{};
+    GetMenuItemRect(nullptr, OpenDropDown(), static_cast<UINT>(minimise), &item);
+    RECT window{};
+    GetWindowRect(popup, &window);
+    HDC dc = GetWindowDC(popup);
+    const TSkinBitmap row = CaptureImage(dc, RECT{item.left - window.left, item.top - window.top,
+                                                  item.left - window.left + 28, item.bottom - window.top});
+    ReleaseDC(popup, dc);
+    // The minimise glyph: a black bar in the glyph square.
+    for (int y = 0; y < row.Height(); ++y)
+      for (int x = 0; x < row.Width(); ++x) glyph_pixels += row.Pixel(x, y) == clBlack;
+    QueueClick({(item.left + item.right) / 2, (item.top + item.bottom) / 2});
+  });
+  const RECT w = WindowRectOf(wnd);
+  MouseTo({(w.left + w.right) / 2, w.top + 6});
+  MouseButton(MOUSEEVENTF_RIGHTDOWN);
+  MouseButton(MOUSEEVENTF_RIGHTUP);
+  EXPECT_TRUE(PumpUntil([&] { return IsIconic(wnd) != FALSE; }));
+  EXPECT_TRUE(skinned);
+  EXPECT_GE(glyph_pixels, 8);
+  ShowWindow(wnd, SW_RESTORE);
+}
+
+}  // namespace

@@ -137,6 +137,20 @@ SIZE MeasureMenuText(const std::wstring& caption, bool bold) {
   return {r.right, r.bottom};
 }
 
+void SplitMenuText(const std::wstring& text, TMenuItemLook& look) {
+  const std::size_t tab = text.find(L'\t');
+  look.Caption = text.substr(0, tab);
+  look.ShortCut = tab != std::wstring::npos ? text.substr(tab + 1) : std::wstring();
+}
+
+SIZE MeasureMenuItemText(const TMenuItemLook& look) {
+  // Enough that a shortcut drawn right-aligned stays clear of the caption.
+  constexpr int kShortcutGap = 16;
+  SIZE size = MeasureMenuText(look.Caption, look.Default);
+  if (!look.ShortCut.empty()) size.cx += kShortcutGap + MeasureMenuText(look.ShortCut).cx;
+  return size;
+}
+
 void PaintMenuItem(HDC dc, const RECT& rect, const TMenuItemLook& look, const TSkinData& data,
                    const TMenuItemCanvas& canvas) {
   const int width = rect.right - rect.left, height = rect.bottom - rect.top;

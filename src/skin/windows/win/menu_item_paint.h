@@ -41,3 +41,9 @@ HFONT CreateMenuFont(bool bold = false);
 // The caption's extent in the menu font, tabs expanded ("&" alone and empty
 // captions measure as one space).
 SIZE MeasureMenuText(const std::wstring& caption, bool bold = false);
+// A menu text as the system keeps it, the caption and the shortcut text
+// after a tab, taken apart.
+void SplitMenuText(const std::wstring& text, TMenuItemLook& look);
+// The room the caption and the shortcut need side by side, a gap between
+// them, and the caption's height.
+SIZE MeasureMenuItemText(const TMenuItemLook& look);

@@ -30,10 +30,8 @@ std::vector<TNativeMenuItem> ReadSystemMenu(HMENU menu) {
 
 TMenuItemLook LookOf(const TSystemMenuItem& item, bool selected) {
   TMenuItemLook look;
-  const std::wstring text = ToWide(item.Text);
-  const std::size_t tab = text.find(L'\t');
-  look.Caption = text.substr(0, tab);
-  look.ShortCut = tab != std::wstring::npos ? text.substr(tab + 1) : ToWide(item.ShortCut);
+  SplitMenuText(ToWide(item.Text), look);
+  if (look.ShortCut.empty()) look.ShortCut = ToWide(item.ShortCut);
   look.ImageIndex = item.ImageIndex;
   look.Enabled = item.Enabled;
   look.Checked = item.Checked;

@@ -2,44 +2,22 @@
 
 #include <windowsx.h>
 
-#include <algorithm>
-
-#include "framework/win/application.h"
 #include "framework/win/form.h"
-#include "framework/win/gdi.h"
-#include "skin/data/image/element_draw.h"
-#include "skin/data/image/image_blit.h"
-#include "skin/data/win/dib_image.h"
 #include "skin/data/win/skin_data_part_win.h"
-#include "skin/windows/caption_text.h"
-#include "skin/windows/menu_layout.h"
 #include "skin/windows/skin_messages.h"
 #include "skin/windows/win/framework_menu_skin.h"
-#include "skin/windows/win/menu_item_paint.h"
-#include "skin/windows/win/paint/window_region.h"
-#include "skin/windows/win/paint/work_bitmap.h"
 #include "skin/windows/win/skin_manage.h"
 #include "skin/windows/win/skin_system_menu.h"
 #include "skin/windows/win/win_skin_menu.h"
-#include "skin/windows/win/win_skin_pop_menu.h"
 #include "skin/windows/win/win_sys_button.h"
 
 namespace {
 
 // The form's hover-and-hint timer; an identifier no framework window uses.
 constexpr UINT_PTR kFormTimer = 0x5B1D;
-constexpr UINT kFormTimerInterval = 250;
 // A newer system's request to draw the frame itself, which the skin swallows.
 constexpr UINT kThemeNcPaint = 0xAE;
-// Where a caption hint shows below the pointer.
-constexpr int kHintBelowCursor = 24;
 
-const wchar_t kCaptionPrefix[] = L" ";
-const wchar_t kCaptionSuffix[] = L"  ";
-
-DWORD StyleOf(HWND window) {
-  return static_cast<DWORD>(GetWindowLongPtrW(window, GWL_STYLE));
-}
 DWORD ExStyleOf(HWND window) {
   return static_cast<DWORD>(GetWindowLongPtrW(window, GWL_EXSTYLE));
 }
@@ -50,28 +28,6 @@ HWND FindChildOfClass(HWND parent, const wchar_t* class_name) {
     if (GetClassNameW(child, name, 32) > 0 && lstrcmpiW(name, class_name) == 0) return child;
   }
   return nullptr;
-}
-
-TColor Resolve(const TSkinData& data, TColor colour) {
-  return data.Environment().SystemColours().Resolve(colour);
-}
-
-HICON WindowIcon(HWND window) {
-  auto icon = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, ICON_SMALL, 0));
-  if (icon == nullptr) icon = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, ICON_BIG, 0));
-  if (icon == nullptr) icon = reinterpret_cast<HICON>(GetClassLongPtrW(window, GCLP_HICONSM));
-  if (icon == nullptr) icon = reinterpret_cast<HICON>(GetClassLongPtrW(window, GCLP_HICON));
-  // IDI_APPLICATION: the system's default application icon.
-  if (icon == nullptr) icon = LoadIconW(nullptr, MAKEINTRESOURCEW(32512));
-  return icon;
-}
-
-// A border element's frame drawn at a piece's size: tiled unless the skin
-// asks for stretching, frames stacked for the top and bottom borders.
-TSkinBitmap BorderPiece(const TDataSkinObject& element, const TRect& piece, bool active, bool vertical) {
-  return BuildElementBitmap(Bounds(0, 0, piece.Width(), piece.Height()), element.Bitmap, element.Margins(),
-                            BorderFrameIndex(active, element.Frame), element.Frame, element.Tile != 1,
-                            vertical);
 }
 
 TBorderImageSize SizeOf(const TDataSkinObject* element) {
@@ -119,7 +75,7 @@ void TWinSkinForm::CommonSetup(TSkinData& data) {
   if (TSkinManage* manager = SkinManager()) manager->SetState(TSkinManagerState::smsRunning);
   data_ = &data;
   frame_skinning_ = data.SkinControls().Contains(TSkinControlType::xcMainMenu);
-  const DWORD style = StyleOf(window_), ex_style = ExStyleOf(window_);
+  const DWORD style = Style(), ex_style = ExStyleOf(window_);
   right_to_left_ = (ex_style & WS_EX_LEFTSCROLLBAR) != 0;
   child_ = (style & WS_CHILD) != 0;
   has_system_menu_ = (style & WS_SYSMENU) != 0;
@@ -267,7 +223,7 @@ void TWinSkinForm::SetTimerRunning(bool running) {
   if (running == timer_running_) return;
   timer_running_ = running;
   if (running) {
-    SetTimer(window_, kFormTimer, kFormTimerInterval, nullptr);
+    SetTimer(window_, kFormTimer, kTimerInterval, nullptr);
   } else {
     KillTimer(window_, kFormTimer);
     if (hot_ != nullptr) hot_->DoMouseLeave();
@@ -275,8 +231,6 @@ void TWinSkinForm::SetTimerRunning(bool running) {
     HideHint();
   }
 }
-
-// --- detaching --------------------------------------------------------------
 
 void TWinSkinForm::Detach() {
   const bool destroying = life_ == TFormLifeState::flsDestroyed || !IsWindow(window_);
@@ -313,8 +267,6 @@ void TWinSkinForm::QuickDetach() {
   hook_.Unhook();
   menu_bar_.reset();
 }
-
-// --- messages ---------------------------------------------------------------
 
 void TWinSkinForm::WndProc(TMessage& m) {
   switch (m.Msg) {
@@ -479,67 +431,6 @@ void TWinSkinForm::WmEraseBkgnd(TMessage& m) {
   m.Result = 1;
 }
 
-void TWinSkinForm::CmMenuChanged(TMessage& m) {
-  {
-    const TFramePaintingOff quiet(*data_);
-    hook_.CallSaved(m);
-  }
-  HMENU menu = GetMenu(window_);
-  if (menu == nullptr) return;
-  if (menu_bar_ != nullptr && data_->MenuUpdate()) {
-    menu_bar_->Build(menu);
-    PaintFrame(nullptr, false);
-  } else {
-    SetMenu(window_, nullptr);
-  }
-}
-
-// Items of the bar's drop-downs: sized from their text in the menu font.
-void TWinSkinForm::WmMeasureItem(TMessage& m) {
-  auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(m.LParam);
-  const HMENU menu = menu_bar_ != nullptr ? menu_bar_->TrackedMenu() : nullptr;
-  wchar_t text[81] = {};
-  if (menu != nullptr) GetMenuStringW(menu, item->itemID, text, 80, MF_BYCOMMAND);
-  const std::wstring caption(text);
-  const SIZE size = MeasureMenuText(caption);
-  const TDataSkinObject* element =
-      data_->MenuItem && !data_->MenuItem->Bitmap.Empty() ? data_->MenuItem.get() : nullptr;
-  const TNativeItemSize native = NativeMenuItemSize(size.cx, size.cy, !caption.empty(), element != nullptr,
-                                                    element ? element->LeftWidth : 0, false);
-  item->itemWidth = static_cast<UINT>(native.Width);
-  item->itemHeight = static_cast<UINT>(native.Height);
-  m.Result = 1;
-}
-
-void TWinSkinForm::WmDrawItem(TMessage& m) {
-  const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam);
-  const auto menu = reinterpret_cast<HMENU>(item->hwndItem);
-  TSkinManage* manager = SkinManager();
-  if (manager != nullptr) manager->AssignPopupMenu(menu);
-  wchar_t text[81] = {};
-  MENUITEMINFOW info{};
-  info.cbSize = sizeof(info);
-  info.fMask = MIIM_STATE | MIIM_STRING | MIIM_FTYPE;
-  info.dwTypeData = text;
-  info.cch = 80;
-  GetMenuItemInfoW(menu, item->itemID, FALSE, &info);
-  TMenuItemLook look;
-  const std::wstring full(text);
-  const std::size_t tab = full.find(L'\t');
-  look.Caption = (info.fType & MFT_SEPARATOR) || full.empty() ? std::wstring(L"-") : full.substr(0, tab);
-  if (tab != std::wstring::npos) look.ShortCut = full.substr(tab + 1);
-  look.Enabled = (info.fState & (MFS_GRAYED | MFS_DISABLED)) == 0;
-  look.Checked = (info.fState & MFS_CHECKED) != 0;
-  look.Default = (info.fState & MFS_DEFAULT) != 0;
-  look.Selected = (item->itemState & ODS_SELECTED) != 0;
-  TMenuItemCanvas canvas;
-  canvas.RightToLeft = right_to_left_;
-  const TWinSkinPopMenu* popup = manager != nullptr ? manager->PopupShowing(menu) : nullptr;
-  if (popup != nullptr && !popup->Background().Empty()) canvas.PopupBackground = &popup->Background();
-  PaintMenuItem(item->hDC, item->rcItem, look, *data_, canvas);
-  m.Result = 1;
-}
-
 void TWinSkinForm::WmCtlColor(TMessage& m) {
   hook_.CallSaved(m);
   if (form_ != nullptr) return;
@@ -627,7 +518,7 @@ void TWinSkinForm::WmNcPaint(TMessage& m) {
 
 void TWinSkinForm::DropSysMenuStyle() {
   if (keep_styles_ || show_state_ == TShowState::ssMinimized) return;
-  const DWORD style = StyleOf(window_);
+  const DWORD style = Style();
   if ((style & WS_SYSMENU) == 0) return;
   SetWindowLongPtrW(window_, GWL_STYLE, static_cast<LONG_PTR>(style & ~WS_SYSMENU));
   sysmenu_dropped_ = true;
@@ -636,280 +527,7 @@ void TWinSkinForm::DropSysMenuStyle() {
 void TWinSkinForm::RestoreSysMenuStyle() {
   if (!sysmenu_dropped_) return;
   sysmenu_dropped_ = false;
-  if (IsWindow(window_))
-    SetWindowLongPtrW(window_, GWL_STYLE, static_cast<LONG_PTR>(StyleOf(window_) | WS_SYSMENU));
-}
-
-POINT TWinSkinForm::ToWindow(POINT screen_point) const {
-  RECT r{};
-  GetWindowRect(window_, &r);
-  return {screen_point.x - r.left, screen_point.y - r.top};
-}
-
-// --- caption buttons and the mouse ------------------------------------------
-
-TNCObject* TWinSkinForm::ObjectAt(POINT window_point) const {
-  for (const auto& button : buttons_) {
-    const TRect& r = button->BoundsRect;
-    if (button->Visible && button->Definition().Action >= 0 && !button->Definition().Bitmap.Empty() &&
-        window_point.x >= r.Left && window_point.x < r.Right && window_point.y >= r.Top &&
-        window_point.y < r.Bottom) {
-      return button.get();
-    }
-  }
-  return menu_bar_ != nullptr ? menu_bar_->ButtonAt(window_point) : nullptr;
-}
-
-void TWinSkinForm::WmNcMouseMove(TMessage& m) {
-  if (!active_) return;  // dropped: an inactive window shows no hover
-  if (TNCObject* object = ObjectAt(ToWindow({GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)}))) {
-    object->DoMouseEnter();
-    m.Result = 0;
-    return;
-  }
-  if (hot_ != nullptr) hot_->DoMouseLeave();
-  hot_ = nullptr;
-  hook_.CallSaved(m);
-}
-
-void TWinSkinForm::WmNcLButtonDown(TMessage& m) {
-  HideHint();
-  const POINT screen{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)};
-  if (TNCObject* object = ObjectAt(ToWindow(screen))) {
-    if (!active_) SetForegroundWindow(window_);
-    object->DoMouseDown();
-    if (auto* menu_button = dynamic_cast<TMenuBtn*>(object)) menu_bar_->DropDown(*menu_button);
-    m.Result = 0;
-    return;
-  }
-  if (show_state_ == TShowState::ssMaximized && active_ && m.WParam == HTCAPTION) m.WParam = HTMENU;
-  hook_.CallSaved(m);
-}
-
-void TWinSkinForm::WmNcLButtonUp(TMessage& m) {
-  HideHint();
-  const POINT screen{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)};
-  TNCObject* object = ObjectAt(ToWindow(screen));
-  if (object == nullptr) return hook_.CallSaved(m);
-  m.Result = 0;
-  auto* button = dynamic_cast<TWinSysButton*>(object);
-  if (button == nullptr || hot_ != object || button->State != TNCState::ncsPressed) return;
-  button->DoMouseUp();
-  button->RunAction(screen);
-}
-
-void TWinSkinForm::WmNcLButtonDblClk(TMessage& m) {
-  const POINT screen{GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)};
-  if (TNCObject* object = ObjectAt(ToWindow(screen))) {
-    auto* button = dynamic_cast<TWinSysButton*>(object);
-    if (button != nullptr && button->IsIcon()) {
-      SetTimerRunning(false);
-      PostMessageW(window_, WM_SYSCOMMAND, SC_CLOSE, 0);
-    }
-    m.Result = 0;
-    return;
-  }
-  if (show_state_ != TShowState::ssNormal) {
-    PostMessageW(window_, WM_SYSCOMMAND, SC_RESTORE, 0);
-  } else if (has_maximize_) {
-    PostMessageW(window_, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
-  } else {
-    return hook_.CallSaved(m);
-  }
-  m.Result = 0;
-}
-
-void TWinSkinForm::WmNcRButtonDown(TMessage& m) {
-  HideHint();
-  if (m.WParam != HTCAPTION || mdi_role_ == TMdiRole::mrChild) return hook_.CallSaved(m);
-  OpenSystemMenu({GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)}, false);
-  m.Result = 0;
-}
-
-void TWinSkinForm::OpenSystemMenu(POINT screen_point, bool from_caption_button) {
-  const auto now = static_cast<std::uint32_t>(GetTickCount());
-  switch (SystemMenuRequest(now, last_system_menu_, static_cast<int>(GetDoubleClickTime()),
-                            from_caption_button)) {
-    case TSystemMenuRequest::smIgnore:
-      return;
-    case TSystemMenuRequest::smCloseWindow:
-      last_system_menu_.reset();
-      SetTimerRunning(false);
-      PostMessageW(window_, WM_CLOSE, 0, 0);
-      return;
-    case TSystemMenuRequest::smOpen:
-      break;
-  }
-  if (GetSystemMenu(window_, FALSE) == nullptr) return;
-  last_system_menu_ = now;
-  if (TSkinManage* manager = SkinManager()) manager->SetMenuKind(TMenuKind::mkSystem);
-  if (!system_menu_) system_menu_ = std::make_unique<TSkinSystemMenu>(*this, *data_);
-  TSystemMenuState state;
-  state.Show = show_state_;
-  state.HasMinimizeBox = has_minimize_;
-  state.HasMaximizeBox = has_maximize_;
-  popup_tracking_ = true;
-  system_menu_->Popup(screen_point, state);
-  popup_tracking_ = false;
-}
-
-void TWinSkinForm::RunCaptionAction(const TWinSysButton& button, POINT screen_point) {
-  const int action = button.Definition().Action;
-  switch (CaptionActionOf(action)) {
-    case TCaptionAction::caClose:
-      if (GetMenuState(GetSystemMenu(window_, FALSE), SC_CLOSE, MF_BYCOMMAND) == static_cast<UINT>(-1))
-        return;
-      SetTimerRunning(false);
-      PostMessageW(window_, WM_SYSCOMMAND, SC_CLOSE, 0);
-      return;
-    case TCaptionAction::caMaximizeRestore:
-      if (!button.Enabled) return;
-      if (show_state_ == TShowState::ssMaximized) {
-        show_state_ = TShowState::ssNormal;
-        PostMessageW(window_, WM_SYSCOMMAND, SC_RESTORE, 0);
-      } else {
-        if (mdi_role_ == TMdiRole::mrChild && SkinManager() != nullptr) SkinManager()->SetMdiMaximised(true);
-        show_state_ = TShowState::ssMaximized;
-        PostMessageW(window_, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
-        hot_ = nullptr;
-      }
-      return;
-    case TCaptionAction::caMinimize:
-      if (!button.Enabled) return;
-      if (show_state_ == TShowState::ssMinimized) {
-        PostMessageW(window_, WM_SYSCOMMAND, SC_RESTORE, 0);
-        return;
-      }
-      show_state_ = TShowState::ssMinimized;
-      RestoreSysMenuStyle();
-      PostMessageW(window_, WM_SYSCOMMAND, SC_MINIMIZE, 0);
-      return;
-    case TCaptionAction::caSystemMenu:
-      return OpenSystemMenu({screen_point.x + 1, screen_point.y + 1}, true);
-    case TCaptionAction::caContextHelp:
-      PostMessageW(window_, WM_SYSCOMMAND, SC_CONTEXTHELP, 0);
-      return;
-    case TCaptionAction::caMdiMinimize:
-    case TCaptionAction::caMdiRestore:
-    case TCaptionAction::caMdiClose: {
-      const HWND client = SkinManager() != nullptr ? SkinManager()->MdiClient() : nullptr;
-      const auto child =
-          client != nullptr ? reinterpret_cast<HWND>(SendMessageW(client, WM_MDIGETACTIVE, 0, 0)) : nullptr;
-      if (child == nullptr) return;
-      const TCaptionAction kind = CaptionActionOf(action);
-      const WPARAM command = kind == TCaptionAction::caMdiMinimize  ? SC_MINIMIZE
-                             : kind == TCaptionAction::caMdiRestore ? SC_RESTORE
-                                                                    : SC_CLOSE;
-      SendMessageW(child, WM_SYSCOMMAND, command, 0);
-      return;
-    }
-    case TCaptionAction::caCustom:
-      PostMessageW(window_, SKM_CUSTOMACTION, static_cast<WPARAM>(action), 0);
-      return;
-  }
-}
-
-void TWinSkinForm::WmCommand(TMessage& m) {
-  switch (LOWORD(m.WParam) & 0xFFF0) {
-    case SC_SIZE:
-    case SC_MOVE:
-    case SC_MINIMIZE:
-    case SC_MAXIMIZE:
-    case SC_NEXTWINDOW:
-    case SC_PREVWINDOW:
-    case SC_CLOSE:
-    case SC_RESTORE:
-      if (HIWORD(m.WParam) == 0 && m.LParam == 0 && LOWORD(m.WParam) >= 0xF000) {
-        PostMessageW(window_, WM_SYSCOMMAND, LOWORD(m.WParam), 0);
-        return;
-      }
-      break;
-    default:
-      break;
-  }
-  hook_.CallSaved(m);
-}
-
-void TWinSkinForm::WmSysCommand(TMessage& m) {
-  const UINT command = static_cast<UINT>(m.WParam & 0xFFF0);
-  if (command == SC_KEYMENU && !popup_tracking_ && static_cast<wchar_t>(m.LParam) == L' ') {
-    POINT corner{0, 0};
-    ClientToScreen(window_, &corner);
-    OpenSystemMenu(corner, false);
-    m.Result = 0;
-    return;
-  }
-  if (command == SC_KEYMENU && !popup_tracking_ && menu_bar_ != nullptr) {
-    const auto key = static_cast<wchar_t>(m.LParam);
-    if (key != L'-' && GetCapture() == nullptr) {
-      const bool opened = key == 0 ? menu_bar_->PressFirst() : menu_bar_->PressAccelerator(key);
-      if (opened || key == 0) {
-        m.Result = 0;
-        return;
-      }
-    }
-  }
-  switch (command) {
-    case SC_MINIMIZE:
-      show_state_ = TShowState::ssMinimized;
-      RestoreSysMenuStyle();
-      break;
-    case SC_MAXIMIZE:
-      show_state_ = TShowState::ssMaximized;
-      break;
-    case SC_RESTORE:
-      show_state_ = TShowState::ssNormal;
-      if (mdi_role_ == TMdiRole::mrChild && SkinManager() != nullptr && SkinManager()->MdiChildMaximised()) {
-        SkinManager()->SetMdiMaximised(false);
-      }
-      break;
-    default:
-      break;
-  }
-  hook_.CallSaved(m);
-}
-
-void TWinSkinForm::WmTimer(TMessage& m) {
-  m.Result = 0;
-  if (popup_tracking_ || hot_ == nullptr) return;
-  POINT cursor{};
-  GetCursorPos(&cursor);
-  const POINT p = ToWindow(cursor);
-  const TRect& r = hot_->BoundsRect;
-  if (p.x < r.Left || p.x >= r.Right || p.y < r.Top || p.y >= r.Bottom) {
-    TNCObject* hot = hot_;
-    hot->DoMouseLeave();
-    hot_ = nullptr;
-    ResetHint();
-    return;
-  }
-  auto* button = dynamic_cast<TWinSysButton*>(hot_);
-  if (button == nullptr || button->IsMenuBarButton()) return;
-  hover_ms_ += static_cast<int>(kFormTimerInterval);
-  switch (CaptionHintStep(hover_ms_, Application().HintPause(), Application().HintHidePause())) {
-    case THintStep::hsShow: {
-      const char* text = CaptionHintText(button->Definition().Action);
-      if (*text == '\0') return;
-      RECT window{};
-      GetWindowRect(window_, &window);
-      const int left = window.left + r.Left, top = cursor.y + kHintBelowCursor;
-      data_->ShowCaptionHint(Bounds(left, top, 0, 0), text);
-      return;
-    }
-    case THintStep::hsHide:
-      return HideHint();
-    case THintStep::hsWait:
-      return;
-  }
-}
-
-void TWinSkinForm::ResetHint() {
-  hover_ms_ = 0;
-  HideHint();
-}
-
-void TWinSkinForm::HideHint() {
-  if (data_ != nullptr) data_->HideCaptionHint();
+  if (IsWindow(window_)) SetWindowLongPtrW(window_, GWL_STYLE, static_cast<LONG_PTR>(Style() | WS_SYSMENU));
 }
 
 void TWinSkinForm::MdiMaximisedChanged(bool maximised) {
@@ -919,242 +537,4 @@ void TWinSkinForm::MdiMaximisedChanged(bool maximised) {
   show_state_ = TShowState::ssNormal;
   BuildRegion();
   if (!region_set_) ForceFrameChange();
-}
-
-// --- painting -----------------------------------------------------------------
-
-TCaptionFormState TWinSkinForm::CaptionState() const {
-  TCaptionFormState state{};
-  state.Maximized = show_state_ == TShowState::ssMaximized;
-  state.Minimized = show_state_ == TShowState::ssMinimized;
-  state.Active = active_;
-  state.HasMinimizeBox = has_minimize_;
-  state.HasMaximizeBox = has_maximize_;
-  state.HasSystemMenu = has_system_menu_;
-  state.HasHelpButton = has_help_;
-  state.MdiParentWithMaximizedChild =
-      mdi_role_ == TMdiRole::mrParent && SkinManager() != nullptr && SkinManager()->MdiChildMaximised();
-  state.HasMenuBar = menu_bar_ != nullptr;
-  state.Kind = kind_;
-  state.DialogClass = dialog_;
-  return state;
-}
-
-void TWinSkinForm::LayoutCaptionButtons(int window_width, const TRect& title_text) {
-  const int menubar_left = data_->MenuBar ? data_->MenuBar->LeftWidth : 0;
-  for (auto& button : buttons_) {
-    button->BoundsRect = CaptionButtonRect(button->Def(), window_width, title_text, metrics_, menubar_left);
-  }
-}
-
-void TWinSkinForm::PaintTitle() {
-  PaintFrame(nullptr, true);
-}
-
-void TWinSkinForm::PaintFrame(HDC given, bool title_only) {
-  if (data_ == nullptr || data_->NotLoaded || SharedWorkBitmap() == nullptr) return;
-  if (life_ != TFormLifeState::flsRunning && life_ != TFormLifeState::flsReapplying) return;
-  if (kind_ == TFrameKind::fkNoCaption) return;
-  if (mdi_role_ == TMdiRole::mrChild && show_state_ == TShowState::ssMaximized) return;
-  RECT window{};
-  GetWindowRect(window_, &window);
-  const int width = window.right - window.left, height = window.bottom - window.top;
-  if (width <= 0 || height <= 0) return;
-  const bool minimized = show_state_ == TShowState::ssMinimized;
-  const int band = minimized ? height : std::min(height, metrics_.Top);
-  const TSkinData& data = *data_;
-
-  // The border pieces and the title band, composed as one image.
-  const int image_height = title_only || minimized ? band : height;
-  TSkinBitmap frame(width, std::max(image_height, 1), Resolve(data, data.Colours[scButtonFace]));
-  const TBorderPieces pieces = BorderPieces(width, height, metrics_);
-  if (!minimized && !title_only) {
-    if (data.BorderLeft) DrawImage(frame, 0, 0, BorderPiece(*data.BorderLeft, pieces.Left, active_, false));
-    if (data.BorderRight)
-      DrawImage(frame, pieces.Right.Left, 0, BorderPiece(*data.BorderRight, pieces.Right, active_, false));
-    if (data.BorderBottom)
-      DrawImage(frame, pieces.Bottom.Left, pieces.Bottom.Top,
-                BorderPiece(*data.BorderBottom, pieces.Bottom, active_, true));
-  } else if (title_only && !minimized && data.BorderLeft && data.BorderRight) {
-    // Only the title band: the side borders' top rows are part of it.
-    const TSkinBitmap left = BorderPiece(*data.BorderLeft, pieces.Left, active_, false);
-    const TSkinBitmap right = BorderPiece(*data.BorderRight, pieces.Right, active_, false);
-    DrawImage(frame, 0, 0, left);
-    DrawImage(frame, pieces.Right.Left, 0, right);
-  }
-  const TRect top = minimized ? Bounds(0, 0, width, band) : pieces.Top;
-  if (data.BorderTop && top.Width() > 0 && top.Height() > 0) {
-    DrawImage(frame, top.Left, top.Top, BorderPiece(*data.BorderTop, top, active_, true));
-  }
-
-  // The caption: its text rectangle decides where text-aligned buttons go.
-  std::wstring text = kCaptionPrefix + ReadWindowText(window_) + kCaptionSuffix;
-  const TCaptionFormState state = CaptionState();
-  std::vector<TCaptionButtonDef> defs;
-  const auto visible = std::make_unique<bool[]>(buttons_.size() + 1);
-  for (auto& button : buttons_) {
-    button->Visible = !button->IsMenuBarButton() &&
-                      CaptionButtonVisible(button->Def(), state, [this](int code, int action) {
-                        return static_cast<int>(
-                            SendMessageW(window_, SKM_CUSTOMVISIBLE, static_cast<WPARAM>(code), action));
-                      });
-    button->Enabled = CaptionButtonEnabled(button->Def(), state);
-    visible[defs.size()] = button->Visible;
-    defs.push_back(button->Def());
-  }
-  const int reserve = RightReserve(defs, std::span<const bool>(visible.get(), defs.size()));
-
-  TDibImage canvas(frame);
-  if (canvas.DC() == nullptr) return;
-  HDC dc = canvas.DC();
-  SIZE text_size{};
-  TRect text_rect{};
-  {
-    const SelectedObject font(dc, WinPart(data)->CaptionFont());
-    RECT measure{0, 0, 0, 0};
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &measure,
-              DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
-    text_size = {measure.right, measure.bottom};
-    TCaptionTextInput input{};
-    input.TitleWidth = width;
-    input.TitleHeight = metrics_.Top;
-    input.TextWidth = text_size.cx;
-    input.TextHeight = text_size.cy;
-    input.TextAlignment = data.Title->TextAlignment;
-    input.TextShift = data.Title->LeftWidth;
-    input.TextShiftVert = data.Title->TopHeight;
-    input.TextRightClip = data.Title->RightWidth;
-    input.TXTBackleft = data.Title->TXTBackleft;
-    input.TXTBackRight = data.Title->TXTBackRight;
-    input.RightReserve = reserve;
-    input.RightToLeft = right_to_left_;
-    input.Popup = (StyleOf(window_) & WS_POPUP) != 0;
-    input.Kind = kind_;
-    text_rect = CaptionTextRect(input);
-  }
-  LayoutCaptionButtons(width, text_rect);
-
-  // Back to pixels for the text background and the buttons' images.
-  TSkinBitmap composed = canvas.ToImage();
-  if (!data.Title->Bitmap.Empty()) {
-    DrawElementStrip(composed, TRect{text_rect.Left, 0, text_rect.Right, metrics_.Top}, data.Title->Bitmap,
-                     TRect{data.Title->TXTBackleft, 0, data.Title->TXTBackRight, 0}, active_ ? 1 : 2, 2, true,
-                     true);
-  }
-  std::vector<const TWinSysButton*> icons;
-  for (const auto& button : buttons_) {
-    if (!button->Visible || button->Definition().Bitmap.Empty()) continue;
-    if (button->IsIcon()) {
-      // The application's icon where there is one, else the window's own.
-      if (WinPart(data)->AppIcon().Empty()) {
-        icons.push_back(button.get());
-      } else {
-        TransparentBlit(composed, button->BoundsRect, WinPart(data)->AppIcon(), clFuchsia);
-      }
-      continue;
-    }
-    const TDataSkinSysButton& def = button->Definition();
-    const int frame_index = button->State != TNCState::ncsNormal
-                                ? CaptionButtonFrame(button->State, button->Enabled, def.Frame, false)
-                                : TitleBitmapButtonFrame(active_, button->Enabled, def.Frame);
-    DrawSkinElement(composed, button->BoundsRect, def.Bitmap, TRect{}, frame_index, def.Frame, true, false,
-                    false);
-  }
-  TDibImage final_canvas(composed);
-  if (final_canvas.DC() == nullptr) return;
-  dc = final_canvas.DC();
-  for (const TWinSysButton* button : icons) {
-    if (HICON icon = WindowIcon(window_)) {
-      DrawIconEx(dc, button->BoundsRect.Left, button->BoundsRect.Top, icon, GetSystemMetrics(SM_CXSMICON),
-                 GetSystemMetrics(SM_CYSMICON), 0, nullptr, DI_NORMAL);
-    }
-  }
-  {
-    const SelectedObject font(dc, WinPart(data)->CaptionFont());
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, static_cast<COLORREF>(
-                         Resolve(data, data.Colours[active_ ? scTitleTextActive : scTitleTextNoActive])));
-    const TRect draw = CaptionDrawRect(text_rect, data.Title->TXTBackleft, data.Title->TXTBackRight);
-    RECT r{draw.Left, draw.Top, draw.Right, draw.Bottom};
-    UINT format = DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS;
-    if (right_to_left_) format |= DT_RIGHT | DT_RTLREADING;
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, format);
-    SetBkMode(dc, OPAQUE);
-  }
-
-  // One copy to the window, around the client area.
-  HDC target = given;
-  std::unique_ptr<WindowDC> window_dc;
-  if (target == nullptr) {
-    window_dc = std::make_unique<WindowDC>(window_, WindowDC::kWholeWindow);
-    target = window_dc->get();
-  }
-  if (target == nullptr) return;
-  {
-    const SavedDC saved(target);
-    if (!title_only && !minimized) {
-      const TRect client = SkinClientRect(Bounds(0, 0, width, height), metrics_);
-      ExcludeClipRect(target, client.Left, client.Top - metrics_.MenuBar, client.Right, client.Bottom);
-    }
-    BitBlt(target, 0, 0, width, image_height, dc, 0, 0, SRCCOPY);
-  }
-  if (!title_only && !minimized && metrics_.MenuBar > 0) {
-    const TRect bar = MenuBarRect(width, metrics_);
-    if (menu_bar_ != nullptr) {
-      menu_bar_->Paint(target, bar);
-    } else {
-      RECT r{bar.Left, bar.Top, bar.Right, bar.Bottom};
-      FillRect(target, &r, WinPart(data)->FaceBrush());
-    }
-  }
-}
-
-void TWinSkinForm::BuildRegion() {
-  if (!frame_skinning_ || life_ == TFormLifeState::flsDestroyed || data_ == nullptr || data_->NotLoaded)
-    return;
-  if (mdi_role_ == TMdiRole::mrChild && show_state_ != TShowState::ssNormal) return;
-  RECT window{};
-  GetWindowRect(window_, &window);
-  const int width = window.right - window.left, height = window.bottom - window.top;
-  if (width <= 0 || height <= 0) return;
-  if (region_set_ && region_size_.cx == width && region_size_.cy == height &&
-      mdi_role_ != TMdiRole::mrChild && life_ != TFormLifeState::flsReapplying) {
-    return;
-  }
-  const TSkinData& data = *data_;
-  const auto trans = [](const auto& element) { return element && element->Trans != 0; };
-  const TRegionPlan plan =
-      PlanWindowRegion(width, height, metrics_, kind_, trans(data.BorderLeft), trans(data.BorderRight),
-                       trans(data.BorderTop), trans(data.BorderBottom));
-  UniqueRegion region(CreateRectRgn(0, 0, width, height));
-  if (!plan.WholeWindow) {
-    region =
-        UniqueRegion(CreateRectRgn(plan.Client.Left, plan.Client.Top, plan.Client.Right, plan.Client.Bottom));
-    for (const TRegionPlan::Piece& piece : plan.Pieces) {
-      UniqueRegion part;
-      if (piece.FromImage) {
-        const TDataSkinObject* element = piece.Border == 0   ? data.BorderLeft.get()
-                                         : piece.Border == 1 ? data.BorderRight.get()
-                                         : piece.Border == 2 ? data.BorderBottom.get()
-                                                             : data.BorderTop.get();
-        const bool vertical = piece.Border >= 2;
-        part = RegionFromBitmap(BorderPiece(*element, piece.Rect, true, vertical), piece.Rect.Left,
-                                piece.Rect.Top, clFuchsia, 1, 1, 1);
-      } else {
-        part =
-            UniqueRegion(CreateRectRgn(piece.Rect.Left, piece.Rect.Top, piece.Rect.Right, piece.Rect.Bottom));
-      }
-      if (part) CombineRgn(region.get(), region.get(), part.get(), RGN_OR);
-    }
-  }
-  SetWindowRgn(window_, region.release(), TRUE);
-  region_set_ = true;
-  region_size_ = {width, height};
-}
-
-void TWinSkinForm::RemoveRegion() {
-  if (!region_set_) return;
-  region_set_ = false;
-  region_size_ = {0, 0};
-  if (IsWindow(window_)) SetWindowRgn(window_, nullptr, mdi_role_ == TMdiRole::mrChild);
 }

@@ -53,6 +53,9 @@ class TWinSkinForm final : public TComponent {
   void ReapplyToControls();
   void MdiMaximisedChanged(bool maximised);
 
+  // How often the hover-and-hint timer runs while the window is active.
+  static constexpr UINT kTimerInterval = 250;
+
   HWND Window() const { return window_; }
   TSkinData* SkinData() const { return data_; }
   TMdiRole MdiRole() const { return mdi_role_; }
@@ -101,6 +104,8 @@ class TWinSkinForm final : public TComponent {
   void CmMenuChanged(TMessage& m);
   void WmNcDestroy(TMessage& m);
   void FormSetText(TMessage& m);
+
+  DWORD Style() const { return static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_STYLE)); }
 
   // Set-up and state.
   void CommonSetup(TSkinData& data);

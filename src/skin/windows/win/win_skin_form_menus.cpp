@@ -1,0 +1,70 @@
+// Menus on a skinned frame: the framework's menu changes reaching the skinned
+// bar, and the items of the bar's drop-downs, measured and drawn by the skin.
+
+#include "skin/windows/menu_layout.h"
+#include "skin/windows/win/menu_item_paint.h"
+#include "skin/windows/win/skin_manage.h"
+#include "skin/windows/win/win_skin_form.h"
+#include "skin/windows/win/win_skin_menu.h"
+#include "skin/windows/win/win_skin_pop_menu.h"
+
+void TWinSkinForm::CmMenuChanged(TMessage& m) {
+  {
+    const TFramePaintingOff quiet(*data_);
+    hook_.CallSaved(m);
+  }
+  HMENU menu = GetMenu(window_);
+  if (menu == nullptr) return;
+  if (menu_bar_ != nullptr && data_->MenuUpdate()) {
+    menu_bar_->Build(menu);
+    PaintFrame(nullptr, false);
+  } else {
+    SetMenu(window_, nullptr);
+  }
+}
+
+// Items of the bar's drop-downs: sized from their text in the menu font.
+void TWinSkinForm::WmMeasureItem(TMessage& m) {
+  auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(m.LParam);
+  const HMENU menu = menu_bar_ != nullptr ? menu_bar_->TrackedMenu() : nullptr;
+  wchar_t text[81] = {};
+  if (menu != nullptr) GetMenuStringW(menu, item->itemID, text, 80, MF_BYCOMMAND);
+  const std::wstring caption(text);
+  TMenuItemLook look;
+  SplitMenuText(caption, look);
+  const SIZE size = MeasureMenuItemText(look);
+  const TDataSkinObject* element =
+      data_->MenuItem && !data_->MenuItem->Bitmap.Empty() ? data_->MenuItem.get() : nullptr;
+  const TNativeItemSize native = NativeMenuItemSize(size.cx, size.cy, !caption.empty(), element != nullptr,
+                                                    element ? element->LeftWidth : 0, false);
+  item->itemWidth = static_cast<UINT>(native.Width);
+  item->itemHeight = static_cast<UINT>(native.Height);
+  m.Result = 1;
+}
+
+void TWinSkinForm::WmDrawItem(TMessage& m) {
+  const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam);
+  const auto menu = reinterpret_cast<HMENU>(item->hwndItem);
+  TSkinManage* manager = SkinManager();
+  if (manager != nullptr) manager->AssignPopupMenu(menu);
+  wchar_t text[81] = {};
+  MENUITEMINFOW info{};
+  info.cbSize = sizeof(info);
+  info.fMask = MIIM_STATE | MIIM_STRING | MIIM_FTYPE;
+  info.dwTypeData = text;
+  info.cch = 80;
+  GetMenuItemInfoW(menu, item->itemID, FALSE, &info);
+  TMenuItemLook look;
+  SplitMenuText(text, look);
+  if ((info.fType & MFT_SEPARATOR) || look.Caption.empty()) look.Caption = L"-";
+  look.Enabled = (info.fState & (MFS_GRAYED | MFS_DISABLED)) == 0;
+  look.Checked = (info.fState & MFS_CHECKED) != 0;
+  look.Default = (info.fState & MFS_DEFAULT) != 0;
+  look.Selected = (item->itemState & ODS_SELECTED) != 0;
+  TMenuItemCanvas canvas;
+  canvas.RightToLeft = right_to_left_;
+  const TWinSkinPopMenu* popup = manager != nullptr ? manager->PopupShowing(menu) : nullptr;
+  if (popup != nullptr && !popup->Background().Empty()) canvas.PopupBackground = &popup->Background();
+  PaintMenuItem(item->hDC, item->rcItem, look, *data_, canvas);
+  m.Result = 1;
+}
