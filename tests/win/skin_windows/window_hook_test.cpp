@@ -8,8 +8,9 @@
 namespace {
 
 HWND MakeWindow(bool unicode) {
-  return unicode ? CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr)
-                 : CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+  return unicode
+             ? CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr)
+             : CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
 }
 
 TEST(WindowHook, TakesMessagesFirstAnswersTheSkinnedQuestionAndGivesTheProcedureBackAsItWasRead) {

@@ -93,6 +93,10 @@ void TWinSkinForm::CommonSetup(TSkinData& data) {
   }
   dialog_ = IsDialogClass(class_name_);
   kind_ = FrameKindOf(style, ex_style, dialog_);
+  const DWORD version = GetVersion();
+  keep_styles_ =
+      KeepsStyles((version & 0x80000000) == 0, LOBYTE(LOWORD(version)), HIBYTE(LOWORD(version)), ex_style,
+                  GetWindow(window_, GW_OWNER) != nullptr, mdi_role_ == TMdiRole::mrChild);
   hook_.Hook(window_, [this](TMessage& m) { WndProc(m); });
   if (!frame_skinning_) {
     life_ = TFormLifeState::flsRunning;
