@@ -1,6 +1,8 @@
 #include "skin_test_input.h"
 
+#include "app/win/startup.h"
 #include "framework/win/application.h"
+#include "skin/windows/win/skin_engine.h"
 
 namespace {
 
@@ -59,6 +61,12 @@ void CALLBACK RecordTimer(HWND, UINT, UINT_PTR timer, DWORD) {
 }
 
 }  // namespace
+
+void InstallSkinEngine() {
+  InitializeApplication();
+  static const TSkinEngine engine;
+  InstallSkinEnvironment(engine);
+}
 
 void Pump(int ms) {
   const DWORD end = GetTickCount() + static_cast<DWORD>(ms);

@@ -8,6 +8,10 @@
 #include <functional>
 #include <vector>
 
+// The application as the program sets it up, with the skin engine installed
+// for every skin component made from now on (once per test program).
+void InstallSkinEngine();
+
 // Handles messages for `ms` milliseconds.
 void Pump(int ms);
 // Handles messages until `done` holds or 1.5 s passed; whether it holds.

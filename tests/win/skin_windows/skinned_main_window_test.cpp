@@ -5,13 +5,11 @@
 #include <gtest/gtest.h>
 
 #include "app/win/main_form.h"
-#include "app/win/startup.h"
 #include "framework/win/application.h"
 #include "skin/data/image/element_draw.h"
 #include "skin/data/model/skin_data.h"
 #include "skin/data/win/dib_image.h"
 #include "skin/windows/skin_messages.h"
-#include "skin/windows/win/skin_engine.h"
 #include "skin_test_input.h"
 
 namespace {
@@ -41,11 +39,7 @@ RECT WindowRectOf(HWND wnd) {
 
 class SkinnedMainWindow : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    InitializeApplication();
-    static const TSkinEngine engine;
-    InstallSkinEnvironment(engine);
-  }
+  static void SetUpTestSuite() { InstallSkinEngine(); }
 
   void SetUp() override {
     form = new Tfrmmain(&Application());

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include "app/win/main_form.h"
-#include "app/win/startup.h"
 #include "framework/form_reader.h"
 #include "framework/win/application.h"
 #include "framework/win/main_menu.h"
@@ -14,7 +13,6 @@
 #include "skin/data/model/skin_data.h"
 #include "skin/data/win/dib_image.h"
 #include "skin/windows/skin_messages.h"
-#include "skin/windows/win/skin_engine.h"
 #include "skin_test_input.h"
 
 namespace {
@@ -69,11 +67,7 @@ end
 
 class SkinnedMenus : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    InitializeApplication();
-    static const TSkinEngine engine;
-    InstallSkinEnvironment(engine);
-  }
+  static void SetUpTestSuite() { InstallSkinEngine(); }
 
   void SetUp() override {
     // The main window carries the skin; this form is skinned with it.

@@ -5,6 +5,7 @@
 #include "skin/data/win/skin_data_part_win.h"
 #include "skin/windows/menu_layout.h"
 #include "skin/windows/win/menu_item_paint.h"
+#include "skin/windows/win/native_menu_item.h"
 #include "skin/windows/win/skin_manage.h"
 #include "skin/windows/win/win_skin_form.h"
 #include "skin/windows/win/win_skin_pop_menu.h"
@@ -15,15 +16,10 @@ std::vector<TNativeMenuItem> ReadSystemMenu(HMENU menu) {
   std::vector<TNativeMenuItem> items;
   const int count = GetMenuItemCount(menu);
   for (int i = 0; i < count; ++i) {
-    wchar_t text[81] = {};
-    MENUITEMINFOW info{};
-    info.cbSize = sizeof(info);
-    info.fMask = MIIM_ID | MIIM_STATE | MIIM_STRING | MIIM_FTYPE;
-    info.dwTypeData = text;
-    info.cch = 80;
-    if (!GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info)) continue;
+    TNativeItem item;
+    if (!ReadNativeItem(menu, static_cast<UINT>(i), true, item)) continue;
     items.push_back(
-        {info.wID, (info.fType & MFT_SEPARATOR) ? std::string() : std::string(FromWide(text)), info.fState});
+        {item.Id, item.Separator() ? std::string() : std::string(FromWide(item.Text)), item.State});
   }
   return items;
 }

@@ -451,25 +451,10 @@ void TWinSkinForm::WmNcDestroy(TMessage& m) {
 
 void TWinSkinForm::WmSize(TMessage& m) {
   hook_.CallSaved(m);
-  switch (m.WParam) {
-    case SIZE_MINIMIZED:
-      show_state_ = TShowState::ssMinimized;
-      RestoreSysMenuStyle();
-      return;
-    case SIZE_MAXIMIZED:
-      show_state_ = TShowState::ssMaximized;
-      break;
-    case SIZE_RESTORED:
-      show_state_ = TShowState::ssNormal;
-      break;
-    default:
-      break;
-  }
-  const bool mdi_ok =
-      mdi_role_ != TMdiRole::mrChild ||
-      (!(SkinManager() && SkinManager()->MdiChildMaximised()) && show_state_ == TShowState::ssNormal);
-  if (mdi_ok && (life_ == TFormLifeState::flsRunning || life_ == TFormLifeState::flsReapplying))
-    BuildRegion();
+  if (const auto state = ShowStateFromSizeType(static_cast<unsigned>(m.WParam))) show_state_ = *state;
+  if (show_state_ == TShowState::ssMinimized) return RestoreSysMenuStyle();
+  const bool mdi_maximised = SkinManager() != nullptr && SkinManager()->MdiChildMaximised();
+  if (SizeRebuildsRegion(show_state_, mdi_role_ == TMdiRole::mrChild, mdi_maximised, life_)) BuildRegion();
 }
 
 void TWinSkinForm::WmNcActivate(TMessage& m) {

@@ -3,6 +3,7 @@
 
 #include "skin/windows/menu_layout.h"
 #include "skin/windows/win/menu_item_paint.h"
+#include "skin/windows/win/native_menu_item.h"
 #include "skin/windows/win/skin_manage.h"
 #include "skin/windows/win/win_skin_form.h"
 #include "skin/windows/win/win_skin_menu.h"
@@ -47,19 +48,14 @@ void TWinSkinForm::WmDrawItem(TMessage& m) {
   const auto menu = reinterpret_cast<HMENU>(item->hwndItem);
   TSkinManage* manager = SkinManager();
   if (manager != nullptr) manager->AssignPopupMenu(menu);
-  wchar_t text[81] = {};
-  MENUITEMINFOW info{};
-  info.cbSize = sizeof(info);
-  info.fMask = MIIM_STATE | MIIM_STRING | MIIM_FTYPE;
-  info.dwTypeData = text;
-  info.cch = 80;
-  GetMenuItemInfoW(menu, item->itemID, FALSE, &info);
+  TNativeItem native;
+  ReadNativeItem(menu, item->itemID, false, native);
   TMenuItemLook look;
-  SplitMenuText(text, look);
-  if ((info.fType & MFT_SEPARATOR) || look.Caption.empty()) look.Caption = L"-";
-  look.Enabled = (info.fState & (MFS_GRAYED | MFS_DISABLED)) == 0;
-  look.Checked = (info.fState & MFS_CHECKED) != 0;
-  look.Default = (info.fState & MFS_DEFAULT) != 0;
+  SplitMenuText(native.Text, look);
+  if (native.Separator() || look.Caption.empty()) look.Caption = L"-";
+  look.Enabled = native.Enabled();
+  look.Checked = (native.State & MFS_CHECKED) != 0;
+  look.Default = (native.State & MFS_DEFAULT) != 0;
   look.Selected = (item->itemState & ODS_SELECTED) != 0;
   TMenuItemCanvas canvas;
   canvas.RightToLeft = right_to_left_;

@@ -225,22 +225,13 @@ void TWinSkinForm::WmSysCommand(TMessage& m) {
       }
     }
   }
-  switch (command) {
-    case SC_MINIMIZE:
-      show_state_ = TShowState::ssMinimized;
-      RestoreSysMenuStyle();
-      break;
-    case SC_MAXIMIZE:
-      show_state_ = TShowState::ssMaximized;
-      break;
-    case SC_RESTORE:
-      show_state_ = TShowState::ssNormal;
-      if (mdi_role_ == TMdiRole::mrChild && SkinManager() != nullptr && SkinManager()->MdiChildMaximised()) {
-        SkinManager()->SetMdiMaximised(false);
-      }
-      break;
-    default:
-      break;
+  if (const auto state = ShowStateFromSysCommand(command)) {
+    show_state_ = *state;
+    if (show_state_ == TShowState::ssMinimized) RestoreSysMenuStyle();
+    if (show_state_ == TShowState::ssNormal && mdi_role_ == TMdiRole::mrChild && SkinManager() != nullptr &&
+        SkinManager()->MdiChildMaximised()) {
+      SkinManager()->SetMdiMaximised(false);
+    }
   }
   hook_.CallSaved(m);
 }

@@ -9,6 +9,7 @@
 #include "skin/data/win/dib_image.h"
 #include "skin/windows/menu_layout.h"
 #include "skin/windows/win/menu_item_paint.h"
+#include "skin/windows/win/native_menu_item.h"
 #include "skin/windows/win/skin_manage.h"
 #include "skin/windows/win/win_skin_form.h"
 
@@ -44,16 +45,16 @@ wchar_t Upper(wchar_t c) {
 void MakeOwnerDrawn(HMENU menu) {
   const int count = GetMenuItemCount(menu);
   for (int i = 0; i < count; ++i) {
-    MENUITEMINFOW info{};
-    info.cbSize = sizeof(info);
-    info.fMask = MIIM_FTYPE | MIIM_SUBMENU;
-    if (!GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info)) continue;
-    if ((info.fType & MFT_OWNERDRAW) == 0) {
+    TNativeItem item;
+    if (!ReadNativeItem(menu, static_cast<UINT>(i), true, item)) continue;
+    if ((item.Type & MFT_OWNERDRAW) == 0) {
+      MENUITEMINFOW info{};
+      info.cbSize = sizeof(info);
       info.fMask = MIIM_FTYPE;
-      info.fType |= MFT_OWNERDRAW;
+      info.fType = item.Type | MFT_OWNERDRAW;
       SetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info);
     }
-    if (info.hSubMenu != nullptr) MakeOwnerDrawn(info.hSubMenu);
+    if (item.SubMenu != nullptr) MakeOwnerDrawn(item.SubMenu);
   }
 }
 
@@ -79,11 +80,9 @@ bool CurrentItemHasChildren(HWND innermost) {
   if (menu == nullptr) return false;
   const int count = GetMenuItemCount(menu);
   for (int i = 0; i < count; ++i) {
-    MENUITEMINFOW info{};
-    info.cbSize = sizeof(info);
-    info.fMask = MIIM_STATE | MIIM_SUBMENU;
-    if (GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info) && (info.fState & MFS_HILITE) != 0) {
-      return info.hSubMenu != nullptr;
+    TNativeItem item;
+    if (ReadNativeItem(menu, static_cast<UINT>(i), true, item) && (item.State & MFS_HILITE) != 0) {
+      return item.SubMenu != nullptr;
     }
   }
   return false;
@@ -111,18 +110,13 @@ void TWinSkinMenu::Build(HMENU native) {
   if (native == nullptr) return;
   const int count = GetMenuItemCount(native);
   for (int i = 0; i < count; ++i) {
-    wchar_t text[81] = {};
-    MENUITEMINFOW info{};
-    info.cbSize = sizeof(info);
-    info.fMask = MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_FTYPE | MIIM_STRING;
-    info.dwTypeData = text;
-    info.cch = 80;
-    if (!GetMenuItemInfoW(native, static_cast<UINT>(i), TRUE, &info)) continue;
+    TNativeItem item;
+    if (!ReadNativeItem(native, static_cast<UINT>(i), true, item)) continue;
     auto button = std::make_unique<TMenuBtn>(form_, *this, i);
-    button->Caption = (info.fType & MFT_SEPARATOR) ? std::wstring() : std::wstring(text);
-    button->SubMenu = info.hSubMenu;
-    button->Command = info.wID;
-    button->Enabled = (info.fState & (MFS_GRAYED | MFS_DISABLED)) == 0;
+    button->Caption = item.Text;
+    button->SubMenu = item.SubMenu;
+    button->Command = item.Id;
+    button->Enabled = item.Enabled();
     button->Visible = true;
     buttons_.push_back(std::move(button));
   }
