@@ -9,6 +9,7 @@
 #include "skin/data/image/element_draw.h"
 #include "skin/data/model/skin_data.h"
 #include "skin/data/win/dib_image.h"
+#include "skin/data/win/skin_data_part_win.h"
 #include "skin/windows/skin_messages.h"
 #include "skin_test_input.h"
 
@@ -336,6 +337,107 @@ TEST_F(SkinnedMainWindow, ARightClickOnTheTitleOpensTheSkinnedSystemMenuWhoseMin
   EXPECT_TRUE(skinned);
   EXPECT_GE(glyph_pixels, 8);
   ShowWindow(wnd, SW_RESTORE);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(SkinnedMainWindow, ANewSkinReplacingTheRecordsIsAppliedWithoutLosingTheFrameOrTheButtons) {
+  ShowSkinned();
+  SetForegroundWindow(wnd);
+  const RECT before = WindowRectOf(wnd);
+  // The same archive loaded again replaces every element record the frame
+  // and its caption buttons were drawn from; the skin is then applied.
+  ASSERT_TRUE(skin->LoadSkin());
+  skin->ApplySkin();
+  Pump(600);
+  EXPECT_EQ(SendMessageW(wnd, SKM_ISSKINNED, 0, 0), 1);
+  const RECT after = WindowRectOf(wnd);
+  EXPECT_EQ(after.right - after.left, before.right - before.left);
+  EXPECT_EQ(after.bottom - after.top, before.bottom - before.top);
+  const TDataSkinSysButton& close = Button(0);
+  MouseTo(ButtonCentreOnScreen(close));
+  EXPECT_EQ(ButtonCentrePixel(close), ButtonFramePixel(close, 3));
+  MouseTo({0, 0});
+}
+
+}  // namespace
+
+namespace {
+
+INT_PTR CALLBACK PlainDialog(HWND, UINT msg, WPARAM, LPARAM) {
+  return msg == WM_INITDIALOG ? TRUE : FALSE;
+}
+
+// A dialog template in memory: a small dialog with a long caption and one button.
+std::vector<WORD> NarrowDialogTemplate(const std::wstring& caption) {
+  std::vector<WORD> t;
+  const auto dword = [&t](DWORD v) {
+    t.push_back(LOWORD(v));
+    t.push_back(HIWORD(v));
+  };
+  const auto text = [&t](const std::wstring& s) {
+    t.insert(t.end(), s.begin(), s.end());
+    t.push_back(0);
+  };
+  dword(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | WS_VISIBLE);  // style
+  dword(0);                                                                // extended style
+  t.push_back(1);                                                          // one control
+  t.push_back(10);                                                         // x, y, cx, cy
+  t.push_back(10);
+  t.push_back(60);
+  t.push_back(40);
+  t.push_back(0);  // no menu
+  t.push_back(0);  // the dialog class
+  text(caption);
+  if (t.size() % 2 != 0) t.push_back(0);  // the item starts on a DWORD boundary
+  dword(WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON);
+  dword(0);
+  t.push_back(5);
+  t.push_back(10);
+  t.push_back(40);
+  t.push_back(14);
+  t.push_back(IDOK);
+  t.push_back(0xFFFF);  // a predefined class: button
+  t.push_back(0x0080);
+  text(L"OK");
+  t.push_back(0);  // no creation data
+  return t;
+}
+
+TEST_F(SkinnedMainWindow, ADialogNarrowerThanItsCaptionIsWidenedAndItsControlsMoveToTheMiddle) {
+  ShowSkinned();
+  const std::wstring caption = L"A caption much wider than this small dialog box";
+  std::vector<WORD> dialog_template = NarrowDialogTemplate(caption);
+  HWND dialog = CreateDialogIndirectParamW(nullptr, reinterpret_cast<LPCDLGTEMPLATEW>(dialog_template.data()),
+                                           wnd, PlainDialog, 0);
+  ASSERT_NE(dialog, nullptr);
+  HWND button = GetDlgItem(dialog, IDOK);
+  RECT client_before{}, button_before{};
+  GetClientRect(dialog, &client_before);
+  GetWindowRect(button, &button_before);
+  MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&button_before), 2);
+  ASSERT_TRUE(PumpUntil([&] { return SendMessageW(dialog, SKM_ISSKINNED, 0, 0) == 1; }));
+  Pump(200);
+  RECT client{}, button_after{};
+  GetClientRect(dialog, &client);
+  GetWindowRect(button, &button_after);
+  MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&button_after), 2);
+  const int widened = client.right - client_before.right;
+  EXPECT_GT(widened, 0);
+  EXPECT_EQ(button_after.left - button_before.left, widened / 2);
+  EXPECT_EQ(button_after.right - button_after.left, button_before.right - button_before.left);
+  // Wide enough for the caption between the title's text margins.
+  SIZE extent{};
+  HDC dc = GetDC(nullptr);
+  const HGDIOBJ old = SelectObject(dc, WinPart(*skin)->CaptionFont());
+  GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &extent);
+  SelectObject(dc, old);
+  ReleaseDC(nullptr, dc);
+  const RECT outer = WindowRectOf(dialog);
+  EXPECT_GE(outer.right - outer.left, skin->Title->LeftWidth + extent.cx + skin->Title->RightWidth);
+  DestroyWindow(dialog);
 }
 
 }  // namespace
