@@ -22,6 +22,7 @@ void MouseButton(DWORD flags);
 // A left click at a screen point, queued without handling messages: for use
 // inside a modal loop (from AfterDelay).
 void QueueClick(POINT screen);
+void QueueMove(POINT screen);
 // Presses `modifier`, then `key`, and lets both go.
 void KeyChord(WORD modifier, WORD key);
 

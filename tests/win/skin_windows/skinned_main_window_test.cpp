@@ -262,7 +262,7 @@ TDialogSeen LookAtDialog() {
   return seen;
 }
 
-TEST_F(SkinnedMainWindow, TheExitQuestionAndTheSaveDialogAreSkinnedAndAnswerTheKeyboard) {
+TEST_F(SkinnedMainWindow, TheExitQuestionAndTheSaveDialogAreSkinnedAndAnswerKeyboardAndMouse) {
   ShowSkinned();
   SetForegroundWindow(wnd);
   const TColor left_border = skin->BorderLeft->Bitmap.Pixel(1, 10);
@@ -279,6 +279,16 @@ TEST_F(SkinnedMainWindow, TheExitQuestionAndTheSaveDialogAreSkinnedAndAnswerTheK
   EXPECT_TRUE(question.skinned);
   EXPECT_EQ(question.outer_width, question.client_width + borders);
   EXPECT_EQ(question.corner, left_border);
+  EXPECT_TRUE(IsWindowVisible(wnd));
+
+  // And the mouse: a click on "No".
+  AfterDelay(700, [&] {
+    HWND no = GetDlgItem(VisibleDialog(), IDNO);
+    RECT r{};
+    GetWindowRect(no, &r);
+    QueueClick({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+  });
+  form->btn5->Click();
   EXPECT_TRUE(IsWindowVisible(wnd));
 
   // Escape cancels the save dialog.

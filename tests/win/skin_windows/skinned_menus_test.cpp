@@ -171,6 +171,26 @@ TEST_F(SkinnedMenus, ArrowKeysMoveBetweenDropDownsAndWrap) {
   EXPECT_EQ(seen, expected);
 }
 
+TEST_F(SkinnedMenus, MovingTheMouseToAnotherBarButtonSwitchesDropDowns) {
+  const std::vector<int> columns = TextColumns();
+  ASSERT_FALSE(columns.empty());
+  // The second caption starts where a gap in the text columns ends.
+  int second = -1;
+  for (std::size_t i = 1; i < columns.size() && second < 0; ++i)
+    if (columns[i] - columns[i - 1] > 6) second = columns[i];
+  ASSERT_GT(second, 0);
+  std::vector<HMENU> seen;
+  RecordDropDowns(seen, 2);
+  AfterDelay(400, [&] { QueueMove(BarPoint(second + 2)); });
+  PostDelayedKeys({VK_ESCAPE, VK_ESCAPE}, 900);
+  MouseTo(BarPoint(columns.front() + 2));
+  MouseButton(MOUSEEVENTF_LEFTDOWN);
+  MouseButton(MOUSEEVENTF_LEFTUP);
+  Pump(1000);
+  const std::vector<HMENU> expected{Item("File1")->Handle(), Item("Edit1")->Handle()};
+  EXPECT_EQ(seen, expected);
+}
+
 TEST_F(SkinnedMenus, ItemsAreDrawnBySkinWithTheirShortcutsAndSeparators) {
   TSkinBitmap drop_down;
   RECT save{}, separator{};
