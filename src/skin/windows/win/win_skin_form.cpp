@@ -48,6 +48,10 @@ TWinSkinForm::~TWinSkinForm() {
   buttons_.clear();
   menu_bar_.reset();
   system_menu_.reset();
+  // The form's menus outlive this object (it is the form's newest component,
+  // freed first); a window recreated later must not find the skin's
+  // handlers left on them.
+  if (framework_menus_ != nullptr) framework_menus_->Detach();
   if (TSkinManage* manager = SkinManager()) manager->RemoveSkinForm(this);
 }
 
