@@ -191,6 +191,19 @@ TEST_F(SkinnedMenus, MovingTheMouseToAnotherBarButtonSwitchesDropDowns) {
   EXPECT_EQ(seen, expected);
 }
 
+TEST_F(SkinnedMenus, ARightToLeftBarRunsFromTheRightEdge) {
+  skin->SetActive(false);
+  ASSERT_TRUE(PumpUntil([&] { return SendMessageW(wnd, SKM_ISSKINNED, 0, 0) != 1; }));
+  SetWindowLongPtrW(wnd, GWL_EXSTYLE, GetWindowLongPtrW(wnd, GWL_EXSTYLE) | WS_EX_LEFTSCROLLBAR);
+  skin->SetActive(true);
+  ASSERT_TRUE(PumpUntil([&] { return SendMessageW(wnd, SKM_ISSKINNED, 0, 0) == 1; }));
+  Pump(200);
+  const std::vector<int> columns = TextColumns();
+  ASSERT_FALSE(columns.empty());
+  const RECT band = BarBand();
+  EXPECT_GT(columns.front(), (band.right - band.left) / 2);
+}
+
 TEST_F(SkinnedMenus, ItemsAreDrawnBySkinWithTheirShortcutsAndSeparators) {
   TSkinBitmap drop_down;
   RECT save{}, separator{};

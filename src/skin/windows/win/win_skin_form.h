@@ -61,6 +61,7 @@ class TWinSkinForm final : public TComponent {
   TMdiRole MdiRole() const { return mdi_role_; }
   TFormLifeState LifeState() const { return life_; }
   bool Active() const { return active_; }
+  bool RightToLeft() const { return right_to_left_; }
   TShowState ShowState() const { return show_state_; }
   const TFrameMetrics& Metrics() const { return metrics_; }
   // Screen point to this window's coordinates.

@@ -130,8 +130,9 @@ void TWinSkinMenu::Restore() {
 void TWinSkinMenu::Layout(const TRect& bar, HDC dc) {
   const TDataSkinObject* element =
       data_.MenuBar && !data_.MenuBar->Bitmap.Empty() ? data_.MenuBar.get() : nullptr;
-  const int start = MenuBarFirstButtonOffset(element != nullptr, element ? element->LeftWidth : 0,
-                                             element ? element->RightWidth : 0, bar.Width(), false);
+  const int start =
+      MenuBarFirstButtonOffset(element != nullptr, element ? element->LeftWidth : 0,
+                               element ? element->RightWidth : 0, bar.Width(), form_.RightToLeft());
   std::vector<int> widths;
   const auto visible = std::make_unique<bool[]>(buttons_.size() + 1);
   for (const auto& button : buttons_) {
@@ -143,8 +144,9 @@ void TWinSkinMenu::Layout(const TRect& bar, HDC dc) {
     visible[widths.size()] = button->Visible;
     widths.push_back(r.right);
   }
-  const std::vector<TRect> rects = LayoutMenuBarButtons(
-      bar, start, widths, std::span<const bool>(visible.get(), widths.size()), false, bar.Right);
+  const std::vector<TRect> rects =
+      LayoutMenuBarButtons(bar, start, widths, std::span<const bool>(visible.get(), widths.size()),
+                           form_.RightToLeft(), bar.Right);
   for (std::size_t i = 0; i < buttons_.size() && i < rects.size(); ++i) buttons_[i]->BoundsRect = rects[i];
 }
 
@@ -256,11 +258,13 @@ void TWinSkinMenu::DropDown(TMenuBtn& first) {
     tracked_bar = this;
     filter_ = SetWindowsHookExW(WH_MSGFILTER, &MessageFilter, nullptr, GetCurrentThreadId());
     if (button->Enabled) {
-      POINT corner{button->BoundsRect.Left, button->BoundsRect.Bottom};
+      // Right-to-left menus open leftwards from the button's right edge.
+      const bool rtl = form_.RightToLeft();
+      const POINT corner{rtl ? button->BoundsRect.Right : button->BoundsRect.Left, button->BoundsRect.Bottom};
       RECT window{};
       GetWindowRect(form_.Window(), &window);
-      TrackPopupMenu(button->SubMenu, TPM_RIGHTBUTTON | TPM_NONOTIFY, window.left + corner.x,
-                     window.top + corner.y, 0, form_.Window(), nullptr);
+      TrackPopupMenu(button->SubMenu, TPM_RIGHTBUTTON | TPM_NONOTIFY | (rtl ? TPM_RIGHTALIGN : 0),
+                     window.left + corner.x, window.top + corner.y, 0, form_.Window(), nullptr);
     }
     UnhookWindowsHookEx(filter_);
     filter_ = nullptr;
@@ -285,6 +289,10 @@ void TWinSkinMenu::SwitchTo(int index) {
 
 LRESULT CALLBACK TWinSkinMenu::MessageFilter(int code, WPARAM wparam, LPARAM lparam) {
   auto* msg = reinterpret_cast<MSG*>(lparam);
+  // Right-to-left menus swap the arrow keys before anyone sees them.
+  if (tracked_bar != nullptr && msg != nullptr && msg->message == WM_KEYDOWN) {
+    msg->wParam = MirroredArrowKey(static_cast<unsigned>(msg->wParam), tracked_bar->form_.RightToLeft());
+  }
   const LRESULT next = CallNextHookEx(nullptr, code, wparam, lparam);
   if (next != 0 || code != MSGF_MENU || tracked_bar == nullptr || msg == nullptr) return next;
   try {
