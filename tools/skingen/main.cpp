@@ -1,9 +1,11 @@
 // skingen DESCRIPTION ARCHIVE HEX [IMAGES]
+// skingen --icon ICON
 //
 // Draws the default skin's images, packs them with the description into a
 // skin archive, and writes the archive, its stored form (a 32-bit length and
 // the archive's bytes) as hexadecimal lines for a form description's
 // binary property, and, when asked, the images as BMP files for a look.
+// With --icon it draws the program's icon instead and writes it as an .ico.
 
 #include <cstdio>
 #include <exception>
@@ -13,8 +15,10 @@
 #include <string>
 
 #include "default_skin_images.h"
+#include "icon_art.h"
 #include "skin/data/archive/skin_archive_writer.h"
 #include "skin/data/image/bmp_writer.h"
+#include "skin/data/image/ico_writer.h"
 #include "skin/data/model/skin_data.h"
 
 namespace {
@@ -49,11 +53,16 @@ std::string HexLines(const std::string& archive) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 4 && argc != 5) {
-    std::fprintf(stderr, "usage: skingen DESCRIPTION ARCHIVE HEX [IMAGES]\n");
+  const bool icon = argc == 3 && std::string(argv[1]) == "--icon";
+  if (argc != 4 && argc != 5 && !icon) {
+    std::fprintf(stderr, "usage: skingen DESCRIPTION ARCHIVE HEX [IMAGES]\n       skingen --icon ICON\n");
     return 2;
   }
   try {
+    if (icon) {
+      WriteFile(argv[2], WriteIco(art::ProgramIcon()));
+      return 0;
+    }
     TSkinArchiveWriter writer;
     writer.AddMember("default.ini", ReadFile(argv[1]));
     for (const TSkinImageEntry& entry : DefaultSkinImages()) {

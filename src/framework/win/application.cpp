@@ -3,6 +3,8 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <utility>
+
 #include "framework/published.h"
 #include "framework/win/control_link.h"
 #include "framework/win/form.h"
@@ -42,6 +44,16 @@ void TApplication::Initialize() {
   INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
   InitCommonControlsEx(&icc);
   if (hint_window_ == nullptr) hint_window_ = new THintWindow(this);
+  if (icon_.Empty()) icon_ = TWindowIcon::FromResource(GetModuleHandleW(nullptr), L"MAINICON");
+}
+
+void TApplication::SetIcon(TWindowIcon icon) {
+  // The old handles go only once no window shows them any more.
+  const TWindowIcon old = std::exchange(icon_, std::move(icon));
+  for (int i = 0; i < Screen().FormCount(); ++i) {
+    TCustomForm* form = Screen().Forms(i);
+    if (form->HandleAllocated()) icon_.AssignTo(form->WindowHandle());
+  }
 }
 
 void TApplication::SetShowHint(bool show_hint) {

@@ -10,6 +10,7 @@
 
 #include "framework/colors.h"
 #include "framework/component.h"
+#include "framework/win/window_icon.h"
 #include "framework/win/windows_locale.h"
 
 class TControl;
@@ -24,9 +25,15 @@ class TApplication : public TComponent {
   static const TClassInfo& StaticClassInfo();
   const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
 
-  // Installs the system's locale for string lists and loads the common
-  // controls; the first thing a program does.
+  // Installs the system's locale for string lists, loads the common
+  // controls and the program's icon; the first thing a program does.
   void Initialize();
+
+  // The icon every form's window shows: the program's icon resource
+  // "MAINICON", or none when the program has no such resource.
+  const TWindowIcon& Icon() const { return icon_; }
+  // Replaces the icon, on the windows of the forms that exist too.
+  void SetIcon(TWindowIcon icon);
 
   const AnsiString& Title() const { return title_; }
   void SetTitle(std::string_view title) { title_ = AnsiString(title); }
@@ -85,6 +92,7 @@ class TApplication : public TComponent {
   TCustomForm* main_form_ = nullptr;
   bool terminated_ = false;
   WindowsLocale locale_;
+  TWindowIcon icon_;  // outlives the forms, whose windows use its handles
 };
 
 // The program's one application object.

@@ -120,6 +120,11 @@ void TCustomForm::CreateParams(TCreateParams& params) {
   params.parent = nullptr;
 }
 
+void TCustomForm::InitializeWnd() {
+  menu_.WindowCreated(WindowHandle());
+  if (!Application().Icon().Empty()) Application().Icon().AssignTo(WindowHandle());
+}
+
 void TCustomForm::Show() {
   SetVisible(true);
   ShowWindow(Handle(), SW_SHOWNORMAL);

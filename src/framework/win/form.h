@@ -101,7 +101,8 @@ class TCustomForm : public TWinControl {
   // Without a window yet, the client area that the frame of the form's
   // styles would leave.
   void AdjustClientRect(layout::Rect& rect) const override;
-  void InitializeWnd() override { menu_.WindowCreated(WindowHandle()); }
+  // Puts on the form's menu bar and the application's icon.
+  void InitializeWnd() override;
   void Notification(TComponent* component, TOperation operation) override;
 
  private:

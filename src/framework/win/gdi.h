@@ -36,6 +36,7 @@ using UniquePen = UniqueHandle<HPEN, DeleteObject>;
 using UniqueBitmap = UniqueHandle<HBITMAP, DeleteObject>;
 using UniqueRegion = UniqueHandle<HRGN, DeleteObject>;
 using UniqueWindow = UniqueHandle<HWND, DestroyWindow>;
+using UniqueIcon = UniqueHandle<HICON, DestroyIcon>;
 
 // A device context borrowed from a window with GetDC (client area) or
 // GetWindowDC (frame included), given back with ReleaseDC.
