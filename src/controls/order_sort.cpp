@@ -1,8 +1,11 @@
 #include "controls/order_sort.h"
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdio>
 #include <utility>
 
+#include "controls/exchange_order.h"
 #include "framework/exception.h"
 
 namespace {
@@ -61,12 +64,26 @@ bool HasMark(std::string_view text, std::string_view mark) {
   throw EListError(message);
 }
 
-// Negative, zero or positive as a is below, equal to or above b.
-int CompareCells(const AnsiString& a, const AnsiString& b, bool numeric) {
-  if (!numeric) return a.compare(b);
-  const std::int64_t x = *TextToInt64(a);
-  const std::int64_t y = *TextToInt64(b);
-  return x < y ? -1 : (x > y ? 1 : 0);
+// Dense ranks of `keys` in the direction of the sort: equal keys share one.
+template <typename Key, typename Before>
+std::vector<std::size_t> Ranks(const std::vector<Key>& keys, Before before) {
+  std::vector<std::size_t> by_key(keys.size());
+  for (std::size_t r = 0; r < by_key.size(); ++r) by_key[r] = r;
+  std::sort(by_key.begin(), by_key.end(),
+            [&](std::size_t a, std::size_t b) { return before(keys[a], keys[b]); });
+  std::vector<std::size_t> ranks(keys.size());
+  std::size_t rank = 0;
+  for (std::size_t q = 0; q < by_key.size(); ++q) {
+    if (q > 0 && before(keys[by_key[q - 1]], keys[by_key[q]])) ++rank;
+    ranks[by_key[q]] = rank;
+  }
+  return ranks;
+}
+
+template <typename Key>
+std::vector<std::size_t> DirectedRanks(const std::vector<Key>& keys, bool ascending) {
+  if (ascending) return Ranks(keys, [](const Key& a, const Key& b) { return a < b; });
+  return Ranks(keys, [](const Key& a, const Key& b) { return b < a; });
 }
 
 }  // namespace
@@ -92,23 +109,19 @@ std::optional<std::int64_t> TextToInt64(std::string_view text) {
 
 void SortByColumn(std::vector<TReportRow>& rows, std::vector<AnsiString>& captions, int column) {
   const int m = static_cast<int>(captions.size());
-  const int n = static_cast<int>(rows.size());
   if (column < 0 || column >= m) IndexError(column);
-
-  std::vector<std::vector<AnsiString>> column_texts(static_cast<std::size_t>(m));
-  std::vector<int> row_image_indexes;
+  const auto sub_item_count = static_cast<std::size_t>(m - 1);
   for (const TReportRow& row : rows) {
-    row_image_indexes.push_back(row.image_index);
-    column_texts[0].push_back(row.caption);
-    for (int k = 1; k < m; ++k) {
-      if (k - 1 >= static_cast<int>(row.sub_items.size())) IndexError(k - 1);
-      column_texts[static_cast<std::size_t>(k)].push_back(row.sub_items[static_cast<std::size_t>(k - 1)]);
-    }
+    if (row.sub_items.size() < sub_item_count) IndexError(static_cast<int>(row.sub_items.size()));
   }
-  std::vector<AnsiString>& keys = column_texts[static_cast<std::size_t>(column)];
 
+  std::vector<std::string_view> keys;
+  keys.reserve(rows.size());
+  for (const TReportRow& row : rows) {
+    keys.push_back(column == 0 ? row.caption : row.sub_items[static_cast<std::size_t>(column - 1)]);
+  }
   bool numeric = true;
-  for (const AnsiString& text : keys) {
+  for (std::string_view text : keys) {
     if (!TextToInt32(text)) {
       numeric = false;
       break;
@@ -116,34 +129,30 @@ void SortByColumn(std::vector<TReportRow>& rows, std::vector<AnsiString>& captio
   }
   const bool ascending = !HasMark(captions[static_cast<std::size_t>(column)], kAscendingMark);
 
+  std::vector<std::size_t> ranks;
+  if (numeric) {
+    std::vector<std::int64_t> values;
+    values.reserve(keys.size());
+    for (std::string_view text : keys) values.push_back(*TextToInt64(text));
+    ranks = DirectedRanks(values, ascending);
+  } else {
+    // string_view compares bytes as unsigned, as the text order requires.
+    ranks = DirectedRanks(keys, ascending);
+  }
+  const std::vector<std::size_t> order = ExchangeOrder(ranks);
+
   std::vector<AnsiString> new_captions = captions;
   for (AnsiString& caption : new_captions) {
     if (HasMark(caption, kAscendingMark) || HasMark(caption, kDescendingMark)) caption.erase(0, 2);
   }
-
-  // Every pair in both orders, exchanging out-of-order rows: the order of
-  // equal rows depends on exactly this procedure.
-  for (int i = 0; i < n; ++i) {
-    for (int j = 0; j < n; ++j) {
-      const int order =
-          CompareCells(keys[static_cast<std::size_t>(i)], keys[static_cast<std::size_t>(j)], numeric);
-      if (ascending ? order < 0 : order > 0) {
-        for (std::vector<AnsiString>& texts : column_texts) {
-          std::swap(texts[static_cast<std::size_t>(i)], texts[static_cast<std::size_t>(j)]);
-        }
-        std::swap(row_image_indexes[static_cast<std::size_t>(i)],
-                  row_image_indexes[static_cast<std::size_t>(j)]);
-      }
-    }
-  }
-
   new_captions[static_cast<std::size_t>(column)].insert(0, ascending ? kAscendingMark : kDescendingMark);
 
-  std::vector<TReportRow> new_rows(static_cast<std::size_t>(n));
-  for (std::size_t r = 0; r < new_rows.size(); ++r) {
-    new_rows[r].caption = column_texts[0][r];
-    for (std::size_t k = 1; k < column_texts.size(); ++k) new_rows[r].sub_items.push_back(column_texts[k][r]);
-    new_rows[r].image_index = row_image_indexes[r];
+  // Everything that can fail has been done: the rows can move now.
+  std::vector<TReportRow> new_rows;
+  new_rows.reserve(order.size());
+  for (std::size_t source : order) {
+    new_rows.push_back(std::move(rows[source]));
+    new_rows.back().sub_items.resize(sub_item_count);
   }
   rows = std::move(new_rows);
   captions = std::move(new_captions);
