@@ -7,6 +7,8 @@
 
 // Window styles.
 inline constexpr std::uint32_t kWsChild = 0x40000000;
+inline constexpr std::uint32_t kWsVisible = 0x10000000;
+inline constexpr std::uint32_t kWsDisabled = 0x08000000;
 inline constexpr std::uint32_t kWsPopup = 0x80000000;
 inline constexpr std::uint32_t kWsCaption = 0x00C00000;  // border and dialog frame bits together
 inline constexpr std::uint32_t kWsBorder = 0x00800000;
@@ -27,6 +29,7 @@ inline constexpr std::uint32_t kSbsSizeGrip = 0x00000010;
 inline constexpr std::uint32_t kWsExDlgModalFrame = 0x00000001;
 inline constexpr std::uint32_t kWsExMdiChild = 0x00000040;
 inline constexpr std::uint32_t kWsExContextHelp = 0x00000400;
+inline constexpr std::uint32_t kWsExRight = 0x00001000;
 inline constexpr std::uint32_t kWsExLeftScrollBar = 0x00004000;  // the right-to-left layout flag here
 inline constexpr std::uint32_t kWsExAppWindow = 0x00040000;
 
@@ -73,3 +76,45 @@ inline constexpr unsigned kMfsChecked = 0x0008;
 // Virtual keys the menu-bar navigation swaps.
 inline constexpr unsigned kVkLeft = 0x25;
 inline constexpr unsigned kVkRight = 0x27;
+
+// DrawText flags.
+inline constexpr unsigned kDtCenter = 0x0001;
+inline constexpr unsigned kDtRight = 0x0002;
+inline constexpr unsigned kDtWordBreak = 0x0010;
+inline constexpr unsigned kDtExpandTabs = 0x0040;
+inline constexpr unsigned kDtNoClip = 0x0100;
+inline constexpr unsigned kDtCalcRect = 0x0400;
+inline constexpr unsigned kDtEndEllipsis = 0x8000;
+inline constexpr unsigned kDtRtlReading = 0x20000;
+
+// Button styles and BM_GETSTATE / BM_GETCHECK bits.
+inline constexpr std::uint32_t kBsLeftText = 0x0020;  // BS_RIGHTBUTTON too
+inline constexpr unsigned kBstChecked = 0x0001;
+inline constexpr unsigned kBstIndeterminate = 0x0002;
+inline constexpr unsigned kBnClicked = 0;
+
+// Scroll codes of WM_HSCROLL / WM_VSCROLL.
+inline constexpr int kSbLineUp = 0;
+inline constexpr int kSbLineDown = 1;
+inline constexpr int kSbPageUp = 2;
+inline constexpr int kSbPageDown = 3;
+inline constexpr int kSbThumbPosition = 4;
+inline constexpr int kSbThumbTrack = 5;
+inline constexpr int kSbEndScroll = 8;
+
+// SCROLLBARINFO / COMBOBOXINFO state bits.
+inline constexpr std::uint32_t kStateSystemUnavailable = 0x00000001;
+inline constexpr std::uint32_t kStateSystemInvisible = 0x00008000;
+
+// Combo-box styles (the low two bits).
+inline constexpr std::uint32_t kCbsSimple = 0x0001;
+inline constexpr std::uint32_t kCbsDropDown = 0x0002;
+
+// Up-down style.
+inline constexpr std::uint32_t kUdsHorz = 0x0040;
+
+// Header item format bits.
+inline constexpr unsigned kHdfRight = 0x0001;
+inline constexpr unsigned kHdfCenter = 0x0002;
+inline constexpr unsigned kHdfImage = 0x0800;
+inline constexpr unsigned kHdfOwnerDraw = 0x8000;
