@@ -2,6 +2,25 @@
 
 #include "skin/windows/win32_values.h"
 
+namespace {
+
+// The wide strips (12 check frames, 8 radio frames) keep the checked,
+// disabled and disabled-checked states at other places than the 4-frame strip.
+int WideStripFrame(int state) {
+  switch (state) {
+    case 2:
+      return 5;
+    case 3:
+      return 4;
+    case 4:
+      return 8;
+    default:
+      return state;
+  }
+}
+
+}  // namespace
+
 int CheckBoxFrame(const TCheckBoxState& s, int frame_count) {
   int state = s.NativeState & kBstChecked ? 2 : 1;
   if (s.State) {
@@ -23,15 +42,7 @@ int CheckBoxFrame(const TCheckBoxState& s, int frame_count) {
   if (indeterminate) state = 4;
   if (frame_count != 12) return state;
   if (indeterminate) return s.Disabled ? 12 : 9;
-  switch (state) {
-    case 2:
-      return 5;
-    case 3:
-      return 4;
-    case 4:
-      return 8;
-  }
-  return state;
+  return WideStripFrame(state);
 }
 
 int RadioButtonFrame(bool native_checked, const std::optional<std::string>& checked_property, bool disabled,
@@ -40,15 +51,7 @@ int RadioButtonFrame(bool native_checked, const std::optional<std::string>& chec
   if (checked_property) state = *checked_property == "true" ? 2 : 1;
   if (disabled) state += 2;
   if (frame_count != 8) return state;
-  switch (state) {
-    case 2:
-      return 5;
-    case 3:
-      return 4;
-    case 4:
-      return 8;
-  }
-  return state;
+  return WideStripFrame(state);
 }
 
 TCheckLayout LayOutCheckBox(const TRect& rect, int frame_width, int frame_height, bool right_button,

@@ -11,15 +11,9 @@ namespace {
 using enum TSkinControlClass;
 using enum TSkinControlType;
 
-TSkinMapping Own(TSkinControlClass cls) {
-  TSkinMapping mapping;
-  mapping.Skin.Class = cls;
-  return mapping;
-}
-
 // A container recoloured by TSkinBox, its children mapped before or after it.
 TSkinMapping Box(TChildMapping children) {
-  TSkinMapping mapping = Own(scSkinBox);
+  TSkinMapping mapping = OwnSkin(scSkinBox);
   mapping.Skin.ChangeColor = true;
   mapping.Children = children;
   return mapping;
@@ -34,54 +28,54 @@ bool NameIs(const TControlFacts& control, std::initializer_list<std::string_view
 // framework's standard classes; none of them is a class the rows before them
 // or the rows after them catch.
 std::optional<TSkinMapping> StandardClassRow(const TControlFacts& c, const TMappingSettings& s) {
-  if (c.IsA("TTabSheet") && s.Has(xcTab)) return Own(scSkinTabSheet);
+  if (c.IsA("TTabSheet") && s.Has(xcTab)) return OwnSkin(scSkinTabSheet);
   if (c.IsA("TCustomTabControl") && s.Has(xcTab)) {
     const AnsiString style = LowerCaseAscii(c.TabStyle);
-    if (style == "tsbuttons" || style == "tsflatbuttons") return Own(scSkinTabBtn);
-    TSkinMapping mapping = Own(scSkinTab);
+    if (style == "tsbuttons" || style == "tsflatbuttons") return OwnSkin(scSkinTabBtn);
+    TSkinMapping mapping = OwnSkin(scSkinTab);
     if (c.IsA("TPageControl")) mapping.Skin.Variant = kTabPageControl;
     return mapping;
   }
-  if (c.IsA("THeaderControl") && s.Has(xcPanel)) return Own(scSkinHeader);
-  if (c.IsA("TTrackBar") && s.Has(xcTrackBar)) return Own(scSkinTrackBar);
+  if (c.IsA("THeaderControl") && s.Has(xcPanel)) return OwnSkin(scSkinHeader);
+  if (c.IsA("TTrackBar") && s.Has(xcTrackBar)) return OwnSkin(scSkinTrackBar);
   if (c.IsA("TCustomRadioGroup") && s.Has(xcRadioButton)) {
-    TSkinMapping mapping = Own(scSkinGroupBox);
+    TSkinMapping mapping = OwnSkin(scSkinGroupBox);
     mapping.Children = TChildMapping::cmSkinEachChild;
     mapping.ChildSkin.Class = scSkinRadioButton;
     return mapping;
   }
-  if (c.IsA("TCustomGroupBox") && s.Has(xcPanel)) return Own(scSkinGroupBox);
-  if (c.IsA("TRadioButton") && s.Has(xcRadioButton)) return Own(scSkinRadioButton);
+  if (c.IsA("TCustomGroupBox") && s.Has(xcPanel)) return OwnSkin(scSkinGroupBox);
+  if (c.IsA("TRadioButton") && s.Has(xcRadioButton)) return OwnSkin(scSkinRadioButton);
   if (c.IsA("TToolBar") && s.Has(xcToolbar)) {
     TSkinMapping mapping = Box(TChildMapping::cmNone);
     mapping.PrepareToolBar = true;
     return mapping;
   }
-  if (c.IsA("TStatusBar") && s.Has(xcStatusBar)) return Own(scSkinStatusBar);
-  if (c.IsA("TProgressBar") && s.Has(xcProgress)) return Own(scSkinProgress);
-  if (c.IsA("TDateTimePicker") && s.Has(xcEdit)) return Own(scSkinDateTime);
-  if (c.IsA("TSpinEdit") && s.Has(xcEdit)) return Own(scSkinEdit);
-  if (c.IsA("TBitBtn") && s.Has(xcBitBtn)) return Own(scSkinBitButton);
-  if (c.IsA("TSpeedButton") && s.Has(xcSpeedButton)) return Own(scSkinSpeedButton);
+  if (c.IsA("TStatusBar") && s.Has(xcStatusBar)) return OwnSkin(scSkinStatusBar);
+  if (c.IsA("TProgressBar") && s.Has(xcProgress)) return OwnSkin(scSkinProgress);
+  if (c.IsA("TDateTimePicker") && s.Has(xcEdit)) return OwnSkin(scSkinDateTime);
+  if (c.IsA("TSpinEdit") && s.Has(xcEdit)) return OwnSkin(scSkinEdit);
+  if (c.IsA("TBitBtn") && s.Has(xcBitBtn)) return OwnSkin(scSkinBitButton);
+  if (c.IsA("TSpeedButton") && s.Has(xcSpeedButton)) return OwnSkin(scSkinSpeedButton);
   return std::nullopt;
 }
 
 std::optional<TSkinMapping> ClassTable(const TControlFacts& c, const TMappingSettings& s) {
   const bool tab = s.Has(xcTab) && s.SkinHasTab;
   const bool scroll = s.Has(xcScrollbar);
-  if (NameIs(c, {"TTabSet"}) && tab) return Own(scSkinTab31);
-  if (NameIs(c, {"TTabbedNotebook"}) && tab) return Own(scSkinTab);
+  if (NameIs(c, {"TTabSet"}) && tab) return OwnSkin(scSkinTab31);
+  if (NameIs(c, {"TTabbedNotebook"}) && tab) return OwnSkin(scSkinTab);
   if (NameIs(c, {"TMvcPanel"})) {
     TSkinMapping mapping;
     mapping.Children = TChildMapping::cmMapFirst;
     return mapping;
   }
-  if (c.IsA("TCustomCheckBox") && s.Has(xcCheckBox)) return Own(scSkinCheckBox);
-  if (NameIs(c, {"TUpDown", "TSpinButton"}) && s.Has(xcSpin)) return Own(scSkinUpDown);
-  if (NameIs(c, {"TMediaPlayer"}) && s.Has(xcButton)) return Own(scSkinMP);
+  if (c.IsA("TCustomCheckBox") && s.Has(xcCheckBox)) return OwnSkin(scSkinCheckBox);
+  if (NameIs(c, {"TUpDown", "TSpinButton"}) && s.Has(xcSpin)) return OwnSkin(scSkinUpDown);
+  if (NameIs(c, {"TMediaPlayer"}) && s.Has(xcButton)) return OwnSkin(scSkinMP);
   if (NameIs(c, {"TDBNavigator"}) && s.Has(xcPanel)) return Box(TChildMapping::cmMapAfter);
   const auto obj_image = [](int variant) {
-    TSkinMapping mapping = Own(scSkinObjImage);
+    TSkinMapping mapping = OwnSkin(scSkinObjImage);
     mapping.Skin.Variant = variant;
     return mapping;
   };
@@ -89,29 +83,29 @@ std::optional<TSkinMapping> ClassTable(const TControlFacts& c, const TMappingSet
   if (NameIs(c, {"TRzRadioButton", "TRzDBRadioButton"}) && s.Has(xcRadioButton))
     return obj_image(kObjImageRadio);
   if (NameIs(c, {"TcxDBCheckBox", "TcxCheckBox"}) && s.Has(xcCheckBox)) return obj_image(kObjImageCxCheckBox);
-  if (NameIs(c, {"TTntComboBox"}) && s.Has(xcCombo)) return Own(scSkinComBox);
-  if (c.IsA("TCustomComboBox") && s.Has(xcCombo)) return Own(scSkinComBox);
-  if (NameIs(c, {"TRichEdit", "TwwDBRichEdit", "TdxDBMemo"}) && scroll) return Own(scSkinScrollbar);
+  if (NameIs(c, {"TTntComboBox"}) && s.Has(xcCombo)) return OwnSkin(scSkinComBox);
+  if (c.IsA("TCustomComboBox") && s.Has(xcCombo)) return OwnSkin(scSkinComBox);
+  if (NameIs(c, {"TRichEdit", "TwwDBRichEdit", "TdxDBMemo"}) && scroll) return OwnSkin(scSkinScrollbar);
   if (c.IsA("TCustomPanel") && s.Has(xcPanel)) return Box(TChildMapping::cmMapFirst);
-  if (NameIs(c, {"TdxTreeList", "TdxDBTreeList", "TdxDBGrid"}) && scroll) return Own(scSkinScrollbar);
-  if (c.IsA("TCustomListView") && scroll) return Own(scSkinListView);
-  if (NameIs(c, {"TCheckListBox"}) && scroll) return Own(scSkinCheckList);
-  if (c.IsA("TCustomMemo") && scroll) return Own(scSkinScrollbar);
+  if (NameIs(c, {"TdxTreeList", "TdxDBTreeList", "TdxDBGrid"}) && scroll) return OwnSkin(scSkinScrollbar);
+  if (c.IsA("TCustomListView") && scroll) return OwnSkin(scSkinListView);
+  if (NameIs(c, {"TCheckListBox"}) && scroll) return OwnSkin(scSkinCheckList);
+  if (c.IsA("TCustomMemo") && scroll) return OwnSkin(scSkinScrollbar);
   if (auto standard = StandardClassRow(c, s)) return standard;
   const bool scroll_style = c.Windowed && (c.Style & (kWsVScroll | kWsHScroll)) != 0;
-  if ((scroll_style || c.IsA("TMemo")) && scroll) return Own(scSkinScrollbar);
-  if (c.IsA("TButton") && s.Has(xcButton)) return Own(scSkinButton);
-  if (c.IsA("TCustomEdit") && s.Has(xcEdit)) return Own(scSkinEdit);
+  if ((scroll_style || c.IsA("TMemo")) && scroll) return OwnSkin(scSkinScrollbar);
+  if (c.IsA("TButton") && s.Has(xcButton)) return OwnSkin(scSkinButton);
+  if (c.IsA("TCustomEdit") && s.Has(xcEdit)) return OwnSkin(scSkinEdit);
   const bool dc_edit = NameIs(c, {"TDCEdit", "TDCDBEdit"});
   if (!dc_edit && c.IsA("TCustomForm")) return Box(TChildMapping::cmMapComponents);
-  if (dc_edit && c.NumButtons == 1 && s.Has(xcCombo)) return Own(scSkinComBox);
+  if (dc_edit && c.NumButtons == 1 && s.Has(xcCombo)) return OwnSkin(scSkinComBox);
   if (dc_edit && c.NumButtons == 0 && s.Has(xcEdit)) {
-    TSkinMapping mapping = Own(scSkinEdit);
+    TSkinMapping mapping = OwnSkin(scSkinEdit);
     mapping.Skin.Target = TAttachTarget::atControlWindow;
     return mapping;
   }
   // Scrolling containers last: an embedded form is one too.
-  if (c.IsA("TScrollingWinControl") && scroll) return Own(scSkinScControl);
+  if (c.IsA("TScrollingWinControl") && scroll) return OwnSkin(scSkinScControl);
   return std::nullopt;
 }
 

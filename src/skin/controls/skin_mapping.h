@@ -86,3 +86,10 @@ struct TSkinMapping {
 
   bool operator==(const TSkinMapping&) const = default;
 };
+
+// The control gets an object of that class and nothing more.
+inline TSkinMapping OwnSkin(TSkinControlClass cls) {
+  TSkinMapping mapping;
+  mapping.Skin.Class = cls;
+  return mapping;
+}

@@ -7,14 +7,8 @@ namespace {
 using enum TSkinControlClass;
 using enum TSkinControlType;
 
-TSkinMapping Own(TSkinControlClass cls) {
-  TSkinMapping mapping;
-  mapping.Skin.Class = cls;
-  return mapping;
-}
-
 TSkinMapping OwnIf(bool allowed, TSkinControlClass cls) {
-  return allowed ? Own(cls) : TSkinMapping{};
+  return allowed ? OwnSkin(cls) : TSkinMapping{};
 }
 
 // Buttons by their type. Owner-drawn buttons, group boxes and bitmap buttons
@@ -50,7 +44,7 @@ TSkinMapping ChooseWindowSkin(std::string_view class_name, std::uint32_t style, 
   if (name == "combobox") return OwnIf(s.Has(xcCombo) && (style & kCbsTypeMask) != kCbsSimple, scSkinComBox);
   if (name == "comboboxex32") {
     if (!s.Has(xcCombo)) return {};
-    TSkinMapping mapping = Own(scSkinComBox);
+    TSkinMapping mapping = OwnSkin(scSkinComBox);
     mapping.Skin.Target = TAttachTarget::atFirstChildWindow;
     return mapping;
   }
@@ -60,7 +54,7 @@ TSkinMapping ChooseWindowSkin(std::string_view class_name, std::uint32_t style, 
   if (name == "#32770") {
     // A dialog embedded in a dialog.
     if (style & kWsTabStop) return {};
-    TSkinMapping mapping = Own(scSkinBoxH);
+    TSkinMapping mapping = OwnSkin(scSkinBoxH);
     mapping.Children = TChildMapping::cmMapFirst;
     return mapping;
   }
@@ -73,14 +67,14 @@ TSkinMapping ChooseWindowSkin(std::string_view class_name, std::uint32_t style, 
   if (name == "tcheckbox") return OwnIf(s.Has(xcCheckBox), scSkinCheckBox);
   if (name == "tcombobox") return OwnIf(s.Has(xcCombo), scSkinComBox);
   if (name == "tbutton") return OwnIf(s.Has(xcButton), scSkinButton);
-  if (name == "tprogressbar") return Own(scSkinProgress);
+  if (name == "tprogressbar") return OwnSkin(scSkinProgress);
   if (name == "tsilentpaintpanel") {
     TSkinMapping mapping;
     mapping.FaceColour = true;
     return mapping;
   }
   if (name == "systabcontrol32") return OwnIf(s.Has(xcTab) && !(style & kTcsOwnerDrawFixed), scSkinTab);
-  if (name == "toolbarwindow32") return Own(scSkinBoxH);
+  if (name == "toolbarwindow32") return OwnSkin(scSkinBoxH);
   if (name == "edit") return OwnIf(s.Has(xcEdit), scSkinEdit);
   // "systreeview32" and every other class keep their own look.
   return {};

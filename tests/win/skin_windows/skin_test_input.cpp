@@ -85,13 +85,7 @@ bool PumpUntil(const std::function<bool()>& done) {
 }
 
 void MouseTo(POINT screen) {
-  SetCursorPos(screen.x, screen.y);
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dx = screen.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
-  input.mi.dy = screen.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
-  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  SendInput(1, &input, sizeof(input));
+  QueueMove(screen);
   Pump(60);
 }
 
