@@ -38,7 +38,10 @@ class TFilledSkin : public TSkinControl {
       Redraw();
       return false;
     }
-    if (m.Msg == kBreakSkin) throw std::runtime_error("broken skin");
+    if (m.Msg == kBreakSkin) {
+      CallDefault(m);
+      throw std::runtime_error("broken skin");
+    }
     return TSkinControl::BeforeMessage(m);
   }
   void DrawSkin(HDC dc, const RECT& rect) override {
@@ -143,9 +146,15 @@ TEST_F(SkinControlTest, AFrameworkControlShowsTheSkinSwitchesOffAndIsGivenBackEx
 
   // Something in front of the control's handling already: it must stay there.
   int outer_seen = 0;
+  int commands = 0;
+  int broken = 0;
+  bool refuse = false;
   const TWndMethod own = button_->WindowProc;
-  button_->WindowProc = [&outer_seen, own](TMessage& m) {
+  button_->WindowProc = [&, own](TMessage& m) {
     if (m.Msg == WM_USER + 7) ++outer_seen;
+    if (m.Msg == CN_COMMAND) ++commands;
+    if (m.Msg == kBreakSkin) ++broken;
+    if (m.Msg == CN_COMMAND && refuse) throw std::logic_error("refused");
     own(m);
   };
   auto* skin = new TFilledSkin(button_);
@@ -157,8 +166,13 @@ TEST_F(SkinControlTest, AFrameworkControlShowsTheSkinSwitchesOffAndIsGivenBackEx
   // The skin's own failure stays inside it; the application's failure in its
   // own handler reaches the application's boundary as is.
   EXPECT_NO_THROW(button_->Perform(kBreakSkin));
+  EXPECT_EQ(broken, 1);
   button_->SetOnClick({"", [](TObject*) { throw std::runtime_error("click failed"); }});
   EXPECT_THROW(button_->Perform(CN_COMMAND, MAKEWPARAM(0, BN_CLICKED), 0), std::runtime_error);
+  refuse = true;
+  EXPECT_THROW(button_->Perform(CN_COMMAND, MAKEWPARAM(0, BN_CLICKED), 0), std::logic_error);
+  refuse = false;
+  EXPECT_EQ(commands, 2);
   ExpectShows(Capture(wnd), Expected(wnd));
 
   skin->Detach();

@@ -123,13 +123,16 @@ void TSkinControl::SkinWndProc(TMessage& message) {
   }
   if (!active_) return CallDefault(message);
   bool pass_on = true;
+  const unsigned forwards = forwards_;
   Guarded([&] { pass_on = BeforeMessage(message); });
-  if (!pass_on) return;
+  // A skin that failed after passing the message on must not pass it twice.
+  if (!pass_on || forwards_ != forwards) return;
   CallDefault(message);
   Guarded([&] { AfterMessage(message); });
 }
 
 void TSkinControl::CallDefault(TMessage& message) {
+  ++forwards_;
   try {
     if (control_ != nullptr)
       control_hook_.CallSaved(message);

@@ -136,4 +136,5 @@ class TSkinControl : public TComponent {
   TSkinState state_ = TSkinState::ssNew;
   std::exception_ptr control_failure_;
   int guard_depth_ = 0;
+  unsigned forwards_ = 0;  // messages passed on, to tell whether a failed skin did
 };
