@@ -3,6 +3,7 @@
 // given back exactly as they were taken.
 
 #include "skin/controls/win/skin_control.h"
+#include "skin/controls/win/property_by_name.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +14,7 @@
 #include "framework/win/application.h"
 #include "framework/win/button.h"
 #include "framework/win/form.h"
+#include "framework/win/panel.h"
 #include "skin/data/image/colour.h"
 #include "skin/data/image/element_draw.h"
 #include "skin/data/model/skin_data.h"
@@ -232,6 +234,66 @@ TEST_F(SkinControlTest, ADestroyedWindowLeavesTheControlUntouchedAndSeesItsLastM
   EXPECT_EQ(control_skin->SkinState(), TSkinState::ssWindowGone);
   // The colour the skin set stays: the control was not touched after its window went.
   EXPECT_EQ(button_->Color(), skin_->Colours[scButtonFace]);
+}
+
+TEST_F(SkinControlTest, AColourChangingSkinShowsTheFaceColourWithoutParentBackgroundAndGivesBothBack) {
+  TSkinOptions options = skin_->Options();
+  options.Exclude(TSkinOption::xoParentBackGround);
+  skin_->SetOptions(options);
+  auto* panel = new TPanel(form_);
+  panel->SetParent(form_);
+  panel->SetBounds(10, 60, 90, 40);
+  panel->SetColor(0x123456);
+  SetPropByName(panel, "ParentBackground", "True");
+  ASSERT_EQ(GetEnumPropByName(panel, "ParentBackground"), "True");
+
+  auto* skin = new TFilledSkin(panel);
+  skin->AttachControl(nullptr, *skin_, true);
+  EXPECT_EQ(GetEnumPropByName(panel, "ParentBackground"), "False");
+  EXPECT_EQ(panel->Color(), skin_->Colours[scButtonFace]);
+  skin->Detach();
+  EXPECT_EQ(GetEnumPropByName(panel, "ParentBackground"), "True");
+  EXPECT_EQ(panel->Color(), 0x123456);
+
+  // With the option set, the parent background is left as it is.
+  options.Include(TSkinOption::xoParentBackGround);
+  skin_->SetOptions(options);
+  auto* again = new TFilledSkin(panel);
+  again->AttachControl(nullptr, *skin_, true);
+  EXPECT_EQ(GetEnumPropByName(panel, "ParentBackground"), "True");
+  again->Detach();
+}
+
+TEST(PropertyByName, ReadsWhatTheControlPublishesAndNeverRaises) {
+  TButton button(nullptr);
+  button.SetCaption("\xBC\xC6\xCA\xFD");  // GBK for the word "count"
+  button.SetWidth(75);
+  EXPECT_EQ(GetTextPropByName(&button, "caption"), L"\u8BA1\u6570");
+  EXPECT_EQ(GetOrdPropByName(&button, "Width"), 75);
+  EXPECT_EQ(GetEnumPropByName(&button, "Align"), "alNone");
+  EXPECT_EQ(GetObjectPropByName<TFont>(&button, "Font"), button.Font());
+  // Absent, of another kind, or no object at all.
+  EXPECT_EQ(GetOrdPropByName(nullptr, "Width"), -1);
+  EXPECT_EQ(GetOrdPropByName(&button, "Caption"), -1);
+  EXPECT_EQ(GetOrdPropByName(&button, "Bogus"), -1);
+  EXPECT_EQ(GetEnumPropByName(&button, "Width"), "");
+  EXPECT_EQ(GetTextPropByName(&button, "Font"), L"");
+  EXPECT_EQ(GetObjectPropByName(&button, "Caption"), nullptr);
+
+  SetPropByName(&button, "Width", "120");
+  SetPropByName(&button, "Align", "alTop");
+  SetPropByName(&button, "Caption", "Go");
+  EXPECT_EQ(button.Width(), 120);
+  EXPECT_EQ(button.Align(), TAlign::alTop);
+  EXPECT_EQ(button.Caption(), "Go");
+  // A value the property cannot take, or a property that cannot take text.
+  SetPropByName(&button, "Width", "wide");
+  SetPropByName(&button, "Align", "alNowhere");
+  SetPropByName(&button, "Font", "Arial");
+  SetPropByName(&button, "Bogus", "1");
+  SetPropByName(nullptr, "Width", "1");
+  EXPECT_EQ(button.Width(), 120);
+  EXPECT_EQ(button.Align(), TAlign::alTop);
 }
 
 }  // namespace
