@@ -28,9 +28,6 @@ class TSkinData;
 class TWinControl;
 class TWinSkinForm;
 
-// Tag of a framework control that asks to show its parent behind itself.
-inline constexpr int TransparentTag = 5555;
-
 enum class TSkinState : std::int32_t { ssNew = 0, ssAttached = 1, ssWindowGone = 6 };
 
 class TSkinControl : public TComponent {
