@@ -89,6 +89,9 @@ void Tfrmmain::FormCreate(TObject*) {
   MergedLines = std::make_unique<TStringList>();
   RawWords = std::make_unique<TStringList>();
   DistinctWords = std::make_unique<TStringList>();
+  // One entry per word, whatever its case, in the report's order.
+  DistinctWords->SetDuplicates(TDuplicates::dupIgnore);
+  DistinctWords->SetSorted(true);
   SetCaption(kTitle);
   Application().SetTitle(kTitle);
 }
