@@ -8,6 +8,7 @@
 #include "framework/published.h"
 #include "framework/text.h"
 #include "framework/win/application.h"
+#include "framework/win/command_line.h"
 #include "framework/win/form_resource.h"
 #include "framework/win/message_box.h"
 #include "framework/win/standard_classes.h"
@@ -50,7 +51,7 @@ T* Tfrmmain::Field(const char* name) {
 }
 
 Tfrmmain::Tfrmmain(TComponent* owner)
-    : TForm(owner), RunCommand([](const AnsiString& command) { WinExec(command.c_str(), SW_SHOWNORMAL); }) {
+    : TForm(owner), RunCommand([](const AnsiString& command) { StartCommand(command); }) {
   frmmain = this;
   InitForm("TFRMMAIN", MainFormClasses());
   pnl1 = Field<TPanel>("pnl1");
