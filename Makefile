@@ -40,7 +40,10 @@ test: native win64 win32
 	  scripts/run-fuzzers build/fuzz 10; } || status=1; \
 	exit $$status
 
-tools: native
+# Optimised, without sanitizers: the build users run (the sanitizer build is the tests').
+tools: setup
+	@cmake --preset tools >/dev/null
+	@cmake --build --preset tools -j $(JOBS)
 
 fuzz: setup
 	@cmake --preset fuzz >/dev/null

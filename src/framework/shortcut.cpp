@@ -17,7 +17,11 @@ AnsiString KeyName(unsigned key) {
   if (key >= '0' && key <= '9') return AnsiString(1, static_cast<char>(key));
   if (key >= 'A' && key <= 'Z') return AnsiString(1, static_cast<char>(key));
   if (key >= 0x60 && key <= 0x69) return AnsiString(1, static_cast<char>('0' + key - 0x60));  // keypad digits
-  if (key >= 0x70 && key <= 0x87) return "F" + std::to_string(key - 0x6F);
+  if (key >= 0x70 && key <= 0x87) {
+    // Appended, not prefixed: GCC 12 at -O3 warns falsely (-Wrestrict) on a prefix insert.
+    AnsiString name = "F";
+    return name += std::to_string(key - 0x6F);
+  }
   return {};
 }
 

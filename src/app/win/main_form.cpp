@@ -8,6 +8,7 @@
 #include "framework/published.h"
 #include "framework/text.h"
 #include "framework/win/application.h"
+#include "framework/win/command_line.h"
 #include "framework/win/form_resource.h"
 #include "framework/win/message_box.h"
 #include "framework/win/standard_classes.h"
@@ -50,7 +51,7 @@ T* Tfrmmain::Field(const char* name) {
 }
 
 Tfrmmain::Tfrmmain(TComponent* owner)
-    : TForm(owner), RunCommand([](const AnsiString& command) { WinExec(command.c_str(), SW_SHOWNORMAL); }) {
+    : TForm(owner), RunCommand([](const AnsiString& command) { StartCommand(command); }) {
   frmmain = this;
   InitForm("TFRMMAIN", MainFormClasses());
   pnl1 = Field<TPanel>("pnl1");
@@ -89,6 +90,9 @@ void Tfrmmain::FormCreate(TObject*) {
   MergedLines = std::make_unique<TStringList>();
   RawWords = std::make_unique<TStringList>();
   DistinctWords = std::make_unique<TStringList>();
+  // One entry per word, whatever its case, in the report's order.
+  DistinctWords->SetDuplicates(TDuplicates::dupIgnore);
+  DistinctWords->SetSorted(true);
   SetCaption(kTitle);
   Application().SetTitle(kTitle);
 }

@@ -155,6 +155,7 @@ void TCustomMemo::SetWordWrap(bool word_wrap) {
 void TCustomMemo::SetText(std::string_view text) {
   StopFill();
   if (!HandleAllocated() || text.size() < kFillFrom) {
+    const ScopedValue setting(setting_text_, true);
     TCustomEdit::SetText(text);
     lines_.Invalidate();
     return;
@@ -252,9 +253,20 @@ void TCustomMemo::WndProc(TMessage& m) {
   switch (m.Msg) {
     case WM_GETDLGCODE:
       return WmGetDlgCode(m);
+    case WM_SETTEXT:
+      return WmSetText(m);
     default:
       return TCustomEdit::WndProc(m);
   }
+}
+
+void TCustomMemo::WmSetText(TMessage& m) {
+  TCustomEdit::WndProc(m);
+  // A text set from outside (another program, a test) sends no EN_CHANGE to a
+  // multi-line edit: take it from the window so the control reads what shows.
+  if (setting_text_ || filling_ || m.Result == 0) return;
+  SyncText(WindowText());
+  lines_.Invalidate();
 }
 
 void TCustomMemo::DefaultHandler(TMessage& m) {

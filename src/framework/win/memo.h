@@ -85,6 +85,7 @@ class TCustomMemo : public TCustomEdit {
 
  private:
   void WmGetDlgCode(TMessage& message);
+  void WmSetText(TMessage& message);
   // ssHorizontal or ssVertical: whether the memo has that scroll bar.
   bool HasScrollBar(TScrollStyle bar) const;
   // Lines wrap at the window's width (no horizontal scrolling).
@@ -102,8 +103,9 @@ class TCustomMemo : public TCustomEdit {
   bool want_tabs_ = false;  // Tab types a tab instead of moving the focus
 
   // Progressive fill.
-  std::wstring fill_rest_;  // what the window still lacks
-  bool filling_ = false;    // the window's own changes come from the fill
+  std::wstring fill_rest_;     // what the window still lacks
+  bool filling_ = false;       // the window's own changes come from the fill
+  bool setting_text_ = false;  // the window's text comes from SetText
 };
 
 class TMemo : public TCustomMemo {

@@ -91,6 +91,18 @@ TEST_F(MainFormTest, PasteReplacesTheSelectionWithTheClipboardText) {
   EXPECT_EQ(PaneText(), "前粘贴的中文后");
 }
 
+// Another program sets the pane's text with WM_SETTEXT, which a multi-line
+// edit answers without EN_CHANGE: the split must still read what shows.
+TEST_F(MainFormTest, TextSetFromOutsideIsWhatTheSplitReads) {
+  form->mmo1->SetText("Stale text typed earlier");
+  ASSERT_EQ(form->mmo1->Lines()->Count(), 1);  // the old lines are cached
+  SendMessageW(form->mmo1->Handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"Apple apple\r\nAPPLE banana"));
+  EXPECT_EQ(PaneText(), "Apple apple\r\nAPPLE banana");
+  EXPECT_EQ(PaneLines(form->mmo1), Lines({"Apple apple", "APPLE banana"}));
+  Press(form->Button3);
+  EXPECT_EQ(form->RawWords->Strings(), Lines({"Apple", "apple", "APPLE", "banana"}));
+}
+
 TEST_F(MainFormTest, ClearEmptiesPanesReportAndSummaryButKeepsColumnCaptions) {
   form->mmo1->SetText("input");
   form->mmo2->SetText("a\r\nb");

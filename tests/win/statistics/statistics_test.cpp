@@ -79,6 +79,10 @@ TEST_F(StatisticsTest, SplitFillsSummaryReportMemosAndLists) {
   EXPECT_EQ(form->mmo3->Lines()->Strings(), (Lines{"1: APPLE", "2: apple", "3: Apple", "4: banana"}));
   EXPECT_EQ(form->RawWords->Strings(), (Lines{"Apple", "apple", "APPLE", "banana"}));
   EXPECT_EQ(form->DistinctWords->Strings(), (Lines{"Apple", "banana"}));
+  // The list itself keeps one entry per word, in order.
+  EXPECT_EQ(form->DistinctWords->Add("BANANA"), 1);
+  EXPECT_EQ(form->DistinctWords->Add("Aardvark"), 0);
+  EXPECT_EQ(form->DistinctWords->Strings(), (Lines{"Aardvark", "Apple", "banana"}));
 
   // Ignoring repeats changes only the memos.
   SendMessageW(form->chk5->Handle(), BM_CLICK, 0, 0);

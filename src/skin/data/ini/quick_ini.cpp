@@ -66,7 +66,8 @@ void TQuickIni::LoadFromStream(std::string_view text) {
 }
 
 int TQuickIni::SectionLine(std::string_view name) const {
-  const AnsiString header = "[" + AnsiString(name) + "]";
+  AnsiString header = "[";
+  header.append(name) += ']';
   for (const Section& s : sections_) {
     if (EqualIgnoringAsciiCase(s.header, header)) return s.line;
   }
