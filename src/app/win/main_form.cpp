@@ -90,9 +90,6 @@ void Tfrmmain::FormCreate(TObject*) {
   MergedLines = std::make_unique<TStringList>();
   RawWords = std::make_unique<TStringList>();
   DistinctWords = std::make_unique<TStringList>();
-  // One entry per word, whatever its case, in the report's order.
-  DistinctWords->SetDuplicates(TDuplicates::dupIgnore);
-  DistinctWords->SetSorted(true);
   SetCaption(kTitle);
   Application().SetTitle(kTitle);
 }
@@ -144,6 +141,9 @@ void Tfrmmain::Button3Click(TObject*) {
   const std::optional<TSplitResult> split = SplitWords(text, options, *prlrgx1, DefaultLocale());
   if (!split) return;
   RawWords->SetStrings(split->raw_words);
+  // One entry per word, whatever its case, in the report's order.
+  DistinctWords->SetDuplicates(TDuplicates::dupIgnore);
+  DistinctWords->SetSorted(true);
   DistinctWords->SetStrings(split->distinct_words);
   // One bulk change per memo: one WM_SETTEXT, not one per line.
   mmo2->Lines()->SetStrings(split->split_lines);
