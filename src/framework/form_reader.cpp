@@ -135,7 +135,9 @@ class TFormReader {
       throw EParserError(value.line, AnsiString(root_.ClassName()) + " has no handler " + value.text);
     }
     TComponent* form = &root_;
-    return TNotifyEvent{method->name, [form, method](TObject* sender) { method->invoke(*form, sender); }};
+    TNotifyEvent event{method->name, {}, form, method};
+    if (method->invoke) event.handler = [form, method](TObject* sender) { method->invoke(*form, sender); };
+    return event;
   }
 
   static TStringArray ListTexts(const TFormValue& value) {

@@ -65,6 +65,26 @@ TPropInfo MakeRow(const char* name, TTypeKind kind, Get get, Set set, ToValue to
   return row;
 }
 
+// A TEvent from a handler bound by a description: the form's method must take
+// the event's parameters.
+template <class Event, class... Args>
+Event BindTyped(const TNotifyEvent& event, const std::function<void(TObject*, Args...)>&) {
+  using Call = std::function<void(TObject&, TObject*, Args...)>;
+  const Call* call = std::any_cast<Call>(&event.bound->call);
+  if (call == nullptr) throw EConvertError("Handler " + event.method + " does not fit the event");
+  TObject* form = event.form;
+  return Event{event.method, [form, call](TObject* sender, Args... args) {
+                 (*call)(*form, sender, std::forward<Args>(args)...);
+               }};
+}
+
+template <class Event>
+Event BindEvent(const TNotifyEvent& event) {
+  if (event.bound != nullptr) return BindTyped<Event>(event, decltype(Event::handler){});
+  if (event.handler) throw EConvertError("Handler " + event.method + " takes only the sender");
+  return Event{};
+}
+
 }  // namespace published_detail
 
 template <class Get, class Set>
@@ -150,8 +170,26 @@ TPropInfo PublishObject(const char* name, Get get, Set set = nullptr) {
 template <class Get, class Set>
 TPropInfo PublishEvent(const char* name, Get get, Set set) {
   return published_detail::MakeRow(
-      name, TTypeKind::tkMethod, get, set, [](const TNotifyEvent& v) { return TPropValue(v); },
-      []<class A>(const TPropValue& v) { return std::get<TNotifyEvent>(v); });
+      name, TTypeKind::tkMethod, get, set,
+      []<class E>(const E& v) {
+        if constexpr (std::is_same_v<E, TNotifyEvent>) {
+          return TPropValue(v);
+        } else {
+          // Only the name reads back: the call needs more than the sender.
+          return TPropValue(TNotifyEvent{v.method, {}});
+        }
+      },
+      []<class A>(const TPropValue& v) {
+        const auto& event = std::get<TNotifyEvent>(v);
+        if constexpr (std::is_same_v<A, TNotifyEvent>) {
+          if (event.bound != nullptr && !event.handler) {
+            throw EConvertError("Handler " + event.method + " takes more than the sender");
+          }
+          return event;
+        } else {
+          return published_detail::BindEvent<A>(event);
+        }
+      });
 }
 
 template <class Get, class Set>
@@ -173,4 +211,17 @@ template <class C>
 TMethodInfo PublishMethod(const char* name, void (C::*method)(TObject* sender)) {
   return TMethodInfo{name,
                      [method](TObject& self, TObject* sender) { (static_cast<C&>(self).*method)(sender); }};
+}
+
+// A form's handler taking more than the sender, for a TEvent of the same
+// parameters.
+template <class C, class... Args>
+requires(sizeof...(Args) > 0) TMethodInfo
+    PublishMethod(const char* name, void (C::*method)(TObject* sender, Args...)) {
+  return TMethodInfo{name,
+                     {},
+                     std::function<void(TObject&, TObject*, Args...)>(
+                         [method](TObject& self, TObject* sender, Args... args) {
+                           (static_cast<C&>(self).*method)(sender, std::forward<Args>(args)...);
+                         })};
 }

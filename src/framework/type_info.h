@@ -28,9 +28,11 @@
 // as the third argument of MakeClassInfo, so that a description's
 // "OnClick = btn1Click" finds them by name.
 
+#include <any>
 #include <cstdint>
 #include <functional>
 #include <span>
+#include <type_traits>
 #include <variant>
 #include <vector>
 
@@ -74,15 +76,41 @@ struct TSetValue {
   bool operator==(const TSetValue&) const = default;
 };
 
+struct TMethodInfo;
+
 // An event bound to a handler: the handler's method name as stored in the form
 // description (empty when bound in code) and the call taking the sender.
+// Bound from a description it also names the form and its method, so that an
+// event whose handlers take more than the sender can take the same method.
 struct TNotifyEvent {
   AnsiString method;
   std::function<void(TObject* sender)> handler;
+  TObject* form = nullptr;
+  const TMethodInfo* bound = nullptr;
 
   explicit operator bool() const { return static_cast<bool>(handler); }
   void operator()(TObject* sender) const {
     if (handler) handler(sender);
+  }
+};
+
+// An event whose handlers take more than the sender (a replacement to edit,
+// two rows to compare): the handler's method name as stored in the form
+// description (empty when bound in code) and the call.
+template <class... Args>
+struct TEvent {
+  AnsiString method;
+  std::function<void(TObject* sender, Args...)> handler;
+
+  TEvent() = default;
+  template <class F>
+  requires std::is_invocable_v<F&, TObject*, Args...> TEvent(F f) : handler(std::move(f)) {}
+  TEvent(AnsiString method_name, std::function<void(TObject* sender, Args...)> call)
+      : method(std::move(method_name)), handler(std::move(call)) {}
+
+  explicit operator bool() const { return static_cast<bool>(handler); }
+  void operator()(TObject* sender, Args... args) const {
+    if (handler) handler(sender, std::forward<Args>(args)...);
   }
 };
 
@@ -106,9 +134,12 @@ struct TPropInfo {
 };
 
 // One published event handler of a form: called on the form with the sender.
+// A handler taking more than the sender has no `invoke`; `call` holds it as a
+// std::function<void(TObject& self, TObject* sender, Args...)>.
 struct TMethodInfo {
   const char* name;
   std::function<void(TObject& self, TObject* sender)> invoke;
+  std::any call = {};
 };
 
 struct TClassInfo {

@@ -41,6 +41,7 @@ const TClassInfo& TPerlRegEx::StaticClassInfo() {
       PublishString("RegEx", &TPerlRegEx::RegEx, &TPerlRegEx::SetRegEx),
       PublishString("Replacement", &TPerlRegEx::Replacement, &TPerlRegEx::SetReplacement),
       PublishEvent("OnMatch", &TPerlRegEx::OnMatch, &TPerlRegEx::SetOnMatch),
+      PublishEvent("OnReplace", &TPerlRegEx::OnReplace, &TPerlRegEx::SetOnReplace),
   };
   static const TClassInfo info = MakeClassInfo<TPerlRegEx, TComponent>("TPerlRegEx", properties);
   return info;

@@ -36,7 +36,7 @@ enum TPerlRegExMatchFlag { mfNotBOL, mfNotEOL, mfNotEmpty };
 using TPerlRegExMatchFlags = TSet<TPerlRegExMatchFlag>;
 
 // Raised before a replacement goes into the subject; may change it.
-using TPerlRegExReplaceEvent = std::function<void(TObject* sender, AnsiString& replace_with)>;
+using TPerlRegExReplaceEvent = TEvent<AnsiString& /*replace_with*/>;
 
 class TPerlRegEx : public TComponent {
  public:

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "framework/form_reader.h"
 #include "framework/properties.h"
+#include "framework/published.h"
 
 #ifndef _WIN32
 #include <pcre2.h>
@@ -195,6 +197,55 @@ TEST(PerlRegEx, IsAComponentWithPublishedPatternOptionsAndTemplate) {
   EXPECT_EQ(re->Subject(), "x-x");
   EXPECT_EQ(std::get<TSetValue>(GetPropValue(*re, "Options")), TSetValue{{"preCaseLess"}});
   EXPECT_TRUE(re->MatchFlags().Contains(mfNotEmpty));
+}
+
+namespace {
+// A form whose description binds the component's replacement event.
+class TReplaceForm : public TComponent {
+ public:
+  using TComponent::TComponent;
+  static const TClassInfo& StaticClassInfo() {
+    static const TMethodInfo methods[] = {
+        PublishMethod("Bracket", &TReplaceForm::Bracket),
+        PublishMethod("Clicked", &TReplaceForm::Clicked),
+    };
+    static const TClassInfo info = MakeClassInfo<TReplaceForm, TComponent>("TReplaceForm", {}, methods);
+    return info;
+  }
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+
+  void Bracket(TObject*, AnsiString& with) { with = "[" + with + "]"; }
+  void Clicked(TObject*) {}
+};
+
+const TClassRegistry& ReplaceClasses() {
+  static const TClassRegistry registry{{&TPerlRegEx::StaticClassInfo()}};
+  return registry;
+}
+}  // namespace
+
+TEST(PerlRegEx, ReplaceEventBindsFromADescriptionToAHandlerOfItsParameters) {
+  TReplaceForm form(nullptr);
+  ReadForm(form,
+           "object f: TReplaceForm\n object re: TPerlRegEx\n  RegEx = 'b+'\n  Replacement = '-'\n"
+           "  OnReplace = Bracket\n end\nend",
+           ReplaceClasses());
+  auto* re = static_cast<TPerlRegEx*>(form.FindComponent("re"));
+  EXPECT_EQ(std::get<TNotifyEvent>(GetPropValue(*re, "OnReplace")).method, "Bracket");
+  re->SetSubject("abbcb");
+  EXPECT_TRUE(re->ReplaceAllMatches());
+  EXPECT_EQ(re->Subject(), "a[-]c[-]");
+
+  // A handler of only the sender does not fit, nor the other way round.
+  TReplaceForm other(nullptr);
+  EXPECT_THROW(
+      ReadForm(other, "object f: TReplaceForm\n object re: TPerlRegEx\n  OnReplace = Clicked\n end\nend",
+               ReplaceClasses()),
+      EParserError);
+  EXPECT_THROW(
+      ReadForm(other, "object f: TReplaceForm\n object re: TPerlRegEx\n  OnMatch = Bracket\n end\nend",
+               ReplaceClasses()),
+      EParserError);
 }
 
 #ifndef _WIN32
