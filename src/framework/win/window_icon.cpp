@@ -19,3 +19,12 @@ void TWindowIcon::AssignTo(HWND wnd) const {
   SendMessageW(wnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(Big()));
   SendMessageW(wnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(Small()));
 }
+
+HICON WindowIconOf(HWND wnd) {
+  if (wnd == nullptr) return nullptr;
+  auto icon = reinterpret_cast<HICON>(SendMessageW(wnd, WM_GETICON, ICON_SMALL, 0));
+  if (icon == nullptr) icon = reinterpret_cast<HICON>(SendMessageW(wnd, WM_GETICON, ICON_BIG, 0));
+  if (icon == nullptr) icon = reinterpret_cast<HICON>(GetClassLongPtrW(wnd, GCLP_HICONSM));
+  if (icon == nullptr) icon = reinterpret_cast<HICON>(GetClassLongPtrW(wnd, GCLP_HICON));
+  return icon;
+}

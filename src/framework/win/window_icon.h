@@ -28,3 +28,7 @@ class TWindowIcon {
   UniqueIcon big_;
   UniqueIcon small_;
 };
+
+// The icon a window shows of its own: its small icon, else its big one, else
+// its class's; null when it has none.
+HICON WindowIconOf(HWND wnd);

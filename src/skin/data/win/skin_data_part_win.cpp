@@ -6,6 +6,7 @@
 #include "framework/win/hint_window.h"
 #include "framework/win/wide.h"
 #include "framework/win/win_control.h"
+#include "framework/win/window_icon.h"
 #include "skin/data/win/dib_image.h"
 
 namespace {
@@ -30,13 +31,9 @@ HWND ApplicationWindow(const TSkinData& data) {
 
 HICON WindowIcon(HWND wnd) {
   if (wnd == nullptr) return nullptr;
-  auto icon = reinterpret_cast<HICON>(SendMessageW(wnd, WM_GETICON, ICON_SMALL, 0));
-  if (icon == nullptr) icon = reinterpret_cast<HICON>(SendMessageW(wnd, WM_GETICON, ICON_BIG, 0));
-  if (icon == nullptr) icon = reinterpret_cast<HICON>(GetClassLongPtrW(wnd, GCLP_HICONSM));
-  if (icon == nullptr) icon = reinterpret_cast<HICON>(GetClassLongPtrW(wnd, GCLP_HICON));
   // A window without an icon of its own shows the system's default one.
-  if (icon == nullptr) icon = LoadIconA(nullptr, IDI_APPLICATION);
-  return icon;
+  if (HICON icon = WindowIconOf(wnd)) return icon;
+  return LoadIconA(nullptr, IDI_APPLICATION);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "framework/win/application.h"
 #include "framework/win/form.h"
 #include "framework/win/gdi.h"
+#include "framework/win/window_icon.h"
 #include "skin/data/image/element_draw.h"
 #include "skin/data/image/image_blit.h"
 #include "skin/data/win/dib_image.h"
@@ -28,20 +29,12 @@ TColor Resolve(const TSkinData& data, TColor colour) {
   return data.Environment().SystemColours().Resolve(colour);
 }
 
-HICON OwnIcon(HWND window) {
-  auto icon = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, ICON_SMALL, 0));
-  if (icon == nullptr) icon = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, ICON_BIG, 0));
-  if (icon == nullptr) icon = reinterpret_cast<HICON>(GetClassLongPtrW(window, GCLP_HICONSM));
-  if (icon == nullptr) icon = reinterpret_cast<HICON>(GetClassLongPtrW(window, GCLP_HICON));
-  return icon;
-}
-
 // The icon a title shows: the window's own, else the program's main window's
 // (a dialog of the program), else the system's default application icon.
-HICON WindowIcon(HWND window) {
-  HICON icon = OwnIcon(window);
+HICON TitleIcon(HWND window) {
+  HICON icon = WindowIconOf(window);
   if (icon == nullptr && Application().MainForm() != nullptr && Application().MainForm()->HandleAllocated()) {
-    icon = OwnIcon(Application().MainForm()->WindowHandle());
+    icon = WindowIconOf(Application().MainForm()->WindowHandle());
   }
   // IDI_APPLICATION.
   return icon != nullptr ? icon : LoadIconW(nullptr, MAKEINTRESOURCEW(32512));
@@ -138,38 +131,37 @@ void TWinSkinForm::PaintFrame(HDC given, bool title_only) {
   }
   const int reserve = RightReserve(defs, std::span<const bool>(visible.get(), defs.size()));
 
-  TDibImage canvas(frame);
-  if (canvas.DC() == nullptr) return;
-  HDC dc = canvas.DC();
+  // The text is measured on the screen in the caption font, so that every
+  // pixel operation below runs on the one image before it becomes a DIB.
   SIZE text_size{};
-  TRect text_rect{};
   {
-    const SelectedObject font(dc, WinPart(data)->CaptionFont());
+    const WindowDC screen(nullptr);
+    const SelectedObject font(screen.get(), WinPart(data)->CaptionFont());
     RECT measure{0, 0, 0, 0};
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &measure,
+    DrawTextW(screen.get(), text.c_str(), static_cast<int>(text.size()), &measure,
               DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
     text_size = {measure.right, measure.bottom};
-    TCaptionTextInput input{};
-    input.TitleWidth = width;
-    input.TitleHeight = metrics_.Top;
-    input.TextWidth = text_size.cx;
-    input.TextHeight = text_size.cy;
-    input.TextAlignment = data.Title->TextAlignment;
-    input.TextShift = data.Title->LeftWidth;
-    input.TextShiftVert = data.Title->TopHeight;
-    input.TextRightClip = data.Title->RightWidth;
-    input.TXTBackleft = data.Title->TXTBackleft;
-    input.TXTBackRight = data.Title->TXTBackRight;
-    input.RightReserve = reserve;
-    input.RightToLeft = right_to_left_;
-    input.Popup = (Style() & WS_POPUP) != 0;
-    input.Kind = kind_;
-    text_rect = CaptionTextRect(input);
   }
+  TCaptionTextInput input{};
+  input.TitleWidth = width;
+  input.TitleHeight = metrics_.Top;
+  input.TextWidth = text_size.cx;
+  input.TextHeight = text_size.cy;
+  input.TextAlignment = data.Title->TextAlignment;
+  input.TextShift = data.Title->LeftWidth;
+  input.TextShiftVert = data.Title->TopHeight;
+  input.TextRightClip = data.Title->RightWidth;
+  input.TXTBackleft = data.Title->TXTBackleft;
+  input.TXTBackRight = data.Title->TXTBackRight;
+  input.RightReserve = reserve;
+  input.RightToLeft = right_to_left_;
+  input.Popup = (Style() & WS_POPUP) != 0;
+  input.Kind = kind_;
+  const TRect text_rect = CaptionTextRect(input);
   LayoutCaptionButtons(width, text_rect);
 
-  // Back to pixels for the text background and the buttons' images.
-  TSkinBitmap composed = canvas.ToImage();
+  // The text background and the buttons' images, still on pixels.
+  TSkinBitmap& composed = frame;
   if (!data.Title->Bitmap.Empty()) {
     DrawElementStrip(composed, TRect{text_rect.Left, 0, text_rect.Right, metrics_.Top}, data.Title->Bitmap,
                      TRect{data.Title->TXTBackleft, 0, data.Title->TXTBackRight, 0}, active_ ? 1 : 2, 2, true,
@@ -189,12 +181,12 @@ void TWinSkinForm::PaintFrame(HDC given, bool title_only) {
     DrawSkinElement(composed, button->BoundsRect, def.Bitmap, TRect{}, frame_index, def.Frame, true, false,
                     false);
   }
-  TDibImage final_canvas(composed);
-  if (final_canvas.DC() == nullptr) return;
-  dc = final_canvas.DC();
+  const TDibImage canvas(composed);
+  if (canvas.DC() == nullptr) return;
+  HDC dc = canvas.DC();
   // Icons keep their own soft edges: drawn with their alpha over the title.
   for (const TWinSysButton* button : icons) {
-    if (HICON icon = WindowIcon(window_)) {
+    if (HICON icon = TitleIcon(window_)) {
       DrawIconEx(dc, button->BoundsRect.Left, button->BoundsRect.Top, icon, GetSystemMetrics(SM_CXSMICON),
                  GetSystemMetrics(SM_CYSMICON), 0, nullptr, DI_NORMAL);
     }
