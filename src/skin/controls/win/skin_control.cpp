@@ -64,7 +64,7 @@ void TSkinControl::AttachControl(TWinSkinForm* form, TSkinData& data, bool chang
   form_ = form;
   control_ = control;
   handle_ = control->Handle();
-  control_hook_.Hook(*control, [this](TMessage& m) { SkinWndProc(m); });
+  if (hooks_control_) control_hook_.Hook(*control, [this](TMessage& m) { SkinWndProc(m); });
   if (change_color_) {
     SetParentBackground(true);
     saved_color_ = control->Color();

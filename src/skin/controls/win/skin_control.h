@@ -28,7 +28,7 @@ class TSkinData;
 class TWinControl;
 class TWinSkinForm;
 
-enum class TSkinState : std::int32_t { ssNew = 0, ssAttached = 1, ssWindowGone = 6 };
+enum class TSkinState : std::int32_t { ssNew = 0, ssAttached = 1, ssDetached = 2, ssWindowGone = 6 };
 
 class TSkinControl : public TComponent {
  public:
@@ -103,6 +103,11 @@ class TSkinControl : public TComponent {
 
   // Refreshes Enabled, Focused and Caption from the window and the control.
   void ReadWindowState();
+  void SetSkinState(TSkinState state) { state_ = state; }
+
+  // Off for skins that only recolour a control that paints itself: the
+  // control's messages then never pass through the skin.
+  bool hooks_control_ = true;
 
   std::uint8_t mouse_state_ = 0;
   bool enabled_ = true;
