@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "app/win/main_form.h"
 #include "app/win/startup.h"
 #include "framework/win/application.h"
@@ -280,6 +282,45 @@ TEST_F(SkinHeaderTest, AClickOnASkinnedItemStillSortsTheList) {
   Press(MOUSEEVENTF_LEFTUP);
   EXPECT_EQ(clicked_, (std::vector<int>{1, 0}));
   ExpectFaces(0);
+}
+
+TEST_F(SkinHeaderTest, CaptionsAreDrawnInTheSkinsTextColourKeepingTheirDistanceFromTheEdges) {
+  ASSERT_TRUE(skin_->ColourGiven[scWindowText]);
+  list_->Columns()->Items(0)->SetCaption("Words");
+  list_->Columns()->Items(1)->SetCaption("Count");
+  HDITEMW right{};
+  right.mask = HDI_FORMAT;
+  right.fmt = HDF_STRING | HDF_RIGHT;
+  SendMessageW(header_, HDM_SETITEMW, 1, reinterpret_cast<LPARAM>(&right));
+  TSkinHeader skin(nullptr);
+  skin.AttachWindow(header_, *skin_, nullptr);
+  Repaint(header_);
+
+  // Where each label's pixels lie: everything else in the item is its face.
+  const TSkinBitmap shown = Capture(header_);
+  const auto label_columns = [&](int index, int& first, int& last, int& in_text_colour) {
+    const RECT r = Item(index);
+    const TSkinBitmap face = Face(r, 1);
+    first = r.right;
+    last = r.left - 1;
+    in_text_colour = 0;
+    for (int y = r.top; y < r.bottom; ++y)
+      for (int x = r.left; x < r.right; ++x) {
+        if (shown.Pixel(x, y) == face.Pixel(x - r.left, y - r.top)) continue;
+        first = std::min(first, x);
+        last = std::max(last, x);
+        in_text_colour += shown.Pixel(x, y) == Resolved(scWindowText);
+      }
+  };
+  int first = 0, last = 0, text_colour = 0;
+  label_columns(0, first, last, text_colour);
+  EXPECT_GT(text_colour, 0);
+  EXPECT_GE(first, Item(0).left + 3);
+  EXPECT_LE(first, Item(0).left + 5);
+  label_columns(1, first, last, text_colour);
+  EXPECT_GT(text_colour, 0);
+  EXPECT_LT(last, Item(1).right - 2);
+  EXPECT_GE(last, Item(1).right - 6);
 }
 
 TEST_F(SkinBoxesTest, AnEditsBorderComesFromTheSkinWhateverRepaintsItsFrame) {
