@@ -85,34 +85,30 @@ class SkinBoxesTest : public ::testing::Test {
   TColor Resolved(int slot) const {
     return skin_->Environment().SystemColours().Resolve(skin_->Colours[slot]);
   }
-  // Pixels of `area` of `shown` that differ from `expected` (placed at the area's corner).
+  // The pixels of `area` for which `test(x, y)` holds.
+  template <class F>
+  static int Count(const RECT& area, F test) {
+    int found = 0;
+    for (int y = area.top; y < area.bottom; ++y)
+      for (int x = area.left; x < area.right; ++x) found += test(x, y) ? 1 : 0;
+    return found;
+  }
+  // Pixels of `area` of `shown` other than `expected` placed at the area's corner.
   static int Differing(const TSkinBitmap& shown, const RECT& area, const TSkinBitmap& expected) {
-    int differing = 0;
-    for (int y = area.top; y < area.bottom; ++y)
-      for (int x = area.left; x < area.right; ++x)
-        if (shown.Pixel(x, y) != expected.Pixel(x - area.left, y - area.top)) ++differing;
-    return differing;
+    return Count(
+        area, [&](int x, int y) { return shown.Pixel(x, y) != expected.Pixel(x - area.left, y - area.top); });
   }
-  static int Counting(const TSkinBitmap& shown, const RECT& area, TColor colour) {
-    int found = 0;
-    for (int y = area.top; y < area.bottom; ++y)
-      for (int x = area.left; x < area.right; ++x)
-        if (shown.Pixel(x, y) == colour) ++found;
-    return found;
-  }
-  // The pixels of the one-pixel ring `inset` pixels inside the image's edge.
-  static int RingCount(const TSkinBitmap& shown, int inset, TColor colour) {
-    int found = 0;
-    const int right = shown.Width() - 1 - inset;
-    const int bottom = shown.Height() - 1 - inset;
-    for (int x = inset; x <= right; ++x)
-      found += (shown.Pixel(x, inset) == colour) + (shown.Pixel(x, bottom) == colour);
-    for (int y = inset + 1; y < bottom; ++y)
-      found += (shown.Pixel(inset, y) == colour) + (shown.Pixel(right, y) == colour);
-    return found;
-  }
-  static int RingLength(const TSkinBitmap& shown, int inset) {
-    return 2 * (shown.Width() - 2 * inset) + 2 * (shown.Height() - 2 * inset - 2);
+  // The skin's edit border: a shadow ring, then a white one.
+  void ExpectSkinBorder(const TSkinBitmap& shown) const {
+    const int w = shown.Width(), h = shown.Height();
+    const auto ring_not = [&](int inset, TColor colour) {
+      return Count({inset, inset, w - inset, h - inset}, [&](int x, int y) {
+        const bool on_ring = x == inset || y == inset || x == w - 1 - inset || y == h - 1 - inset;
+        return on_ring && shown.Pixel(x, y) != colour;
+      });
+    };
+    EXPECT_EQ(ring_not(0, Resolved(scButtonShadow)), 0);
+    EXPECT_EQ(ring_not(1, clWhite), 0);
   }
 
   const TWinSkinEnvironment environment_;
@@ -180,7 +176,9 @@ TEST_F(SkinBoxesTest, AContainerByHandleErasesInTheSkinFaceAndSoDoItsStaticChild
   // The label's background and the box behind its text both take the face.
   const TSkinBitmap shown = Capture(label);
   EXPECT_EQ(shown.Pixel(145, 10), Resolved(scButtonFace));
-  EXPECT_EQ(Counting(shown, {0, 0, shown.Width(), shown.Height()}, system_face), 0);
+  EXPECT_EQ(Count({0, 0, shown.Width(), shown.Height()},
+                  [&](int x, int y) { return shown.Pixel(x, y) == system_face; }),
+            0);
 
   skin.Detach();
   Repaint(container.get());
@@ -331,14 +329,9 @@ TEST_F(SkinBoxesTest, AnEditsBorderComesFromTheSkinWhateverRepaintsItsFrame) {
   const HWND wnd = edit->Handle();
   Repaint(wnd);
   const TSkinBitmap native = Capture(wnd);
-  const TColor shadow = Resolved(scButtonShadow);
   auto* skin = new TSkinEdit(edit);
   skin->AttachControl(nullptr, *skin_, false);
-  const auto expect_skinned = [&] {
-    const TSkinBitmap shown = Capture(wnd);
-    EXPECT_EQ(RingCount(shown, 0, shadow), RingLength(shown, 0));
-    EXPECT_EQ(RingCount(shown, 1, clWhite), RingLength(shown, 1));
-  };
+  const auto expect_skinned = [&] { ExpectSkinBorder(Capture(wnd)); };
   Repaint(wnd);
   expect_skinned();
   // The edit's own frame painting alone must not bring the native border back.
@@ -379,15 +372,13 @@ TEST_F(SkinBoxesTest, BareEditWindowsGetTheBorderOnlyWhenTheyHaveOne) {
   Repaint(bare.get());
 
   const TSkinBitmap shown = Capture(bordered.get());
-  EXPECT_EQ(RingCount(shown, 0, Resolved(scButtonShadow)), RingLength(shown, 0));
-  EXPECT_EQ(RingCount(shown, 1, clWhite), RingLength(shown, 1));
+  ExpectSkinBorder(shown);
   EXPECT_EQ(Capture(bare.get()), native_bare);
 
   // A printed image of the edit carries the skinned frame.
   const TDibImage printed(TSkinBitmap(shown.Width(), shown.Height(), clBlack));
   SendMessageW(bordered.get(), WM_PRINT, reinterpret_cast<WPARAM>(printed.DC()), PRF_NONCLIENT | PRF_CLIENT);
-  const TSkinBitmap image = printed.ToImage();
-  EXPECT_EQ(RingCount(image, 0, Resolved(scButtonShadow)), RingLength(image, 0));
+  ExpectSkinBorder(printed.ToImage());
 }
 
 }  // namespace
