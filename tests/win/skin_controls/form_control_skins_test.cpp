@@ -204,6 +204,31 @@ TEST_F(FormControlSkins, ControlsWhoseWindowsGoLoseTheirObjects) {
   EXPECT_TRUE(Live().empty());
 }
 
+TEST_F(FormControlSkins, TheApplicationAndTheDisableTagDecideBeforeTheTable) {
+  Control("chk1").SetTag(skin_->DisableTag());
+  TControl* offered_form = nullptr;
+  skin_->OnSkinControl = [&](TComponent*, TSkinData*, TControl* parent, TControl* control,
+                             const AnsiString& cls, TComponent*& answer) {
+    if (control->Name() == "btn2") answer = form_;  // not a skin object: left alone
+    if (control->Name() == "btn3" && cls == "TBUTTON") {
+      answer = new TRecordingSkin(control, scNone);
+      offered_form = parent;
+    }
+  };
+  ShowSkinned();
+  auto expected = kMainWindow;
+  expected.erase("chk1");
+  expected.erase("btn2");
+  expected.erase("btn3");
+  expected.emplace("btn3", scNone);
+  EXPECT_EQ(Live(), expected);
+  EXPECT_EQ(offered_form, &Control("pnl1"));
+  EXPECT_EQ(SendMessageW(Control("btn3").Handle(), SKM_ISSKINNED, 0, 0), 1);
+  skin_->SetActive(false);
+  ASSERT_TRUE(PumpUntil([&] { return SendMessageW(form_->Handle(), SKM_ISSKINNED, 0, 0) != 1; }));
+  EXPECT_TRUE(Live().empty());
+}
+
 // A dialog template in memory: the dialog, then each item, DWORD-aligned.
 class TDialogTemplate {
  public:
