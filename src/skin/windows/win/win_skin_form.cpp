@@ -78,9 +78,11 @@ void TWinSkinForm::AttachToWindow(TSkinData& data) {
 void TWinSkinForm::CommonSetup(TSkinData& data) {
   if (setup_done_) return;
   setup_done_ = true;
-  if (TSkinManage* manager = SkinManager()) manager->SetState(TSkinManagerState::smsRunning);
+  if (TSkinManage* manager = SkinManager()) {
+    manager->SetState(TSkinManagerState::smsRunning);
+    controls_ = manager->MakeControlSkins(*this);
+  }
   data_ = &data;
-  if (TSkinManage* manager = SkinManager()) controls_ = manager->MakeControlSkins(*this);
   frame_skinning_ = data.SkinControls().Contains(TSkinControlType::xcMainMenu);
   const DWORD style = Style(), ex_style = ExStyleOf(window_);
   right_to_left_ = (ex_style & WS_EX_LEFTSCROLLBAR) != 0;

@@ -3,8 +3,9 @@
 // dialog, an MDI parent or child). It replaces the system frame by the skin's
 // borders, keeps the client size while doing so, paints the title with the
 // caption text and buttons, gives the window a region cut from the borders'
-// transparent pixels, follows the active, maximised and minimised states, and
-// gives every change back when it detaches.
+// transparent pixels, follows the active, maximised and minimised states,
+// keeps the skin objects of the window's controls, and gives every change
+// back when it detaches.
 //
 // Geometry and decisions are plain functions (frame_geometry.h,
 // caption_text.h, caption_buttons.h); this class gathers the window's state,
