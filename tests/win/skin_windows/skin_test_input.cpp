@@ -2,6 +2,7 @@
 
 #include "app/win/startup.h"
 #include "framework/win/application.h"
+#include "skin/controls/win/control_skin_mapper.h"
 #include "skin/windows/win/skin_engine.h"
 
 namespace {
@@ -64,7 +65,7 @@ void CALLBACK RecordTimer(HWND, UINT, UINT_PTR timer, DWORD) {
 
 void InstallSkinEngine() {
   InitializeApplication();
-  static const TSkinEngine engine;
+  static const TSkinEngine engine(ControlSkinsProvider());
   InstallSkinEnvironment(engine);
 }
 

@@ -16,6 +16,7 @@
 #include "skin/windows/win/paint/draw_text_auto.h"
 #include "skin/windows/win/paint/element_paint.h"
 #include "skin/windows/win/paint/parent_background.h"
+#include "skin/windows/win/win_skin_form.h"
 
 namespace {
 
@@ -40,6 +41,7 @@ TSkinControl::TSkinControl(TComponent* owner) : TComponent(owner) {}
 
 TSkinControl::~TSkinControl() {
   Unhook();
+  if (form_ != nullptr) form_->RemoveControlSkin(*this);
 }
 
 template <class F>
@@ -65,6 +67,7 @@ void TSkinControl::AttachControl(TWinSkinForm* form, TSkinData& data, bool chang
   control_ = control;
   handle_ = control->Handle();
   if (hooks_control_) control_hook_.Hook(*control, [this](TMessage& m) { SkinWndProc(m); });
+  if (form_ != nullptr) form_->AddControlSkin(*this);
   if (change_color_) {
     SetParentBackground(true);
     saved_color_ = control->Color();
@@ -86,6 +89,7 @@ void TSkinControl::AttachWindow(HWND window, TSkinData& data, TWinSkinForm* form
   // A window another skin object owns already stays with it.
   if (!window_hook_.Hook(window, [this](TMessage& m) { SkinWndProc(m); })) return;
   handle_ = window;
+  if (form_ != nullptr) form_->AddControlSkin(*this);
   InvalidateRect(handle_, nullptr, TRUE);
   attached_ = true;
   state_ = TSkinState::ssAttached;

@@ -8,18 +8,21 @@
 #include <memory>
 
 #include "skin/data/win/skin_environment_win.h"
+#include "skin/windows/win/form_control_skins.h"
 #include "skin/windows/win/paint/work_bitmap.h"
 
 class TSkinManage;
 
 class TSkinEngine final : public TWinSkinEnvironment {
  public:
-  TSkinEngine();
+  // `control_skins` gives every skinned window its control skins.
+  explicit TSkinEngine(TFormControlSkinsProvider control_skins = {});
   ~TSkinEngine() override;
 
   TSkinManagerLink* SkinManager() const override;
 
  private:
   TSharedWorkBitmap work_bitmap_;
+  TFormControlSkinsProvider control_skins_;
   mutable std::unique_ptr<TSkinManage> manager_;
 };

@@ -1,6 +1,7 @@
 #include "skin/windows/win/skin_manage.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "framework/win/control_link.h"
 #include "framework/win/form.h"
@@ -36,8 +37,12 @@ TSkinManage* SkinManager() {
   return manager;
 }
 
-TSkinManage::TSkinManage() {
+TSkinManage::TSkinManage(TFormControlSkinsProvider control_skins) : control_skins_(std::move(control_skins)) {
   manager = this;
+}
+
+std::unique_ptr<TFormControlSkins> TSkinManage::MakeControlSkins(TWinSkinForm& form) const {
+  return control_skins_ ? control_skins_(form) : nullptr;
 }
 
 TSkinManage::~TSkinManage() {
@@ -361,6 +366,10 @@ LRESULT CALLBACK TSkinManage::CbtProcedure(int code, WPARAM wparam, LPARAM lpara
 
 void TSkinManage::OnCreateWindow(HWND window, const CBT_CREATEWNDW& create) {
   const CREATESTRUCTW& cs = *create.lpcs;
+  // A size grip made inside a skinned form gets its skin at once.
+  if (ClassNameOf(window) == "ScrollBar" && (cs.style & SBS_SIZEGRIP) != 0) {
+    if (TWinSkinForm* form = FindSkinForm(cs.hwndParent)) form->MapWindow(window);
+  }
   if ((cs.style & WS_CHILD) == 0 && ClassNameOf(window) == "#32768") SkinPopupMenu(window);
   if (cs.dwExStyle & WS_EX_MDICHILD) SkinWindow(window);
 }

@@ -16,6 +16,7 @@
 #include "skin/data/model/skin_data.h"
 #include "skin/data/model/skin_manager_link.h"
 #include "skin/windows/skin_manager_rules.h"
+#include "skin/windows/win/form_control_skins.h"
 
 class TControl;
 class TCustomForm;
@@ -24,7 +25,9 @@ class TWinSkinPopMenu;
 
 class TSkinManage final : public TSkinManagerLink {
  public:
-  TSkinManage();
+  // `control_skins` makes each form skin's control skins; without it forms
+  // are skinned without control skins.
+  explicit TSkinManage(TFormControlSkinsProvider control_skins = {});
   ~TSkinManage() override;
   TSkinManage(const TSkinManage&) = delete;
   TSkinManage& operator=(const TSkinManage&) = delete;
@@ -50,6 +53,8 @@ class TSkinManage final : public TSkinManagerLink {
   TWinSkinForm* FindSkinForm(HWND window) const;
   // A form skin is going: it leaves the list (not while the manager goes).
   void RemoveSkinForm(TWinSkinForm* form);
+  // The control skins of a new form skin; null without a provider.
+  std::unique_ptr<TFormControlSkins> MakeControlSkins(TWinSkinForm& form) const;
   // Rebuilds the skin of one window from the timer (a form that must start over).
   void ReskinWindow(HWND window);
 
@@ -95,6 +100,7 @@ class TSkinManage final : public TSkinManagerLink {
   void DetachAndFree(TWinSkinForm* form);
 
   // Settings and components.
+  TFormControlSkinsProvider control_skins_;
   std::vector<TSkinData*> data_;  // registration order, not owned
   TSkinData* main_data_ = nullptr;
   TSkinData* pending_data_ = nullptr;

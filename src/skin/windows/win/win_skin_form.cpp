@@ -43,6 +43,8 @@ TWinSkinForm::TWinSkinForm(TCustomForm* form, HWND window, AnsiString class_name
 TWinSkinForm::~TWinSkinForm() {
   life_ = TFormLifeState::flsDestroying;
   SetTimerRunning(false);
+  FreeControlSkins();
+  controls_.reset();
   form_hook_.Unhook();
   hook_.Unhook();
   buttons_.clear();
@@ -76,7 +78,10 @@ void TWinSkinForm::AttachToWindow(TSkinData& data) {
 void TWinSkinForm::CommonSetup(TSkinData& data) {
   if (setup_done_) return;
   setup_done_ = true;
-  if (TSkinManage* manager = SkinManager()) manager->SetState(TSkinManagerState::smsRunning);
+  if (TSkinManage* manager = SkinManager()) {
+    manager->SetState(TSkinManagerState::smsRunning);
+    controls_ = manager->MakeControlSkins(*this);
+  }
   data_ = &data;
   frame_skinning_ = data.SkinControls().Contains(TSkinControlType::xcMainMenu);
   const DWORD style = Style(), ex_style = ExStyleOf(window_);
@@ -123,6 +128,7 @@ void TWinSkinForm::StartSkin() {
   default_nc_width_ = (window.right - window.left) - client.right;
   default_nc_height_ = (window.bottom - window.top) - client.bottom;
   active_ = GetActiveWindow() == window_;
+  if (controls_ != nullptr) controls_->MapControls();
   if (life_ == TFormLifeState::flsCreated && frame_skinning_ && mdi_role_ != TMdiRole::mrChild && !child_ &&
       kind_ != TFrameKind::fkNoCaption && show_state_ != TShowState::ssMinimized) {
     life_ = TFormLifeState::flsResizing;
@@ -172,12 +178,38 @@ void TWinSkinForm::RebuildCaptionButtons() {
 }
 
 void TWinSkinForm::ReapplyToControls() {
-  // The controls' own skins re-read the skin through SKM_REAPPLY.
-  if (form_ != nullptr) PostMessageW(window_, SKM_REAPPLY, 0, 0);
+  // A framework form re-applies through its message handler, after what is
+  // queued for it; without one (no frame skinning, a foreign window) at once.
+  if (form_ != nullptr && form_hook_.Hooked()) {
+    PostMessageW(window_, SKM_REAPPLY, 0, 0);
+  } else {
+    Reapply();
+  }
+}
+
+bool TWinSkinForm::AddControlSkin(TSkinControl& skin) {
+  return controls_ != nullptr && controls_->Add(skin);
+}
+
+void TWinSkinForm::RemoveControlSkin(TSkinControl& skin) {
+  if (controls_ != nullptr) controls_->Remove(skin);
+}
+
+void TWinSkinForm::MapWindow(HWND window) {
+  if (controls_ != nullptr) controls_->MapWindow(window);
+}
+
+void TWinSkinForm::FreeControlSkins() {
+  if (controls_ != nullptr) controls_->FreeAll();
 }
 
 void TWinSkinForm::Reapply() {
   if (form_ != nullptr) form_->SetColor(data_->Colours[scButtonFace]);
+  if (controls_ != nullptr) {
+    controls_->SkinChanged();
+    // Controls made since the set-up get their skins now.
+    controls_->MapControls();
+  }
   life_ = TFormLifeState::flsReapplying;
   if (frame_skinning_ && form_ != nullptr) {
     ResizeToSkinFrame(true);
@@ -246,6 +278,7 @@ void TWinSkinForm::Detach() {
   SetTimerRunning(false);
   form_hook_.Unhook();
   hook_.Unhook();
+  FreeControlSkins();
   if (form_ != nullptr && !destroying) form_->SetColor(form_color_);
   if (framework_menus_ != nullptr && !destroying) framework_menus_->Detach();
   framework_menus_.reset();
@@ -273,6 +306,7 @@ void TWinSkinForm::QuickDetach() {
   SetTimerRunning(false);
   form_hook_.Unhook();
   hook_.Unhook();
+  FreeControlSkins();
   menu_bar_.reset();
 }
 
@@ -310,6 +344,9 @@ void TWinSkinForm::WndProc(TMessage& m) {
       return WmCtlColor(m);
     case SKM_STARTSKIN:
       return StartSkin();
+    case SKM_RESKINSCROLL:
+      if (controls_ != nullptr) controls_->Reskin(reinterpret_cast<HWND>(m.WParam));
+      return;
     case SKM_ISSKINNED:
       m.Result = 1;
       PostMessageW(window_, SKM_SKINDONE, 0, kSkinMagic);

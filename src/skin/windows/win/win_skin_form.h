@@ -3,8 +3,9 @@
 // dialog, an MDI parent or child). It replaces the system frame by the skin's
 // borders, keeps the client size while doing so, paints the title with the
 // caption text and buttons, gives the window a region cut from the borders'
-// transparent pixels, follows the active, maximised and minimised states, and
-// gives every change back when it detaches.
+// transparent pixels, follows the active, maximised and minimised states,
+// keeps the skin objects of the window's controls, and gives every change
+// back when it detaches.
 //
 // Geometry and decisions are plain functions (frame_geometry.h,
 // caption_text.h, caption_buttons.h); this class gathers the window's state,
@@ -22,6 +23,7 @@
 #include "skin/data/model/skin_data.h"
 #include "skin/windows/caption_buttons.h"
 #include "skin/windows/frame_geometry.h"
+#include "skin/windows/win/form_control_skins.h"
 #include "skin/windows/win/win_subclass.h"
 
 class TCustomForm;
@@ -51,12 +53,20 @@ class TWinSkinForm final : public TComponent {
   // Frame metrics and caption buttons from the skin, frame repainted.
   void RefreshSkin();
   void ReapplyToControls();
+  // Control skins: an attaching object joins the list once (true when it was
+  // in it already); a freed one leaves it.
+  bool AddControlSkin(TSkinControl& skin);
+  void RemoveControlSkin(TSkinControl& skin);
+  // A window made inside this one after the set-up (a size grip).
+  void MapWindow(HWND window);
   void MdiMaximisedChanged(bool maximised);
 
   // How often the hover-and-hint timer runs while the window is active.
   static constexpr UINT kTimerInterval = 250;
 
   HWND Window() const { return window_; }
+  // The framework form, or null for a foreign window.
+  TCustomForm* Form() const { return form_; }
   TSkinData* SkinData() const { return data_; }
   TMdiRole MdiRole() const { return mdi_role_; }
   TFormLifeState LifeState() const { return life_; }
@@ -116,6 +126,7 @@ class TWinSkinForm final : public TComponent {
   void ForceFrameChange();
   void SetTimerRunning(bool running);
   void Reapply();
+  void FreeControlSkins();
 
   // Painting and the region.
   void PaintFrame(HDC dc, bool title_only);
@@ -186,6 +197,9 @@ class TWinSkinForm final : public TComponent {
   // The framework form's own menus while the skin draws their items.
   std::unique_ptr<TFrameworkMenuSkin> framework_menus_;
   bool popup_tracking_ = false;  // a popup menu of the window is being tracked
+
+  // The skin objects of the window's controls; null when the engine makes none.
+  std::unique_ptr<TFormControlSkins> controls_;
 
   // The window's procedure and, for framework forms, its message handler.
   TWindowHook hook_;
