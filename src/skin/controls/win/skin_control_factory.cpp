@@ -2,10 +2,27 @@
 
 #include <algorithm>
 
+#include "skin/controls/win/skin_box.h"
+#include "skin/controls/win/skin_box_h.h"
+#include "skin/controls/win/skin_edit.h"
+#include "skin/controls/win/skin_header.h"
+
+namespace {
+
+// Classes with no mode of their own.
+template <class T>
+TSkinControl* Make(TComponent* owner, const TSkinChoice&) {
+  return new T(owner);
+}
+
+}  // namespace
+
 TSkinControlFactory SkinControlFactory() {
-  // One row a control skin class, as the classes come.
   static constexpr TSkinControlFactoryRow kRows[] = {
-      {TSkinControlClass::scNone, nullptr},
+      {TSkinControlClass::scSkinBox, Make<TSkinBox>},
+      {TSkinControlClass::scSkinBoxH, Make<TSkinBoxH>},
+      {TSkinControlClass::scSkinEdit, Make<TSkinEdit>},
+      {TSkinControlClass::scSkinHeader, Make<TSkinHeader>},
   };
   return kRows;
 }
