@@ -267,16 +267,46 @@ TEST_F(SkinButtonTest, ABareButtonShowsEachStateAndTellsItsParentOfEachClick) {
   EXPECT_EQ(Capture(bare_), native);
 }
 
-TEST_F(SkinButtonTest, ADisabledButtonShowsItsDisabledFaceWhateverTheMouseDoes) {
+TEST_F(SkinButtonTest, ADefaultButtonShowsTheFocusedFaceAndADisabledOneItsDisabledFaceWhateverTheMouseDoes) {
+  button_->SetDefault(true);
   auto* skin = new TSkinButton(button_);
   skin->AttachControl(nullptr, *skin_, false);
-  button_->SetEnabled(false);
   const HWND wnd = button_->Handle();
+  Repaint(wnd);
+  EXPECT_EQ(ShownFace(wnd), 5);
+
+  button_->SetEnabled(false);
   MouseTo(CentreOf(wnd));
   MouseButton(MOUSEEVENTF_LEFTDOWN);
   EXPECT_EQ(ShownFace(wnd), 3);
   MouseButton(MOUSEEVENTF_LEFTUP);
   EXPECT_EQ(clicks_, 0);
+}
+
+TEST_F(SkinButtonTest, TheCaptionTakesTheSkinsColourForTheFaceItIsOn) {
+  auto* skin = new TSkinButton(button_);
+  skin->AttachControl(nullptr, *skin_, false);
+  button_->SetCaption("Count");
+  const HWND wnd = button_->Handle();
+  const auto& colours = environment_.SystemColours();
+  const TColor normal = colours.Resolve(skin_->Buttons->NormalColour2);
+  const TColor hot = colours.Resolve(skin_->Buttons->MouseOverColour2);
+  ASSERT_NE(normal, hot);
+  // The pixels where the caption covers the face, by colour.
+  const auto caption_shows = [&](int frame, TColor colour) {
+    const TSkinBitmap shown = Capture(wnd);
+    const TSkinBitmap face = ExpectedFace(wnd, frame);
+    int in_colour = 0;
+    for (int y = 0; y < face.Height(); ++y)
+      for (int x = 0; x < face.Width(); ++x)
+        if (shown.Pixel(x, y) != face.Pixel(x, y) && shown.Pixel(x, y) == colour) ++in_colour;
+    return in_colour;
+  };
+  Repaint(wnd);
+  EXPECT_GT(caption_shows(1, normal), 0);
+  MouseTo(CentreOf(wnd));
+  EXPECT_GT(caption_shows(4, hot), 0);
+  EXPECT_EQ(caption_shows(4, normal), 0);
 }
 
 TEST_F(SkinButtonTest, AClickedCheckBoxTogglesAndShowsItsNewState) {
