@@ -283,6 +283,29 @@ TEST_F(SkinButtonTest, ADefaultButtonShowsTheFocusedFaceAndADisabledOneItsDisabl
   EXPECT_EQ(clicks_, 0);
 }
 
+TEST_F(SkinButtonTest, ASkinWithoutButtonFacesLeavesTheButtonItsOwnLookAndClick) {
+  const HWND wnd = button_->Handle();
+  Repaint(wnd);
+  const TSkinBitmap native = Capture(wnd);
+  MouseTo(CentreOf(wnd));
+  MouseButton(MOUSEEVENTF_LEFTDOWN);
+  const TSkinBitmap native_pressed = Capture(wnd);
+  MouseButton(MOUSEEVENTF_LEFTUP);
+  Rest();
+  ASSERT_EQ(clicks_, 1);
+
+  skin_->Buttons->Bitmap = TSkinBitmap();
+  auto* skin = new TSkinButton(button_);
+  skin->AttachControl(nullptr, *skin_, false);
+  Repaint(wnd);
+  EXPECT_EQ(Capture(wnd), native);
+  MouseTo(CentreOf(wnd));
+  MouseButton(MOUSEEVENTF_LEFTDOWN);
+  EXPECT_EQ(Capture(wnd), native_pressed);
+  MouseButton(MOUSEEVENTF_LEFTUP);
+  EXPECT_EQ(clicks_, 2);
+}
+
 TEST_F(SkinButtonTest, TheCaptionTakesTheSkinsColourForTheFaceItIsOn) {
   auto* skin = new TSkinButton(button_);
   skin->AttachControl(nullptr, *skin_, false);

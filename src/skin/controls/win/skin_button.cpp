@@ -46,7 +46,15 @@ void TSkinButton::AttachControl(TWinSkinForm* form, TSkinData& data, bool change
   skip_mouse_down_ = ButtonSkipsForwardedMouseDown(Control()->ClassName());
 }
 
+bool TSkinButton::HasFaces() const {
+  const TDataSkinButton* buttons = SkinData()->Buttons.get();
+  return buttons != nullptr && !buttons->Bitmap.Empty();
+}
+
 bool TSkinButton::BeforeMessage(TMessage& m) {
+  // Without faces the button keeps its own look, and so its own press: a
+  // press it never showed must not click.
+  if (!HasFaces()) return TSkinControl::BeforeMessage(m);
   switch (m.Msg) {
     case WM_PAINT:
       PaintMessage(m);
@@ -157,8 +165,7 @@ void TSkinButton::SetUpCaption(HDC dc, TButtonFrame frame) const {
 }
 
 void TSkinButton::DrawSkin(HDC dc, const RECT& rect) {
-  const TDataSkinButton* buttons = SkinData()->Buttons.get();
-  if (buttons == nullptr || buttons->Bitmap.Empty()) return;
+  if (!HasFaces()) return;
   const TRect client{0, 0, rect.right - rect.left, rect.bottom - rect.top};
   const HBITMAP face = face_.Get(client.Width(), client.Height());
   if (face == nullptr) return;

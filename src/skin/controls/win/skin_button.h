@@ -21,6 +21,8 @@ class TSkinButton : public TSkinControl {
   void AfterMessage(TMessage& message) override;
   void DrawSkin(HDC dc, const RECT& rect) override;
 
+  // Whether the skin has faces for buttons at all.
+  bool HasFaces() const;
   // The face the button shows now; Enabled, Focused and Caption refreshed.
   TButtonFrame ReadButtonFrame();
   // The background and the face `frame` over the whole of `dc`.

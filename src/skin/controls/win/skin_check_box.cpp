@@ -63,6 +63,12 @@ void TSkinCheckBox::AttachWindow(HWND window, TSkinData& data, TWinSkinForm* for
   ReadSkinMode();
 }
 
+void TSkinCheckBox::SkinChanged() {
+  // A new skin may bring a check image the old one lacked, or drop it.
+  if (SkinData() != nullptr) ReadSkinMode();
+  TSkinControl::SkinChanged();
+}
+
 void TSkinCheckBox::ReadSkinMode() {
   const TDataSkinButton* buttons = SkinData()->Buttons.get();
   variant_ = buttons != nullptr && !ToggleImage(*buttons).Bitmap->Empty() ? 1 : 0;

@@ -19,6 +19,7 @@ class TSkinCheckBox : public TSkinControl {
 
   void AttachControl(TWinSkinForm* form, TSkinData& data, bool change_color) override;
   void AttachWindow(HWND window, TSkinData& data, TWinSkinForm* form) override;
+  void SkinChanged() override;
 
  protected:
   struct TToggleImage {
