@@ -6,6 +6,7 @@
 
 #include "framework/properties.h"
 #include "framework/win/gdi.h"
+#include "framework/win/image_list.h"
 #include "framework/win/mouse_message.h"
 #include "framework/win/win_control.h"
 #include "skin/controls/control_geometry.h"
@@ -309,6 +310,40 @@ void TSkinControl::DrawCaption(HDC dc, const RECT& rect, unsigned alignment, boo
   SetTextColor(dc, enabled ? SkinColour(scButtonText)
                            : static_cast<COLORREF>(data_->Environment().SystemColours().Resolve(kBtnShadow)));
   DrawTextW(dc, copy.data(), static_cast<int>(copy.size()), &block, TextFlags(alignment | DT_EXPANDTABS));
+}
+
+void TSkinControl::DrawImageCaption(HDC dc, const RECT& rect, THeaderAlign alignment, std::wstring_view text,
+                                    int image_index, const TImageList* images) const {
+  THeaderLabelInput in;
+  in.ItemWidth = rect.right - rect.left;
+  in.ItemHeight = rect.bottom - rect.top;
+  in.Align = alignment;
+  in.HasImage = image_index != -1 && images != nullptr;
+  in.ImageWidth = images != nullptr ? images->Width() : 0;
+
+  LOGFONTW plain{};
+  const bool have_font = GetObjectW(GetCurrentObject(dc, OBJ_FONT), sizeof(plain), &plain) != 0;
+  plain.lfWeight = FW_NORMAL;
+  plain.lfItalic = plain.lfUnderline = plain.lfStrikeOut = FALSE;
+  const UniqueFont font(have_font ? CreateFontIndirectW(&plain) : nullptr);
+  const SelectedObject selected(dc, font ? static_cast<HGDIOBJ>(font.get()) : GetCurrentObject(dc, OBJ_FONT));
+  const int old_mode = SetBkMode(dc, TRANSPARENT);
+  const COLORREF old_colour = GetTextColor(dc);
+  if (data_->ColourGiven[scWindowText]) SetTextColor(dc, SkinColour(scWindowText));
+
+  constexpr unsigned kFlags = DT_END_ELLIPSIS | DT_EXPANDTABS;
+  if (!text.empty()) {
+    RECT measured = ToRect(HeaderTextArea(in));
+    DrawTextAuto(dc, text, measured, kFlags | DT_CALCRECT | DT_NOCLIP);
+    in.TextWidth = measured.right - measured.left;
+    in.TextHeight = measured.bottom - measured.top;
+  }
+  const THeaderLabel label = LayOutHeaderLabel(in);
+  if (label.ImageShown) images->Draw(dc, rect.left + label.ImageX, rect.top + label.ImageY, image_index);
+  RECT place = ToRect(Offset(label.Text, rect.left, rect.top));
+  if (!text.empty()) DrawTextAuto(dc, text, place, TextFlags(kFlags));
+  SetTextColor(dc, old_colour);
+  SetBkMode(dc, old_mode);
 }
 
 void TSkinControl::DrawFocusFrame(HDC dc, unsigned flags, const RECT& rect) const {

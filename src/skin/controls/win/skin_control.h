@@ -19,11 +19,13 @@
 #include "framework/component.h"
 #include "framework/messages.h"
 #include "framework/window_proc_hook.h"
+#include "skin/controls/header_geometry.h"
 #include "skin/data/image/image.h"
 #include "skin/windows/win/win_subclass.h"
 
 class TControl;
 class TDataSkinObject;
+class TImageList;
 class TSkinData;
 class TWinControl;
 class TWinSkinForm;
@@ -95,6 +97,12 @@ class TSkinControl : public TComponent {
   // The caption centred vertically in rect (`alignment` DT_LEFT, DT_CENTER or
   // DT_RIGHT), in the shadow colour when disabled.
   void DrawCaption(HDC dc, const RECT& rect, unsigned alignment, bool enabled, std::wstring_view text) const;
+  // A label of image and text in rect (a header item, a button-like tab):
+  // placed by alignment, ending in an ellipsis when too long, in the skin's
+  // WindowText colour when it gives one (else the DC's), in the DC's font
+  // made plain. Without an image list or with an index of -1 only the text.
+  void DrawImageCaption(HDC dc, const RECT& rect, THeaderAlign alignment, std::wstring_view text,
+                        int image_index, const TImageList* images) const;
   // A focus rectangle around Caption as DrawText would put it in rect.
   void DrawFocusFrame(HDC dc, unsigned flags, const RECT& rect) const;
   // Hands a press to the control's MouseDown, as the window would have.
