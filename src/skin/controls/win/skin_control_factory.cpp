@@ -4,6 +4,8 @@
 
 #include "skin/controls/win/skin_box.h"
 #include "skin/controls/win/skin_box_h.h"
+#include "skin/controls/win/skin_button.h"
+#include "skin/controls/win/skin_check_box.h"
 #include "skin/controls/win/skin_edit.h"
 #include "skin/controls/win/skin_header.h"
 
@@ -21,6 +23,8 @@ TSkinControlFactory SkinControlFactory() {
   static constexpr TSkinControlFactoryRow kRows[] = {
       {TSkinControlClass::scSkinBox, Make<TSkinBox>},
       {TSkinControlClass::scSkinBoxH, Make<TSkinBoxH>},
+      {TSkinControlClass::scSkinButton, Make<TSkinButton>},
+      {TSkinControlClass::scSkinCheckBox, Make<TSkinCheckBox>},
       {TSkinControlClass::scSkinEdit, Make<TSkinEdit>},
       {TSkinControlClass::scSkinHeader, Make<TSkinHeader>},
   };
