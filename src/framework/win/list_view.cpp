@@ -4,15 +4,18 @@
 
 #include <algorithm>
 
+#include "framework/locale.h"
 #include "framework/published.h"
 #include "framework/win/wide.h"
 
 namespace {
 constexpr const char* kViewStyleNames[] = {"vsIcon", "vsSmallIcon", "vsList", "vsReport"};
 constexpr DWORD kViewStyles[] = {LVS_ICON, LVS_SMALLICON, LVS_LIST, LVS_REPORT};
+constexpr const char* kSortTypeNames[] = {"stNone", "stData", "stText", "stBoth"};
 }  // namespace
 
 const TEnumInfo kViewStyleInfo{"TViewStyle", kViewStyleNames};
+const TEnumInfo kSortTypeInfo{"TSortType", kSortTypeNames};
 
 const TClassInfo& TListColumn::StaticClassInfo() {
   static const TPropInfo properties[] = {
@@ -56,9 +59,10 @@ TListItem* TListItems::Item(int index) const {
 TListItem* TListItems::Insert(int index) {
   if (index < 0 || index > Count())
     throw EListError("List index out of bounds (" + std::to_string(index) + ")");
-  auto it = items_.insert(items_.begin() + index, std::make_unique<TListItem>(owner_));
+  // Taken before Changed(): a sorted list may move the new row.
+  TListItem* item = items_.insert(items_.begin() + index, std::make_unique<TListItem>(owner_))->get();
   Changed();
-  return it->get();
+  return item;
 }
 
 void TListItems::Delete(int index) {
@@ -101,6 +105,8 @@ const TClassInfo& TListView::StaticClassInfo() {
       PublishBoolean("HideSelection", &TCustomListView::HideSelection, &TCustomListView::SetHideSelection),
       PublishBoolean("ColumnClick", &TCustomListView::ColumnClickEnabled,
                      &TCustomListView::SetColumnClickEnabled),
+      PublishEnum("SortType", kSortTypeInfo, &TCustomListView::SortType, &TCustomListView::SetSortType),
+      PublishEvent("OnCompare", &TCustomListView::OnCompare, &TCustomListView::SetOnCompare),
   };
   static const TClassInfo info = MakeClassInfo<TListView, TCustomListView>("TListView", properties);
   return info;
@@ -136,6 +142,41 @@ void TCustomListView::SetColumnClickEnabled(bool column_click) {
   RecreateWnd();
 }
 
+void TCustomListView::SetSortType(TSortType sort_type) {
+  sort_type_ = sort_type;
+  if (sort_type_ != TSortType::stNone) AlphaSort();
+}
+
+void TCustomListView::SetOnCompare(TLVCompareEvent handler) {
+  on_compare_ = std::move(handler);
+  if (sort_type_ != TSortType::stNone) AlphaSort();
+}
+
+bool TCustomListView::AlphaSort() {
+  if (!SortItems()) return false;
+  ShowItems();
+  return true;
+}
+
+bool TCustomListView::SortItems() {
+  const bool by_caption = sort_type_ == TSortType::stText || sort_type_ == TSortType::stBoth;
+  if (!on_compare_ && !by_caption) return false;
+  const TLocale& locale = DefaultLocale();
+  // Stable, so that rows comparing equal keep their order and re-sorting a
+  // sorted list moves nothing.
+  std::stable_sort(items_->items_.begin(), items_->items_.end(),
+                   [&](const std::unique_ptr<TListItem>& a, const std::unique_ptr<TListItem>& b) {
+                     int compare = 0;
+                     if (on_compare_) {
+                       on_compare_(this, a.get(), b.get(), 0, compare);
+                     } else {
+                       compare = locale.CompareText(a->Caption(), b->Caption());
+                     }
+                     return compare < 0;
+                   });
+  return true;
+}
+
 void TCustomListView::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);
   params.window_class = {L"TListView", WC_LISTVIEWW};
@@ -148,7 +189,7 @@ void TCustomListView::CreateParams(TCreateParams& params) {
 void TCustomListView::InitializeWnd() {
   SetExtendedStyle();
   ColumnsChanged(-1);
-  ItemsChanged();
+  ShowItems();
 }
 
 void TCustomListView::SetExtendedStyle() {
@@ -185,7 +226,13 @@ void TCustomListView::SyncColumn(int index) {
 }
 
 void TCustomListView::ItemsChanged() {
-  if (!HandleAllocated() || items_->updates_ > 0) return;
+  if (items_->updates_ > 0) return;
+  if (sort_type_ != TSortType::stNone) SortItems();
+  ShowItems();
+}
+
+void TCustomListView::ShowItems() {
+  if (!HandleAllocated()) return;
   SendMessageW(WindowHandle(), LVM_SETITEMCOUNT, static_cast<WPARAM>(items_->Count()), 0);
   InvalidateRect(WindowHandle(), nullptr, TRUE);
 }
