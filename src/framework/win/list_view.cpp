@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "framework/locale.h"
 #include "framework/published.h"
@@ -73,6 +74,7 @@ void TListItems::Delete(int index) {
 
 void TListItems::Clear() {
   items_.clear();
+  cleared_ = true;
   Changed();
 }
 
@@ -233,6 +235,9 @@ void TCustomListView::ItemsChanged() {
 
 void TCustomListView::ShowItems() {
   if (!HandleAllocated()) return;
+  // The window keeps selection and focus by index across a new count; rows
+  // made anew have neither.
+  if (std::exchange(items_->cleared_, false)) SendMessageW(WindowHandle(), LVM_SETITEMCOUNT, 0, 0);
   SendMessageW(WindowHandle(), LVM_SETITEMCOUNT, static_cast<WPARAM>(items_->Count()), 0);
   InvalidateRect(WindowHandle(), nullptr, TRUE);
 }

@@ -90,6 +90,7 @@ class TListItems {
   TCustomListView& owner_;
   std::vector<std::unique_ptr<TListItem>> items_;
   int updates_ = 0;
+  bool cleared_ = false;  // since the window last heard: its selection went with the rows
 };
 
 enum class TViewStyle { vsIcon, vsSmallIcon, vsList, vsReport };
