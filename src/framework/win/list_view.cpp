@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <numeric>
 #include <utility>
 
 #include "framework/locale.h"
@@ -164,18 +165,25 @@ bool TCustomListView::SortItems() {
   const bool by_caption = sort_type_ == TSortType::stText || sort_type_ == TSortType::stBoth;
   if (!on_compare_ && !by_caption) return false;
   const TLocale& locale = DefaultLocale();
-  // Stable, so that rows comparing equal keep their order and re-sorting a
-  // sorted list moves nothing.
-  std::stable_sort(items_->items_.begin(), items_->items_.end(),
-                   [&](const std::unique_ptr<TListItem>& a, const std::unique_ptr<TListItem>& b) {
-                     int compare = 0;
-                     if (on_compare_) {
-                       on_compare_(this, a.get(), b.get(), 0, compare);
-                     } else {
-                       compare = locale.CompareText(a->Caption(), b->Caption());
-                     }
-                     return compare < 0;
-                   });
+  std::vector<std::unique_ptr<TListItem>>& items = items_->items_;
+  // Row numbers are sorted, not the rows: a compare event that raises leaves
+  // every row in its place. Stable, so that rows comparing equal keep their
+  // order and sorting a sorted list moves nothing.
+  std::vector<std::size_t> order(items.size());
+  std::iota(order.begin(), order.end(), std::size_t{0});
+  std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+    int compare = 0;
+    if (on_compare_) {
+      on_compare_(this, items[a].get(), items[b].get(), 0, compare);
+    } else {
+      compare = locale.CompareText(items[a]->Caption(), items[b]->Caption());
+    }
+    return compare < 0;
+  });
+  std::vector<std::unique_ptr<TListItem>> sorted;
+  sorted.reserve(items.size());
+  for (std::size_t i : order) sorted.push_back(std::move(items[i]));
+  items = std::move(sorted);
   return true;
 }
 
