@@ -8,7 +8,7 @@ FUZZ_SECONDS ?= 60
 export CCACHE_BASEDIR := $(CURDIR)
 export CCACHE_NOHASHDIR := true
 
-.PHONY: all setup run test tools fuzz format clean native win64 win32
+.PHONY: all setup run test tools bench fuzz format clean native win64 win32
 
 all: native win64 win32
 
@@ -44,6 +44,12 @@ test: native win64 win32
 tools: setup
 	@cmake --preset tools >/dev/null
 	@cmake --build --preset tools -j $(JOBS)
+
+# Measurements on generated corpora (made once into build/bench/), with peers
+# on the same files; prints a table of times and their ratio to `wc -w`.
+bench: tools
+	@cmake --build --preset tools -j $(JOBS) --target make-corpus lexitally-bench
+	@bench/run build/tools build/bench
 
 fuzz: setup
 	@cmake --preset fuzz >/dev/null

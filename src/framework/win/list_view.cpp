@@ -3,16 +3,21 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <numeric>
+#include <utility>
 
+#include "framework/locale.h"
 #include "framework/published.h"
 #include "framework/win/wide.h"
 
 namespace {
 constexpr const char* kViewStyleNames[] = {"vsIcon", "vsSmallIcon", "vsList", "vsReport"};
 constexpr DWORD kViewStyles[] = {LVS_ICON, LVS_SMALLICON, LVS_LIST, LVS_REPORT};
+constexpr const char* kSortTypeNames[] = {"stNone", "stData", "stText", "stBoth"};
 }  // namespace
 
 const TEnumInfo kViewStyleInfo{"TViewStyle", kViewStyleNames};
+const TEnumInfo kSortTypeInfo{"TSortType", kSortTypeNames};
 
 const TClassInfo& TListColumn::StaticClassInfo() {
   static const TPropInfo properties[] = {
@@ -56,9 +61,10 @@ TListItem* TListItems::Item(int index) const {
 TListItem* TListItems::Insert(int index) {
   if (index < 0 || index > Count())
     throw EListError("List index out of bounds (" + std::to_string(index) + ")");
-  auto it = items_.insert(items_.begin() + index, std::make_unique<TListItem>(owner_));
+  // Taken before Changed(): a sorted list may move the new row.
+  TListItem* item = items_.insert(items_.begin() + index, std::make_unique<TListItem>(owner_))->get();
   Changed();
-  return it->get();
+  return item;
 }
 
 void TListItems::Delete(int index) {
@@ -69,6 +75,7 @@ void TListItems::Delete(int index) {
 
 void TListItems::Clear() {
   items_.clear();
+  cleared_ = true;
   Changed();
 }
 
@@ -101,6 +108,8 @@ const TClassInfo& TListView::StaticClassInfo() {
       PublishBoolean("HideSelection", &TCustomListView::HideSelection, &TCustomListView::SetHideSelection),
       PublishBoolean("ColumnClick", &TCustomListView::ColumnClickEnabled,
                      &TCustomListView::SetColumnClickEnabled),
+      PublishEnum("SortType", kSortTypeInfo, &TCustomListView::SortType, &TCustomListView::SetSortType),
+      PublishEvent("OnCompare", &TCustomListView::OnCompare, &TCustomListView::SetOnCompare),
   };
   static const TClassInfo info = MakeClassInfo<TListView, TCustomListView>("TListView", properties);
   return info;
@@ -136,6 +145,48 @@ void TCustomListView::SetColumnClickEnabled(bool column_click) {
   RecreateWnd();
 }
 
+void TCustomListView::SetSortType(TSortType sort_type) {
+  sort_type_ = sort_type;
+  if (sort_type_ != TSortType::stNone) AlphaSort();
+}
+
+void TCustomListView::SetOnCompare(TLVCompareEvent handler) {
+  on_compare_ = std::move(handler);
+  if (sort_type_ != TSortType::stNone) AlphaSort();
+}
+
+bool TCustomListView::AlphaSort() {
+  if (!SortItems()) return false;
+  ShowItems();
+  return true;
+}
+
+bool TCustomListView::SortItems() {
+  const bool by_caption = sort_type_ == TSortType::stText || sort_type_ == TSortType::stBoth;
+  if (!on_compare_ && !by_caption) return false;
+  const TLocale& locale = DefaultLocale();
+  std::vector<std::unique_ptr<TListItem>>& items = items_->items_;
+  // Row numbers are sorted, not the rows: a compare event that raises leaves
+  // every row in its place. Stable, so that rows comparing equal keep their
+  // order and sorting a sorted list moves nothing.
+  std::vector<std::size_t> order(items.size());
+  std::iota(order.begin(), order.end(), std::size_t{0});
+  std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+    int compare = 0;
+    if (on_compare_) {
+      on_compare_(this, items[a].get(), items[b].get(), 0, compare);
+    } else {
+      compare = locale.CompareText(items[a]->Caption(), items[b]->Caption());
+    }
+    return compare < 0;
+  });
+  std::vector<std::unique_ptr<TListItem>> sorted;
+  sorted.reserve(items.size());
+  for (std::size_t i : order) sorted.push_back(std::move(items[i]));
+  items = std::move(sorted);
+  return true;
+}
+
 void TCustomListView::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);
   params.window_class = {L"TListView", WC_LISTVIEWW};
@@ -148,7 +199,7 @@ void TCustomListView::CreateParams(TCreateParams& params) {
 void TCustomListView::InitializeWnd() {
   SetExtendedStyle();
   ColumnsChanged(-1);
-  ItemsChanged();
+  ShowItems();
 }
 
 void TCustomListView::SetExtendedStyle() {
@@ -185,7 +236,16 @@ void TCustomListView::SyncColumn(int index) {
 }
 
 void TCustomListView::ItemsChanged() {
-  if (!HandleAllocated() || items_->updates_ > 0) return;
+  if (items_->updates_ > 0) return;
+  if (sort_type_ != TSortType::stNone) SortItems();
+  ShowItems();
+}
+
+void TCustomListView::ShowItems() {
+  if (!HandleAllocated()) return;
+  // The window keeps selection and focus by index across a new count; rows
+  // made anew have neither.
+  if (std::exchange(items_->cleared_, false)) SendMessageW(WindowHandle(), LVM_SETITEMCOUNT, 0, 0);
   SendMessageW(WindowHandle(), LVM_SETITEMCOUNT, static_cast<WPARAM>(items_->Count()), 0);
   InvalidateRect(WindowHandle(), nullptr, TRUE);
 }

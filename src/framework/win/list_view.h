@@ -90,10 +90,20 @@ class TListItems {
   TCustomListView& owner_;
   std::vector<std::unique_ptr<TListItem>> items_;
   int updates_ = 0;
+  bool cleared_ = false;  // since the window last heard: its selection went with the rows
 };
 
 enum class TViewStyle { vsIcon, vsSmallIcon, vsList, vsReport };
 extern const TEnumInfo kViewStyleInfo;
+
+// What keeps the rows in order: nothing, or the compare event (any other
+// value); without one, stText and stBoth order captions as the locale does.
+enum class TSortType { stNone, stData, stText, stBoth };
+extern const TEnumInfo kSortTypeInfo;
+
+// Orders two rows: `compare` set negative, zero or positive; `data` is what
+// the sort was given (0 for AlphaSort).
+using TLVCompareEvent = TEvent<TListItem* /*item1*/, TListItem* /*item2*/, int /*data*/, int& /*compare*/>;
 
 class TCustomListView : public TWinControl {
  public:
@@ -117,6 +127,14 @@ class TCustomListView : public TWinControl {
   void SetHideSelection(bool hide_selection);
   bool ColumnClickEnabled() const { return column_click_; }
   void SetColumnClickEnabled(bool column_click);
+  TSortType SortType() const { return sort_type_; }
+  // Anything but stNone sorts the rows now and after every change to them.
+  void SetSortType(TSortType sort_type);
+  const TLVCompareEvent& OnCompare() const { return on_compare_; }
+  void SetOnCompare(TLVCompareEvent handler);
+  // Sorts the rows once, stably, by OnCompare or else by caption; false when
+  // there is nothing to order them by.
+  bool AlphaSort();
 
   std::function<void(TObject* sender, TListColumn* column)> OnColumnClick;
 
@@ -137,6 +155,9 @@ class TCustomListView : public TWinControl {
   void GetDisplayInfo(NMLVDISPINFOW& info) const;
   void SetExtendedStyle();
   void SyncColumn(int index);
+  // Orders the rows as AlphaSort does, telling no one.
+  bool SortItems();
+  void ShowItems();
 
   std::unique_ptr<TListColumns> columns_ = std::make_unique<TListColumns>(*this);
   std::unique_ptr<TListItems> items_ = std::make_unique<TListItems>(*this);
@@ -146,6 +167,8 @@ class TCustomListView : public TWinControl {
   bool read_only_ = false;
   bool hide_selection_ = true;
   bool column_click_ = true;  // header clicks are reported
+  TSortType sort_type_ = TSortType::stNone;
+  TLVCompareEvent on_compare_;
 };
 
 class TListView : public TCustomListView {

@@ -1,5 +1,7 @@
 #include "framework/win/memo.h"
 
+#include <algorithm>
+
 #include "framework/published.h"
 #include "framework/scoped_value.h"
 #include "framework/win/memo_word_break.h"
@@ -8,18 +10,24 @@
 namespace {
 constexpr const char* kScrollStyleNames[] = {"ssNone", "ssHorizontal", "ssVertical", "ssBoth"};
 
-// Texts from this size fill progressively, in parts of about this many
-// characters (a few screenfuls: each part costs a fraction of a second).
+// Texts from this size, or of more lines than a part holds, fill
+// progressively, in parts of about this many characters and at most this many
+// lines (the edit control lays out each line it is given: a part costs a
+// tenth of a second or so).
 constexpr std::size_t kFillFrom = 64 * 1024;
 constexpr std::size_t kFillPart = 32 * 1024;
+constexpr std::size_t kFillLines = 2000;
 constexpr UINT_PTR kFillTimer = 0x4C46;
 
-// The length of the first part: up to the line break after `size`
-// characters, the break included; the whole text when there is none.
-std::size_t PartLength(const std::wstring& text, std::size_t size) {
-  if (text.size() <= size) return text.size();
-  const std::size_t end = text.find(L'\n', size);
-  return end == std::wstring::npos ? text.size() : end + 1;
+// The length of the part of `text` from `from` on: up to the line break after
+// `size` characters or up to the kFillLines-th one, whichever comes first, the
+// break included; the rest when there is no such break.
+std::size_t PartLength(const std::wstring& text, std::size_t from, std::size_t size) {
+  std::size_t lines = 0;
+  for (std::size_t i = from; i < text.size(); ++i) {
+    if (text[i] == L'\n' && (++lines == kFillLines || i - from >= size)) return i + 1 - from;
+  }
+  return text.size() - from;
 }
 
 // Messages that read or change the window's text, or act on a selection that
@@ -154,44 +162,48 @@ void TCustomMemo::SetWordWrap(bool word_wrap) {
 
 void TCustomMemo::SetText(std::string_view text) {
   StopFill();
-  if (!HandleAllocated() || text.size() < kFillFrom) {
+  if (!HandleAllocated() ||
+      (text.size() < kFillFrom && std::count(text.begin(), text.end(), '\n') < std::ptrdiff_t{kFillLines})) {
     const ScopedValue setting(setting_text_, true);
     TCustomEdit::SetText(text);
     lines_.Invalidate();
     return;
   }
   TControl::SetText(text);
-  std::wstring wide = ToWide(text);
-  const std::size_t first = PartLength(wide, kFillPart);
-  fill_rest_ = wide.substr(first);
-  wide.resize(first);
+  fill_text_ = ToWide(text);
+  fill_at_ = PartLength(fill_text_, 0, kFillPart);
   {
     const ScopedValue filling(filling_, true);
-    SetWindowTextW(WindowHandle(), wide.c_str());
+    SetWindowTextW(WindowHandle(), fill_text_.substr(0, fill_at_).c_str());
   }
   OnChange()(this);
   Perform(CM_TEXTCHANGED);
   lines_.Invalidate();
-  if (!fill_rest_.empty()) SetTimer(WindowHandle(), kFillTimer, 1, nullptr);
+  if (Filling()) {
+    SetTimer(WindowHandle(), kFillTimer, 1, nullptr);
+  } else {
+    StopFill();
+  }
 }
 
 void TCustomMemo::FillMore() {
-  const std::size_t length = PartLength(fill_rest_, kFillPart);
-  const std::wstring part = fill_rest_.substr(0, length);
-  fill_rest_.erase(0, length);
-  if (fill_rest_.empty()) StopFill();
+  const std::size_t from = fill_at_;
+  fill_at_ += PartLength(fill_text_, from, kFillPart);
+  const std::wstring part = fill_text_.substr(from, fill_at_ - from);
+  if (!Filling()) StopFill();
   AppendToWindow(part);
 }
 
 void TCustomMemo::FinishFill() {
-  const std::wstring rest = std::move(fill_rest_);
+  const std::wstring rest = fill_text_.substr(fill_at_);
   StopFill();
   AppendToWindow(rest);
 }
 
 void TCustomMemo::StopFill() {
   if (HandleAllocated()) KillTimer(WindowHandle(), kFillTimer);
-  fill_rest_.clear();
+  fill_text_.clear();
+  fill_at_ = 0;
 }
 
 void TCustomMemo::AppendToWindow(const std::wstring& part) {

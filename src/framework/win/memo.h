@@ -3,10 +3,10 @@
 // hard line breaks; a bulk change (assigning a text or another list, loading a
 // file) reaches the window as one WM_SETTEXT.
 //
-// A large text fills the window progressively: the first part at once, the
-// rest appended at the end while the program is idle, keeping the selection
-// and the scroll position, so that it shows without waiting for the edit
-// control to lay out every line. The control holds the whole text from the
+// A large text, or one of many lines, fills the window progressively: the
+// first part at once, the rest appended at the end while the program is idle,
+// keeping the selection and the scroll position, so that it shows without
+// waiting for the edit control to lay out every line. The control holds the whole text from the
 // start; whatever reads or edits the window's text (the text and line
 // messages, typing, pasting, selecting) first finishes the fill.
 
@@ -74,7 +74,7 @@ class TCustomMemo : public TCustomEdit {
 
   void SetText(std::string_view text) override;
   // Part of a large text is still to reach the window.
-  bool Filling() const { return !fill_rest_.empty(); }
+  bool Filling() const { return fill_at_ < fill_text_.size(); }
 
  protected:
   void CreateParams(TCreateParams& params) override;
@@ -103,7 +103,8 @@ class TCustomMemo : public TCustomEdit {
   bool want_tabs_ = false;  // Tab types a tab instead of moving the focus
 
   // Progressive fill.
-  std::wstring fill_rest_;     // what the window still lacks
+  std::wstring fill_text_;     // the whole text, while it fills
+  std::size_t fill_at_ = 0;    // how much of it the window has
   bool filling_ = false;       // the window's own changes come from the fill
   bool setting_text_ = false;  // the window's text comes from SetText
 };

@@ -14,6 +14,9 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <numeric>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -216,6 +219,33 @@ TEST_F(ControlsTest, ALargeTextShowsAtOnceAndFillsTheMemoWhileIdle) {
   SendMessageW(wnd, WM_CHAR, L'x', 0);
   EXPECT_EQ(memo->Text(), "x" + text);
   EXPECT_EQ(memo->Lines()->Get(0).substr(0, 3), "x汉");
+}
+
+// The edit control lays out every line it is given: a text of many short
+// lines fills in parts of a bounded number of lines, however few characters.
+TEST_F(ControlsTest, ManyShortLinesFillTheMemoInPartsOfBoundedLines) {
+  TMemo* memo = Add<TMemo>(form);
+  Show();
+  AnsiString text;
+  for (int i = 0; i < 9000; ++i) text += "w" + std::to_string(i % 100) + "\r\n";
+  ASSERT_LT(text.size(), 64u * 1024);
+  std::vector<std::ptrdiff_t> part_lines;
+  const TWndMethod saved = memo->WindowProc;
+  memo->WindowProc = [&](TMessage& m) {
+    if (m.Msg == WM_SETTEXT || m.Msg == EM_REPLACESEL) {
+      const std::wstring_view part(reinterpret_cast<const wchar_t*>(m.LParam));
+      part_lines.push_back(std::count(part.begin(), part.end(), L'\n'));
+    }
+    saved(m);
+  };
+  memo->SetText(text);
+  for (int i = 0; i < 1000 && memo->Filling(); ++i) Application().ProcessMessages();
+  memo->WindowProc = saved;
+  EXPECT_GE(part_lines.size(), 5u);
+  EXPECT_LE(*std::max_element(part_lines.begin(), part_lines.end()), 2000);
+  EXPECT_EQ(std::accumulate(part_lines.begin(), part_lines.end(), std::ptrdiff_t{0}), 9000);
+  EXPECT_EQ(memo->Lines()->Count(), 9000);
+  EXPECT_EQ(GetWindowTextLengthW(memo->Handle()), static_cast<int>(text.size()));
 }
 
 TEST_F(ControlsTest, TypingInAMemoReachesItsTextAndLines) {
