@@ -1,17 +1,22 @@
 // Skinned scroll bars on real windows: the overlay lies exactly over a memo's
 // native bar, shows the skin's thumb where the native thumb is, scrolls the
 // memo under real clicks and drags exactly as the native bar does, follows
-// the memo as it resizes and hides, and leaves nothing behind on Detach.
+// the memo as it resizes and hides, and leaves nothing behind on Detach. A
+// combo box's drop-down list shows the skin's bar in place and scrolls under
+// a thumb drag.
 
+#include "skin/controls/win/combox_scroll_bar.h"
 #include "skin/controls/win/skin_scrollbar.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "app/win/main_form.h"
 #include "app/win/startup.h"
 #include "framework/win/application.h"
+#include "framework/win/combo_box.h"
 #include "framework/win/form.h"
 #include "framework/win/memo.h"
 #include "skin/controls/scroll_bar_geometry.h"
@@ -129,6 +134,37 @@ class ScrollBarTest : public ::testing::Test {
     EXPECT_EQ(FirstLine(skinned_), FirstLine(native_));
   }
 
+  // The screen over the bar shows the skin's thumb (frame 1) exactly where the
+  // system puts the native thumb, and the track just before it.
+  void ExpectSkinThumb(const SCROLLBARINFO& bar) const {
+    const int width = bar.rcScrollBar.right - bar.rcScrollBar.left;
+    const HDC screen = GetDC(nullptr);
+    const TSkinBitmap shown = CaptureImage(screen, bar.rcScrollBar);
+    ReleaseDC(nullptr, screen);
+    const auto& thumb = *skin_->VertScrollThumb;
+    const int thickness =
+        ScrollBarThickness(skin_->Scrollbar->Bitmap.Height(), GetSystemMetrics(SM_CXHSCROLL));
+    const int length = bar.xyThumbBottom - bar.xyThumbTop;
+    const TSkinBitmap expected = BuildElementBitmap({0, 0, thickness, length}, thumb.Bitmap, thumb.Margins(),
+                                                    1, thumb.Frame, false, false);
+    // The grip sits on the thumb's middle; the thumb's ends show the element.
+    const int grip = skin_->Scrollbar->Bitmap.Height();
+    const int grip_start = grip < length + 2 ? (length - grip) / 2 : length;
+    ASSERT_GT(grip_start, 2);
+    int compared = 0, differing = 0;
+    for (int y = 0; y < length; ++y) {
+      if (y >= grip_start && y < grip_start + grip) continue;
+      for (int x = 0; x < std::min(thickness, width); ++x) {
+        if (thumb.Trans == 1 && expected.Pixel(x, y) == clFuchsia) continue;
+        ++compared;
+        if (shown.Pixel(x, bar.xyThumbTop + y) != expected.Pixel(x, y)) ++differing;
+      }
+    }
+    EXPECT_GT(compared, 0);
+    EXPECT_EQ(differing, 0);
+    EXPECT_NE(shown.Pixel(width / 2, bar.xyThumbTop - 1), expected.Pixel(width / 2, 0));
+  }
+
   const TWinSkinEnvironment environment_;
   const TSkinEnvironmentScope scope_{environment_};
   Tfrmmain* main_ = nullptr;
@@ -154,32 +190,7 @@ TEST_F(ScrollBarTest, TheOverlayCoversTheNativeBarWithTheSkinsThumbWhereTheNativ
   const RECT at = ScreenRect(overlay);
   EXPECT_TRUE(EqualRect(&at, &bar.rcScrollBar));
 
-  const int width = at.right - at.left;
-  const HDC screen = GetDC(nullptr);
-  const TSkinBitmap shown = CaptureImage(screen, at);
-  ReleaseDC(nullptr, screen);
-  const auto& thumb = *skin_->VertScrollThumb;
-  const int thickness = ScrollBarThickness(skin_->Scrollbar->Bitmap.Height(), GetSystemMetrics(SM_CXHSCROLL));
-  const int length = bar.xyThumbBottom - bar.xyThumbTop;
-  const TSkinBitmap expected = BuildElementBitmap({0, 0, thickness, length}, thumb.Bitmap, thumb.Margins(), 1,
-                                                  thumb.Frame, false, false);
-  // The grip sits on the thumb's middle; the thumb's ends show the element.
-  const int grip = skin_->Scrollbar->Bitmap.Height();
-  const int grip_start = grip < length + 2 ? (length - grip) / 2 : length;
-  ASSERT_GT(grip_start, 2);
-  int compared = 0, differing = 0;
-  for (int y = 0; y < length; ++y) {
-    if (y >= grip_start && y < grip_start + grip) continue;
-    for (int x = 0; x < std::min(thickness, width); ++x) {
-      if (thumb.Trans == 1 && expected.Pixel(x, y) == clFuchsia) continue;
-      ++compared;
-      if (shown.Pixel(x, bar.xyThumbTop + y) != expected.Pixel(x, y)) ++differing;
-    }
-  }
-  EXPECT_GT(compared, 0);
-  EXPECT_EQ(differing, 0);
-  // Just outside the thumb the track shows, not the thumb.
-  EXPECT_NE(shown.Pixel(width / 2, bar.xyThumbTop - 1), expected.Pixel(width / 2, 0));
+  ExpectSkinThumb(bar);
 }
 
 TEST_F(ScrollBarTest, ClicksAndADragOnTheOverlayScrollAsTheNativeBarDoes) {
@@ -239,6 +250,42 @@ TEST_F(ScrollBarTest, TheOverlayFollowsTheMemoAndGoesOnDetach) {
   bar = NativeBar(memo);
   Press({(bar.rcScrollBar.left + bar.rcScrollBar.right) / 2, bar.rcScrollBar.bottom - 3}, 0);
   EXPECT_EQ(FirstLine(skinned_), 1);
+}
+
+TEST_F(ScrollBarTest, ADropDownListShowsTheSkinsBarInPlaceAndScrollsUnderAThumbDrag) {
+  auto* combo = new TComboBox(form_);
+  combo->SetParent(form_);
+  // The window's height sets how far the list drops.
+  combo->SetBounds(10, 220, 150, 160);
+  for (int i = 0; i < 60; ++i) combo->Items()->Add("item " + std::to_string(i));
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof(info);
+  ASSERT_TRUE(GetComboBoxInfo(combo->Handle(), &info));
+  const HWND list = info.hwndList;
+  TComboxScrollBar skin(nullptr);
+  skin.AttachWindow(list, *skin_, nullptr);
+  SendMessageW(combo->Handle(), CB_SHOWDROPDOWN, TRUE, 0);
+  Settle();
+  ASSERT_TRUE(IsWindowVisible(list));
+  // Away from the top, so that the track shows before the thumb.
+  SendMessageW(list, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 5), 0);
+  Settle();
+  const SCROLLBARINFO bar = NativeBar(list);
+  ExpectSkinThumb(bar);
+
+  const auto top = [list] { return SendMessageW(list, LB_GETTOPINDEX, 0, 0); };
+  const LRESULT before = top();
+  Press({(bar.rcScrollBar.left + bar.rcScrollBar.right) / 2,
+         bar.rcScrollBar.top + (bar.xyThumbTop + bar.xyThumbBottom) / 2},
+        30);
+  EXPECT_GT(top(), before);
+  const SCROLLBARINFO moved = NativeBar(list);
+  EXPECT_GT(moved.xyThumbTop, bar.xyThumbTop);
+  ExpectSkinThumb(moved);
+
+  SendMessageW(combo->Handle(), CB_SHOWDROPDOWN, FALSE, 0);
+  skin.Detach();
+  Settle();
 }
 
 }  // namespace
