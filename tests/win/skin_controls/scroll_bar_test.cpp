@@ -7,6 +7,7 @@
 
 #include "skin/controls/win/combox_scroll_bar.h"
 #include "skin/controls/win/skin_scrollbar.h"
+#include "skin/controls/win/skin_scrollbar_h.h"
 
 #include <gtest/gtest.h>
 
@@ -286,6 +287,34 @@ TEST_F(ScrollBarTest, ADropDownListShowsTheSkinsBarInPlaceAndScrollsUnderAThumbD
   SendMessageW(combo->Handle(), CB_SHOWDROPDOWN, FALSE, 0);
   skin.Detach();
   Settle();
+}
+
+TEST_F(ScrollBarTest, ABareWindowGetsOverlaysThatFollowItAndGoOnDetach) {
+  const HWND list = CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"",
+                                    WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOINTEGRALHEIGHT, 10, 215, 160,
+                                    70, form_->Handle(), nullptr, nullptr, nullptr);
+  for (int i = 0; i < 40; ++i) SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"entry"));
+  SendMessageW(list, LB_SETTOPINDEX, 10, 0);
+  TSkinScrollbarH skin(nullptr);
+  skin.AttachWindow(list, *skin_, nullptr);
+  Settle();
+  const HWND overlay = skin.VerticalBar()->Handle();
+  const SCROLLBARINFO bar = NativeBar(list);
+  const RECT at = ScreenRect(overlay);
+  EXPECT_TRUE(EqualRect(&at, &bar.rcScrollBar));
+  EXPECT_FALSE(IsWindowVisible(skin.HorizontalBar()->Handle()));
+  ExpectSkinThumb(bar);
+
+  ShowWindow(list, SW_HIDE);
+  Settle();
+  EXPECT_FALSE(IsWindowVisible(overlay));
+  ShowWindow(list, SW_SHOW);
+  Settle();
+  EXPECT_TRUE(IsWindowVisible(overlay));
+
+  skin.Detach();
+  EXPECT_FALSE(IsWindow(overlay));
+  DestroyWindow(list);
 }
 
 }  // namespace

@@ -43,6 +43,7 @@ void TSkinScrollbar::AttachScrolling(TWinControl& control, TSkinData& data, TWin
     SetPropByName(&control, "FixedColor", std::to_string(data.Colours[scButtonFace]));
   }
   AttachControl(form, data, false);
+  if (SkinState() != TSkinState::ssAttached) return;
   horizontal_ = std::make_unique<TWScrollbar>(*this);
   vertical_ = std::make_unique<TWScrollbar>(*this);
   horizontal_->AttachToWindow(Handle(), TWScrollbar::skHorizontal);
@@ -60,10 +61,17 @@ void TSkinScrollbar::Detach() {
   if (SkinState() != TSkinState::ssWindowGone) {
     horizontal_.reset();
     vertical_.reset();
+  } else {
+    // The parent may be going too and take the overlays with it; if it
+    // stays, they must not cover whatever comes in the control's place.
+    if (horizontal_) horizontal_->Hide();
+    if (vertical_) vertical_->Hide();
   }
 }
 
 void TSkinScrollbar::SkinChanged() {
+  // Detached (overlays gone) or destroyed: the control is no longer ours to colour.
+  if (!vertical_ || SkinState() == TSkinState::ssWindowGone) return;
   if (Control() != nullptr && HasIntegerFixedColor(*Control()))
     SetPropByName(Control(), "FixedColor", std::to_string(SkinData()->Colours[scButtonFace]));
   TSkinControl::SkinChanged();

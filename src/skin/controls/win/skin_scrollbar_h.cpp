@@ -24,6 +24,10 @@ void TSkinScrollbarH::Detach() {
   if (SkinState() != TSkinState::ssWindowGone) {
     horizontal_.reset();
     vertical_.reset();
+  } else {
+    // Whatever comes in the window's place must not stay covered.
+    if (horizontal_) horizontal_->Hide();
+    if (vertical_) vertical_->Hide();
   }
 }
 
