@@ -8,6 +8,8 @@
 #include "skin/controls/win/skin_check_box.h"
 #include "skin/controls/win/skin_edit.h"
 #include "skin/controls/win/skin_header.h"
+#include "skin/controls/win/skin_scrollbar.h"
+#include "skin/controls/win/skin_sizer.h"
 
 namespace {
 
@@ -27,6 +29,8 @@ TSkinControlFactory SkinControlFactory() {
       {TSkinControlClass::scSkinCheckBox, Make<TSkinCheckBox>},
       {TSkinControlClass::scSkinEdit, Make<TSkinEdit>},
       {TSkinControlClass::scSkinHeader, Make<TSkinHeader>},
+      {TSkinControlClass::scSkinScrollbar, Make<TSkinScrollbar>},
+      {TSkinControlClass::scSkinSizer, Make<TSkinSizer>},
   };
   return kRows;
 }

@@ -35,21 +35,26 @@ RECT ToRect(const TRect& r) {
 TSkinScrollbar::~TSkinScrollbar() = default;
 
 void TSkinScrollbar::AttachScrolling(TWinControl& control, TSkinData& data, TWinSkinForm* form) {
-  if (&control != Owner() || SkinState() != TSkinState::ssNew) return;
-  border_ = Bordered(control) && std::string_view(control.ClassName()) != "TImageScrollBox" && variant_ != 1;
-  if (HasIntegerFixedColor(control)) {
-    saved_fixed_color_ = static_cast<TColor>(GetOrdPropByName(&control, "FixedColor"));
+  if (&control == Owner()) AttachControl(form, data, false);
+}
+
+void TSkinScrollbar::AttachControl(TWinSkinForm* form, TSkinData& data, bool) {
+  auto* control = ObjectAs<TWinControl>(Owner());
+  if (control == nullptr || SkinState() != TSkinState::ssNew) return;
+  border_ = Bordered(*control) && std::string_view(control->ClassName()) != "TImageScrollBox" && variant_ != 1;
+  if (HasIntegerFixedColor(*control)) {
+    saved_fixed_color_ = static_cast<TColor>(GetOrdPropByName(control, "FixedColor"));
     fixed_color_changed_ = true;
-    SetPropByName(&control, "FixedColor", std::to_string(data.Colours[scButtonFace]));
+    SetPropByName(control, "FixedColor", std::to_string(data.Colours[scButtonFace]));
   }
-  AttachControl(form, data, false);
+  TSkinControl::AttachControl(form, data, false);
   if (SkinState() != TSkinState::ssAttached) return;
   horizontal_ = std::make_unique<TWScrollbar>(*this);
   vertical_ = std::make_unique<TWScrollbar>(*this);
   horizontal_->AttachToWindow(Handle(), TWScrollbar::skHorizontal);
   vertical_->AttachToWindow(Handle(), TWScrollbar::skVertical);
-  horizontal_->SetEnabled(control.Enabled());
-  vertical_->SetEnabled(control.Enabled());
+  horizontal_->SetEnabled(control->Enabled());
+  vertical_->SetEnabled(control->Enabled());
 }
 
 void TSkinScrollbar::Detach() {

@@ -17,7 +17,11 @@ class TSkinScrollbar : public TSkinControl {
   ~TSkinScrollbar() override;
 
   // Skins `control`, which must be the owner; a second call is ignored.
-  virtual void AttachScrolling(TWinControl& control, TSkinData& data, TWinSkinForm* form);
+  void AttachScrolling(TWinControl& control, TSkinData& data, TWinSkinForm* form);
+  // The same for the owner, as the control mapping attaches every skin (a
+  // descendant adds its parts here); the scroll skin never recolours the
+  // control itself.
+  void AttachControl(TWinSkinForm* form, TSkinData& data, bool change_color) override;
   // Gives back FixedColor and the control's handling; the overlays go.
   void Detach() override;
   void SkinChanged() override;
