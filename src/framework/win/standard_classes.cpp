@@ -27,6 +27,7 @@
 #include "framework/win/splitter.h"
 #include "framework/win/status_bar.h"
 #include "framework/win/tab_control.h"
+#include "framework/win/tool_bar.h"
 #include "framework/win/track_bar.h"
 #include "framework/win/up_down.h"
 
@@ -47,6 +48,7 @@ const TClassRegistry& StandardClasses() {
       &TScrollBar::StaticClassInfo(),   &TSpeedButton::StaticClassInfo(),
       &TSplitter::StaticClassInfo(),    &TStatusBar::StaticClassInfo(),
       &TTabControl::StaticClassInfo(),  &TTabSheet::StaticClassInfo(),
+      &TToolBar::StaticClassInfo(),     &TToolButton::StaticClassInfo(),
       &TTrackBar::StaticClassInfo(),    &TUpDown::StaticClassInfo(),
   }};
   return registry;

@@ -17,6 +17,7 @@
 #include "framework/win/standard_classes.h"
 #include "framework/win/status_bar.h"
 #include "framework/win/tab_control.h"
+#include "framework/win/tool_bar.h"
 #include "framework/win/track_bar.h"
 #include "framework/win/up_down.h"
 #include "framework/win/wide.h"
@@ -33,9 +34,27 @@ constexpr const char* kDescription = R"(object Form1: TForm
   Top = 40
   Width = 640
   Height = 480
+  object ToolBar1: TToolBar
+    ShowCaptions = True
+    ButtonWidth = 40
+    object ToolButton1: TToolButton
+      Caption = 'New'
+    end
+    object ToolButton2: TToolButton
+      Caption = 'Bold'
+      Style = tbsCheck
+      Grouped = True
+    end
+    object ToolButton3: TToolButton
+      Caption = 'Thin'
+      Style = tbsCheck
+      Grouped = True
+      Down = True
+    end
+  end
   object GroupBox1: TGroupBox
     Left = 8
-    Top = 8
+    Top = 40
     Width = 150
     Height = 90
     Caption = 'Choice'
@@ -466,4 +485,29 @@ TEST_F(CommonControlsTest, BitButtonDrawsTheGlyphFrameOfItsStateTransparently) {
   huge[22] = 0x7F;  // a height of 127 rows in the bytes of 8
   EXPECT_THROW(SetPropValue(*button->Glyph(), "Data", huge), EInvalidGraphic);
   EXPECT_EQ(button->Glyph()->Width(), 16);
+}
+
+TEST_F(CommonControlsTest, ToolButtonsAreTheBarsButtonsAndAClickedGroupedOneStaysDown) {
+  auto* bar = Find<TToolBar>("ToolBar1");
+  ASSERT_EQ(SendMessageW(bar->Handle(), TB_BUTTONCOUNT, 0, 0), 3);
+  auto* bold = Find<TToolButton>("ToolButton2");
+  auto* thin = Find<TToolButton>("ToolButton3");
+  int clicks = 0;
+  bold->SetOnClick({{}, [&](TObject*) { ++clicks; }});
+  RECT r;
+  SendMessageW(bar->Handle(), TB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&r));
+  for (int i = 0; i < 2; ++i) ClickAt(bar->Handle(), (r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  EXPECT_EQ(clicks, 2);
+  EXPECT_TRUE(bold->Down());
+  EXPECT_FALSE(thin->Down());
+  TBBUTTON button{};
+  SendMessageW(bar->Handle(), TB_GETBUTTON, 2, reinterpret_cast<LPARAM>(&button));
+  EXPECT_EQ(button.fsState & TBSTATE_CHECKED, 0);
+  // The bar docks at the top; the controls below keep their places.
+  EXPECT_EQ(bar->Top(), 0);
+  EXPECT_EQ(Find<TGroupBox>("GroupBox1")->Top(), 40);
+
+  // A button freed first leaves the bar.
+  Find<TToolButton>("ToolButton1")->Free();
+  EXPECT_EQ(SendMessageW(bar->Handle(), TB_BUTTONCOUNT, 0, 0), 2);
 }
