@@ -511,3 +511,47 @@ TEST_F(CommonControlsTest, ToolButtonsAreTheBarsButtonsAndAClickedGroupedOneStay
   Find<TToolButton>("ToolButton1")->Free();
   EXPECT_EQ(SendMessageW(bar->Handle(), TB_BUTTONCOUNT, 0, 0), 2);
 }
+
+TEST(MDIFormTest, ChildFormsLiveInTheClientAndTileInsideIt) {
+  Application().Initialize();
+  auto* frame = new TForm(&Application());
+  frame->SetFormStyle(TFormStyle::fsMDIForm);
+  frame->SetBounds(20, 20, 500, 400);
+  frame->Show();
+  ASSERT_NE(frame->ClientHandle(), nullptr);
+  TForm* children[2];
+  for (TForm*& child : children) {
+    child = new TForm(&Application());
+    SetPropValue(*child, "FormStyle", AnsiString("fsMDIChild"));
+    child->SetBounds(0, 0, 200, 150);
+    child->Show();
+  }
+  Application().ProcessMessages();
+  EXPECT_EQ(GetParent(children[0]->Handle()), frame->ClientHandle());
+  EXPECT_EQ(frame->ActiveMDIChild(), children[1]);
+
+  frame->Tile();
+  Application().ProcessMessages();
+  RECT client;
+  GetClientRect(frame->ClientHandle(), &client);
+  RECT placed[2];
+  long area = 0;
+  for (int i = 0; i < 2; ++i) {
+    GetWindowRect(children[i]->Handle(), &placed[i]);
+    MapWindowPoints(nullptr, frame->ClientHandle(), reinterpret_cast<POINT*>(&placed[i]), 2);
+    RECT inside;
+    IntersectRect(&inside, &placed[i], &client);
+    EXPECT_TRUE(EqualRect(&inside, &placed[i])) << i;
+    area += (placed[i].right - placed[i].left) * (placed[i].bottom - placed[i].top);
+    // The control knows where its window went.
+    EXPECT_EQ(children[i]->Left(), placed[i].left);
+    EXPECT_EQ(children[i]->Top(), placed[i].top);
+  }
+  RECT overlap;
+  EXPECT_FALSE(IntersectRect(&overlap, &placed[0], &placed[1]));
+  // Covered but for the row an odd height leaves over.
+  EXPECT_NEAR(area, static_cast<long>(client.right) * client.bottom, client.right);
+
+  for (TForm* child : children) child->Free();
+  frame->Free();
+}
