@@ -4,6 +4,7 @@
 #include "framework/properties.h"
 #include "framework/win/application.h"
 #include "framework/win/bit_btn.h"
+#include "framework/win/check_list_box.h"
 #include "framework/win/edit.h"
 #include "framework/win/form.h"
 #include "framework/win/group_box.h"
@@ -554,4 +555,68 @@ TEST(MDIFormTest, ChildFormsLiveInTheClientAndTileInsideIt) {
 
   for (TForm* child : children) child->Free();
   frame->Free();
+}
+
+TEST_F(CommonControlsTest, KeysAndClicksOfTheUserMoveThePositionsAndTheChecks) {
+  auto* scroll = Find<TScrollBar>("ScrollBar1");
+  int scroll_changes = 0;
+  scroll->SetOnChange({{}, [&](TObject*) { ++scroll_changes; }});
+  SendMessageW(scroll->Handle(), WM_KEYDOWN, VK_UP, 0);
+  EXPECT_EQ(scroll->Position(), 40);
+  EXPECT_EQ(GetScrollPos(scroll->Handle(), SB_CTL), 40);
+  // The end key asks for Max; the thumb keeps the bar at its last position.
+  SendMessageW(scroll->Handle(), WM_KEYDOWN, VK_END, 0);
+  EXPECT_EQ(scroll->Position(), 41);
+  EXPECT_EQ(scroll_changes, 2);
+
+  auto* track = Find<TTrackBar>("TrackBar1");
+  int track_changes = 0;
+  track->SetOnChange({{}, [&](TObject*) { ++track_changes; }});
+  SendMessageW(track->Handle(), WM_KEYDOWN, VK_DOWN, 0);
+  EXPECT_EQ(track->Position(), 8);
+  EXPECT_EQ(track_changes, 1);
+
+  auto* checks = Find<TCheckListBox>("CheckListBox1");
+  int toggles = 0;
+  checks->SetOnClickCheck({{}, [&](TObject*) { ++toggles; }});
+  RECT item;
+  SendMessageW(checks->Handle(), LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item));
+  const int middle = (item.top + item.bottom) / 2;
+  ClickAt(checks->Handle(), 3, middle);
+  EXPECT_TRUE(checks->Checked(1));
+  EXPECT_FALSE(checks->Checked(0));
+  // A click on the text selects without turning the check over.
+  ClickAt(checks->Handle(), 60, middle);
+  EXPECT_TRUE(checks->Checked(1));
+  EXPECT_EQ(checks->ItemIndex(), 1);
+  EXPECT_EQ(toggles, 1);
+  // The checks stay with the places that remain.
+  checks->Items()->Add("r");
+  EXPECT_TRUE(checks->Checked(1));
+  EXPECT_FALSE(checks->Checked(2));
+}
+
+TEST_F(CommonControlsTest, NewItemsRebuildTheRadioGroupKeepingAnIndexThatStillExists) {
+  auto* group = Find<TRadioGroup>("RadioGroup1");
+  TPersistent* items = GetObjectProp(*group, "Items");
+  SetPropValue(*items, "Strings", TStringArray{"a", "b"});
+  ASSERT_EQ(group->ControlCount(), 2);
+  EXPECT_EQ(group->ItemIndex(), 1);
+  EXPECT_TRUE(WindowChecked(group->Buttons(1)));
+  wchar_t caption[8] = {};
+  GetWindowTextW(group->Buttons(0)->Handle(), caption, 8);
+  EXPECT_EQ(std::wstring(caption), L"a");
+  SetPropValue(*items, "Strings", TStringArray{"only"});
+  EXPECT_EQ(group->ItemIndex(), -1);
+  EXPECT_FALSE(group->Buttons(0)->Checked());
+
+  // A status bar's simple text stands in for its panels.
+  auto* status = Find<TStatusBar>("StatusBar1");
+  SetPropValue(*status, "SimpleText", AnsiString("Working"));
+  SetPropValue(*status, "SimplePanel", AnsiString("True"));
+  EXPECT_NE(SendMessageW(status->Handle(), SB_ISSIMPLE, 0, 0), 0);
+  wchar_t text[32] = {};
+  // A simple bar answers its one text for the first part.
+  SendMessageW(status->Handle(), SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(text));
+  EXPECT_EQ(std::wstring(text), L"Working");
 }
