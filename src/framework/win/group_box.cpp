@@ -2,8 +2,6 @@
 
 #include <cstdlib>
 
-#include "framework/published.h"
-
 TCustomGroupBox::TCustomGroupBox(TComponent* owner) : TWinControl(owner) {
   SetBounds(0, 0, 185, 105);
 }
@@ -14,10 +12,7 @@ const TClassInfo& TCustomGroupBox::StaticClassInfo() {
 }
 
 const TClassInfo& TGroupBox::StaticClassInfo() {
-  static const TPropInfo properties[] = {
-      PublishEvent("OnClick", &TControl::OnClick, &TControl::SetOnClick),
-  };
-  static const TClassInfo info = MakeClassInfo<TGroupBox, TCustomGroupBox>("TGroupBox", properties);
+  static const TClassInfo info = MakeClassInfo<TGroupBox, TCustomGroupBox>("TGroupBox");
   return info;
 }
 
