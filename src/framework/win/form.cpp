@@ -66,6 +66,7 @@ const TClassInfo& TForm::StaticClassInfo() {
   static const TPropInfo properties[] = {
       PublishSet("BorderIcons", kBorderIconInfo, &TCustomForm::BorderIcons, &TCustomForm::SetBorderIcons),
       PublishEnum("Position", kPositionInfo, &TCustomForm::Position, &TCustomForm::SetPosition),
+      PublishEnum("FormStyle", kFormStyleInfo, &TCustomForm::FormStyle, &TCustomForm::SetFormStyle),
       PublishObject("Constraints", &TCustomForm::Constraints),
       PublishObject("Menu", &TCustomForm::Menu, &TCustomForm::SetMenu),
       PublishEvent("OnCreate", &TCustomForm::OnCreate, &TCustomForm::SetOnCreate),
@@ -118,11 +119,13 @@ void TCustomForm::CreateParams(TCreateParams& params) {
   if (border_icons_.Contains(TBorderIcon::biMaximize)) params.style |= WS_MAXIMIZEBOX;
   if (Visible()) params.style |= WS_VISIBLE;
   params.parent = nullptr;
+  if (form_style_ == TFormStyle::fsMDIChild) MDIChildParams(params);
 }
 
 void TCustomForm::InitializeWnd() {
   menu_.WindowCreated(WindowHandle());
   if (!Application().Icon().Empty()) Application().Icon().AssignTo(WindowHandle());
+  if (form_style_ == TFormStyle::fsMDIForm) CreateMDIClient();
 }
 
 void TCustomForm::Show() {

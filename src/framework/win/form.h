@@ -17,6 +17,10 @@ extern const TEnumInfo kBorderIconInfo;
 enum class TPosition { poDesigned, poDefault, poScreenCenter };
 extern const TEnumInfo kPositionInfo;
 
+// An MDI form holds an MDI client window in which its MDI child forms live.
+enum class TFormStyle { fsNormal, fsMDIChild, fsMDIForm };
+extern const TEnumInfo kFormStyleInfo;
+
 // The smallest and largest size of a window; 0 means no limit.
 class TSizeConstraints : public TPersistent {
  public:
@@ -51,6 +55,15 @@ class TCustomForm : public TWinControl {
   TPosition Position() const { return position_; }
   void SetPosition(TPosition position) { position_ = position; }
   TSizeConstraints* Constraints() const { return constraints_.get(); }
+  TFormStyle FormStyle() const { return form_style_; }
+  void SetFormStyle(TFormStyle style);
+
+  // MDI form: the MDI client window (null before the window exists) and its
+  // children, the active one, and their arrangement.
+  HWND ClientHandle() const { return client_; }
+  TCustomForm* ActiveMDIChild() const;
+  void Tile();
+  void Cascade();
   const TNotifyEvent& OnCreate() const { return on_create_; }
   void SetOnCreate(TNotifyEvent handler) { on_create_ = std::move(handler); }
   const TNotifyEvent& OnDestroy() const { return on_destroy_; }
@@ -103,9 +116,15 @@ class TCustomForm : public TWinControl {
   void AdjustClientRect(layout::Rect& rect) const override;
   // Puts on the form's menu bar and the application's icon.
   void InitializeWnd() override;
+  // The MDI frame and child procedures stand in for the plain default.
+  void DefaultHandler(TMessage& message) override;
   void Notification(TComponent* component, TOperation operation) override;
 
  private:
+  // MDI: a child's window inside the MDI form's client; the client of an
+  // MDI form, showing the form's menu as the frame menu.
+  void MDIChildParams(TCreateParams& params) const;
+  void CreateMDIClient();
   void WmGetMinMaxInfo(TMessage& message);
   void WmClose(TMessage& message);
   void WmSysCommand(TMessage& message);
@@ -117,6 +136,8 @@ class TCustomForm : public TWinControl {
   std::wstring window_class_name_;
   TBorderIcons border_icons_{TBorderIcon::biSystemMenu, TBorderIcon::biMinimize, TBorderIcon::biMaximize};
   TPosition position_ = TPosition::poDesigned;
+  TFormStyle form_style_ = TFormStyle::fsNormal;
+  HWND client_ = nullptr;  // a child of the form's window, destroyed with it
   std::unique_ptr<TSizeConstraints> constraints_ = std::make_unique<TSizeConstraints>();
   TNotifyEvent on_create_;
   TNotifyEvent on_destroy_;

@@ -273,6 +273,10 @@ void TWinControl::WmSize(TMessage& m) {
   if (Parent() == nullptr && !IsIconic(handle_)) {
     RECT r;
     GetWindowRect(handle_, &r);
+    // A form inside another window (an MDI child) is placed in its client.
+    if (HWND owner = GetAncestor(handle_, GA_PARENT);
+        owner != nullptr && (GetWindowLongW(handle_, GWL_STYLE) & WS_CHILD))
+      MapWindowPoints(nullptr, owner, reinterpret_cast<POINT*>(&r), 2);
     TControl::SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
   }
   Realign();

@@ -18,7 +18,8 @@ std::map<std::wstring, WNDPROC>& DefaultProcedures() {
 
 void LoadCommonControls() {
   static const bool loaded = [] {
-    INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+    INITCOMMONCONTROLSEX icc{
+        sizeof(icc), ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES | ICC_DATE_CLASSES};
     return InitCommonControlsEx(&icc) != FALSE;
   }();
   (void)loaded;
