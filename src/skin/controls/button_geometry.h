@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "framework/button_layout.h"
 #include "framework/colors.h"
 #include "skin/controls/control_geometry.h"
 #include "skin/data/model/skin_elements.h"
@@ -43,7 +44,6 @@ bool ButtonSkipsForwardedMouseDown(std::string_view class_name);
 // BN_CLICKED and the control identifier, except 0 for the class "TButton".
 std::uint32_t ButtonClickCommand(int control_id, std::string_view class_name);
 
-enum class TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
 // The lower-cased Layout value; anything unknown lays the glyph out left.
 TButtonLayout ButtonLayoutOf(std::string_view lowered);
 
