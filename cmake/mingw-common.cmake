@@ -10,7 +10,7 @@ if(DEFINED ENV{LEXITALLY_DEPS})
 else()
   set(_deps $ENV{HOME}/.cache/lexitally)
 endif()
-set(LEXITALLY_DEPS_PREFIX ${_deps}/prefix/${LEXITALLY_TRIPLE}-pcre2-10.42-gtest-1.12.1
+set(LEXITALLY_DEPS_PREFIX ${_deps}/prefix/${LEXITALLY_TRIPLE}-pcre2-10.42-jit-gtest-1.12.1
     CACHE PATH "Windows build of the third-party libraries")
 set(CMAKE_FIND_ROOT_PATH /usr/${LEXITALLY_TRIPLE} ${LEXITALLY_DEPS_PREFIX})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)

@@ -1,5 +1,7 @@
 #include "app/repeated_words.h"
 
+#include <unordered_set>
+
 namespace {
 
 // Trim(LowerCaseAscii(item)) == key without building the folded copy: the
@@ -38,9 +40,12 @@ bool ListContainsWord(const TStringList& list, std::string_view word) {
 
 void RemoveRepeatedWords(TStringList& list) {
   if (Trim(list.Text()).empty()) return;
+  // A word is repeated when an earlier item has its folded form: one look-up
+  // per item instead of a walk over every kept item.
+  std::unordered_set<AnsiString> seen;
   TStringList kept(list.Locale());
   for (const AnsiString& item : list.Items()) {
-    if (!ListContainsWord(kept, Trim(item))) kept.Add(item);
+    if (seen.insert(LowerCaseAscii(Trim(item))).second) kept.Add(item);
   }
   list.SetText(kept.Text());
 }

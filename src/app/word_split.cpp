@@ -4,30 +4,12 @@
 
 #include "app/punctuation_table.h"
 #include "app/repeated_words.h"
+#include "app/separator_replace.h"
 #include "framework/string_list.h"
 
 const char* const KeepPattern = "\\G(?:[\\x81-\\xFE][\\x40-\\x7E\\x80-\\xFE]|[0-9A-Za-z])*+\\K[\\x00-\\xFF]";
 
 namespace {
-
-// Replaces every occurrence of `entry` that starts at a character boundary.
-AnsiString ReplaceSeparator(const AnsiString& text, std::string_view entry) {
-  if (text.find(entry) == AnsiString::npos) return text;
-  AnsiString out;
-  out.reserve(text.size());
-  std::size_t i = 0;
-  while (i < text.size()) {
-    if (text.compare(i, entry.size(), entry) == 0) {
-      out += ',';
-      i += entry.size();
-    } else {
-      const std::size_t n = CharLength(text, i);
-      out.append(text, i, n);
-      i += n;
-    }
-  }
-  return out;
-}
 
 // Cuts at commas, CR and LF, skipping spaces, CR and LF at the start of an
 // item and dropping empty items. A comma inside a two-byte character does not
@@ -54,13 +36,16 @@ std::optional<TSplitResult> SplitWords(std::string_view text, const TSplitOption
   const AnsiString trimmed = Trim(text);
   if (trimmed.empty()) return std::nullopt;
 
+  TPerlRegExOptions regex_options = regex.Options();
+  regex_options.Include(preJIT);  // one search per separator byte
+  regex.SetOptions(regex_options);
   regex.SetSubject(trimmed);
   regex.SetRegEx(KeepPattern);
   regex.SetReplacement(",");
   regex.ReplaceAllMatches();
   AnsiString working = Trim(regex.Subject());
 
-  for (std::string_view entry : PunctuationTable) working = ReplaceSeparator(working, entry);
+  working = ReplaceSeparators(working, PunctuationTable);
 
   TStringList sorted_list(locale);
   sorted_list.SetText(working);
@@ -72,7 +57,9 @@ std::optional<TSplitResult> SplitWords(std::string_view text, const TSplitOption
   TStringList distinct(locale);
   distinct.SetDuplicates(TDuplicates::dupIgnore);
   distinct.SetSorted(true);
-  distinct.SetText(split_list.Text());
+  // Words hold no line break or NUL, so their items are what a list gets
+  // from their text.
+  distinct.SetStrings(split_list.Items());
   result.distinct_words = distinct.Items();
 
   if (options.ignore_repeats) RemoveRepeatedWords(split_list);
@@ -80,7 +67,7 @@ std::optional<TSplitResult> SplitWords(std::string_view text, const TSplitOption
   sorted_list.Clear();
   sorted_list.SetDuplicates(options.ignore_repeats ? TDuplicates::dupIgnore : TDuplicates::dupAccept);
   sorted_list.SetSorted(true);
-  sorted_list.SetText(split_list.Text());
+  sorted_list.SetStrings(split_list.Items());
 
   if (options.numbered) {
     sorted_list.SetDuplicates(TDuplicates::dupAccept);

@@ -47,6 +47,7 @@ class NativeRule final : public TLocale {
     return static_cast<unsigned char>(*pa) < static_cast<unsigned char>(*pb) ? -1 : 1;
   }
 
+  AnsiString SortKey(std::string_view s) const override { return AnsiUpperCase(s); }
   AnsiString AnsiUpperCase(std::string_view s) const override { return ChangeCase(s, true); }
   AnsiString AnsiLowerCase(std::string_view s) const override { return ChangeCase(s, false); }
 };

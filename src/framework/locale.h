@@ -13,6 +13,11 @@ class TLocale {
   virtual ~TLocale() = default;
   // Case-insensitive comparison: negative, zero or positive.
   virtual int CompareText(std::string_view a, std::string_view b) const = 0;
+  // Bytes whose unsigned order (a proper prefix first) is CompareText's
+  // order, so that a sort compares each text's key instead of the texts.
+  // Texts with equal keys should compare equal; sorts settle such ties
+  // with CompareText all the same.
+  virtual AnsiString SortKey(std::string_view s) const = 0;
   // The platform's case mapping of the ANSI code page, either way.
   virtual AnsiString AnsiUpperCase(std::string_view s) const = 0;
   virtual AnsiString AnsiLowerCase(std::string_view s) const = 0;
@@ -22,7 +27,8 @@ class TLocale {
 // proper prefix first. Upper-casing changes ASCII a-z and, in two-byte
 // characters, the GBK full-width Latin (A3E1-A3FA), Greek (A6C1-A6D8) and
 // Cyrillic (A7D1-A7F1) lower-case letters to their capitals.
-// Its lower-casing is the inverse of the upper-casing.
+// Its lower-casing is the inverse of the upper-casing; its sort key is the
+// upper-cased text.
 const TLocale& NativeLocale();
 
 // The locale new string lists use; NativeLocale() until a program installs

@@ -3,9 +3,47 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "framework/collation.h"
 #include "framework/exception.h"
 #include "framework/file_io.h"
 #include "framework/published.h"
+
+namespace {
+
+// What becomes of items that compare equal.
+enum class EqualItems { kInOrder, kReversed, kFirstOnly };
+
+// The items in the locale's order by a stable counting sort over their ranks:
+// the comparisons are spent once per distinct text, not per pair of items.
+std::vector<AnsiString> SortByLocale(std::vector<AnsiString> items, const TLocale& locale, EqualItems equal) {
+  if (items.empty()) return items;
+  const std::vector<std::uint32_t> ranks = CollationRanks(items, locale);
+  const std::size_t rank_count = *std::max_element(ranks.begin(), ranks.end()) + std::size_t{1};
+  std::vector<AnsiString> sorted;
+  if (equal == EqualItems::kFirstOnly) {
+    sorted.resize(rank_count);
+    std::vector<bool> placed(rank_count, false);
+    for (std::size_t i = 0; i < items.size(); ++i) {
+      if (placed[ranks[i]]) continue;
+      placed[ranks[i]] = true;
+      sorted[ranks[i]] = std::move(items[i]);
+    }
+    return sorted;
+  }
+  std::vector<std::size_t> next(rank_count + 1, 0);
+  for (std::uint32_t rank : ranks) ++next[rank + 1];
+  for (std::size_t r = 0; r < rank_count; ++r) next[r + 1] += next[r];
+  sorted.resize(items.size());
+  const auto place = [&](std::size_t i) { sorted[next[ranks[i]]++] = std::move(items[i]); };
+  if (equal == EqualItems::kInOrder) {
+    for (std::size_t i = 0; i < items.size(); ++i) place(i);
+  } else {
+    for (std::size_t i = items.size(); i-- > 0;) place(i);
+  }
+  return sorted;
+}
+
+}  // namespace
 
 const TClassInfo& TStrings::StaticClassInfo() {
   static const TPropInfo properties[] = {
@@ -55,8 +93,9 @@ void TStrings::SetText(std::string_view text) {
   std::vector<AnsiString> lines;
   std::size_t start = 0;
   while (start < text.size()) {
-    std::size_t end = text.find_first_of("\r\n", start);
-    if (end == std::string_view::npos) end = text.size();
+    // A plain scan: find_first_of searches its set once per byte.
+    std::size_t end = start;
+    while (end < text.size() && text[end] != '\r' && text[end] != '\n') ++end;
     lines.emplace_back(text.substr(start, end - start));
     start = end;
     if (start < text.size() && text[start] == '\r') ++start;
@@ -178,32 +217,17 @@ bool TStringList::Find(std::string_view s, int& index) const {
 }
 
 void TStringList::SetSorted(bool sorted) {
-  if (sorted && !sorted_) {
-    std::stable_sort(items_.begin(), items_.end(), [this](const AnsiString& a, const AnsiString& b) {
-      return locale_->CompareText(a, b) < 0;
-    });
-  }
+  if (sorted && !sorted_) items_ = SortByLocale(std::move(items_), *locale_, EqualItems::kInOrder);
   sorted_ = sorted;
 }
 
 void TStringList::AddAll(std::vector<AnsiString> items) {
   if (!sorted_ || !items_.empty() || duplicates_ == TDuplicates::dupError)
     return TStrings::AddAll(std::move(items));
-  const auto less = [this](const AnsiString& a, const AnsiString& b) {
-    return locale_->CompareText(a, b) < 0;
-  };
-  if (duplicates_ == TDuplicates::dupAccept) {
-    // Each added item goes before the items equal to it: equal items end up
-    // in the reverse of their order of adding.
-    std::reverse(items.begin(), items.end());
-    std::stable_sort(items.begin(), items.end(), less);
-  } else {
-    // The first of equal items stays; the later ones are not added.
-    std::stable_sort(items.begin(), items.end(), less);
-    const auto equal = [this](const AnsiString& a, const AnsiString& b) {
-      return locale_->CompareText(a, b) == 0;
-    };
-    items.erase(std::unique(items.begin(), items.end(), equal), items.end());
-  }
-  items_ = std::move(items);
+  // Each added item would go before the items equal to it, so equal items
+  // end up in the reverse of their order of adding; with dupIgnore the first
+  // of them stays and the later ones are not added.
+  const EqualItems equal =
+      duplicates_ == TDuplicates::dupAccept ? EqualItems::kReversed : EqualItems::kFirstOnly;
+  items_ = SortByLocale(std::move(items), *locale_, equal);
 }

@@ -96,7 +96,8 @@ class TStringList : public TStrings {
  protected:
   // A sorted list sorts the whole batch at once (Add would insert each item
   // in the middle of the list, a cost that grows with the square of the
-  // count): the same items in the same order as adding them one by one.
+  // count, and compare texts each time): the same items in the same order as
+  // adding them one by one.
   void AddAll(std::vector<AnsiString> items) override;
 
  private:

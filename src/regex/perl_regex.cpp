@@ -9,8 +9,9 @@
 
 namespace {
 
-constexpr const char* kOptionNames[] = {"preCaseLess", "preMultiLine",     "preSingleLine", "preExtended",
-                                        "preAnchored", "preDollarEndOnly", "preExtra",      "preUnGreedy"};
+constexpr const char* kOptionNames[] = {"preCaseLess", "preMultiLine", "preSingleLine",
+                                        "preExtended", "preAnchored",  "preDollarEndOnly",
+                                        "preExtra",    "preUnGreedy",  "preJIT"};
 
 constexpr const char* kNoMatch = "REQUIRE: There must be a successful match first";
 constexpr const char* kBadIndex = "REQUIRE: Index <= SubExpressionCount";
@@ -20,6 +21,7 @@ struct OptionBit {
   uint32_t pcre;
 };
 // preExtra has no counterpart: strict escapes are PCRE2's only behaviour.
+// preJIT is a step after compiling.
 constexpr OptionBit kCompileOptions[] = {
     {preCaseLess, PCRE2_CASELESS}, {preMultiLine, PCRE2_MULTILINE}, {preSingleLine, PCRE2_DOTALL},
     {preExtended, PCRE2_EXTENDED}, {preAnchored, PCRE2_ANCHORED},   {preDollarEndOnly, PCRE2_DOLLAR_ENDONLY},
@@ -108,6 +110,8 @@ void TPerlRegEx::Compile() {
                   static_cast<int>(error_offset), reinterpret_cast<const char*>(text));
     throw Exception(message);
   }
+  // Without JIT support (or memory for the code) the pattern is interpreted.
+  if (options_.Contains(preJIT)) pcre2_jit_compile(pattern_, PCRE2_JIT_COMPLETE);
   compiled_ = true;
 }
 
@@ -137,8 +141,13 @@ bool TPerlRegEx::Match(int start_offset) {
     match_count_ = PCRE2_ERROR_BADOFFSET;
     return false;
   }
-  match_count_ = pcre2_match(pattern_, reinterpret_cast<PCRE2_SPTR>(subject_.data()), length,
-                             static_cast<PCRE2_SIZE>(start_offset), flags, match_data_, nullptr);
+  const auto subject = reinterpret_cast<PCRE2_SPTR>(subject_.data());
+  const auto start = static_cast<PCRE2_SIZE>(start_offset);
+  match_count_ = pcre2_match(pattern_, subject, length, start, flags, match_data_, nullptr);
+  // Machine code runs on a small fixed stack; the interpreter, whose limits
+  // are far wider, decides when that is not enough.
+  if (match_count_ == PCRE2_ERROR_JIT_STACKLIMIT)
+    match_count_ = pcre2_match(pattern_, subject, length, start, flags | PCRE2_NO_JIT, match_data_, nullptr);
   if (match_count_ <= 0) return false;
   const PCRE2_SIZE* vector = pcre2_get_ovector_pointer(match_data_);
   for (int i = 0; i < 2 * match_count_; ++i) {

@@ -27,7 +27,10 @@ enum TPerlRegExOption {
   preAnchored,
   preDollarEndOnly,
   preExtra,
-  preUnGreedy
+  preUnGreedy,
+  // Compiles the pattern to machine code where PCRE2 supports it; matches are
+  // the same, only faster. Without JIT support the pattern is interpreted.
+  preJIT
 };
 using TPerlRegExOptions = TSet<TPerlRegExOption>;
 extern const TEnumInfo kPerlRegExOptionInfo;

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/frequency_report.h"
@@ -70,12 +71,12 @@ AnsiString Count(const TCountOptions& options, std::string_view input) {
   std::vector<AnsiString> split_lines, sorted_lines;
   AnsiString summary;
   std::vector<TReportRow> rows;
-  const std::optional<TSplitResult> split =
+  std::optional<TSplitResult> split =
       SplitWords(PaneText(input), TSplitOptions{options.ignore_repeats, options.numbered}, regex, locale);
   if (split) {
     TFrequencyReport report = BuildFrequencyReport(split->raw_words, split->distinct_words, locale);
-    split_lines = split->split_lines;
-    sorted_lines = split->sorted_lines;
+    split_lines = std::move(split->split_lines);
+    sorted_lines = std::move(split->sorted_lines);
     summary = report.summary;
     rows = std::move(report.rows);
   }

@@ -68,6 +68,22 @@ int WindowsLocale::CompareText(std::string_view a, std::string_view b) const {
   return r - CSTR_EQUAL;
 }
 
+// The key LCMapString makes for the comparison's own locale and flags, so
+// that its byte order is CompareString's order.
+AnsiString WindowsLocale::SortKey(std::string_view s) const {
+  const std::wstring wide = ToWide(s);
+  if (wide.empty()) return AnsiString();
+  const int length = static_cast<int>(wide.size());
+  constexpr DWORD kFlags = LCMAP_SORTKEY | NORM_IGNORECASE;
+  const int size = LCMapStringW(LOCALE_USER_DEFAULT, kFlags, wide.data(), length, nullptr, 0);
+  if (size <= 0) return AnsiString();
+  AnsiString key(static_cast<std::size_t>(size), '\0');
+  // With LCMAP_SORTKEY the output is bytes, whatever the buffer's type.
+  LCMapStringW(LOCALE_USER_DEFAULT, kFlags, wide.data(), length, reinterpret_cast<LPWSTR>(key.data()), size);
+  key.resize(key.find('\0'));
+  return key;
+}
+
 AnsiString WindowsLocale::AnsiUpperCase(std::string_view s) const {
   return upper_.Apply(s);
 }

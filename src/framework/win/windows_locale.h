@@ -14,6 +14,7 @@ class WindowsLocale final : public TLocale {
   WindowsLocale();
 
   int CompareText(std::string_view a, std::string_view b) const override;
+  AnsiString SortKey(std::string_view s) const override;
   // Characters that are not valid GBK, or whose other case has no GBK form,
   // stay as they are.
   AnsiString AnsiUpperCase(std::string_view s) const override;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -15,6 +16,18 @@ std::vector<AnsiString> Lines(std::string_view text) {
   list.SetText(text);
   return list.Items();
 }
+
+// The portable rule with sort keys that keep only the first byte: sorts must
+// still follow the comparison where the keys cannot tell texts apart.
+class CoarseKeys final : public TLocale {
+ public:
+  int CompareText(std::string_view a, std::string_view b) const override {
+    return NativeLocale().CompareText(a, b);
+  }
+  AnsiString SortKey(std::string_view s) const override { return NativeLocale().SortKey(s.substr(0, 1)); }
+  AnsiString AnsiUpperCase(std::string_view s) const override { return NativeLocale().AnsiUpperCase(s); }
+  AnsiString AnsiLowerCase(std::string_view s) const override { return NativeLocale().AnsiLowerCase(s); }
+};
 
 }  // namespace
 
@@ -72,6 +85,7 @@ TEST(StringList, BulkTextGivesTheOrderOfAddingOneByOne) {
   }
   AnsiString text;
   for (const AnsiString& w : words) text += w + "\r\n";
+  const CoarseKeys coarse_keys;
   for (TDuplicates duplicates : {TDuplicates::dupAccept, TDuplicates::dupIgnore}) {
     TStringList one_by_one(NativeLocale()), bulk(NativeLocale());
     for (TStringList* list : {&one_by_one, &bulk}) {
@@ -81,6 +95,23 @@ TEST(StringList, BulkTextGivesTheOrderOfAddingOneByOne) {
     for (const AnsiString& w : words) one_by_one.Add(w);
     bulk.SetText(text);
     EXPECT_EQ(bulk.Items(), one_by_one.Items());
+    TStringList coarse(coarse_keys);
+    coarse.SetDuplicates(duplicates);
+    coarse.SetSorted(true);
+    coarse.SetText(text);
+    EXPECT_EQ(coarse.Items(), one_by_one.Items());
+  }
+
+  // Sorting a filled list keeps equal items in their order.
+  std::vector<AnsiString> expected = words;
+  std::stable_sort(expected.begin(), expected.end(), [](const AnsiString& a, const AnsiString& b) {
+    return NativeLocale().CompareText(a, b) < 0;
+  });
+  for (const TLocale* locale : {&NativeLocale(), static_cast<const TLocale*>(&coarse_keys)}) {
+    TStringList list(*locale);
+    list.SetText(text);
+    list.SetSorted(true);
+    EXPECT_EQ(list.Items(), expected);
   }
 }
 

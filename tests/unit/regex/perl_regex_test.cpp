@@ -184,6 +184,48 @@ TEST(PerlRegEx, ReplaceAllEditsTheSubjectAndShiftsTheSearchWindow) {
   EXPECT_EQ(re.SearchStop(), 10);
 }
 
+// Machine code must find what the interpreter finds: every match with its
+// groups, and the edited subject, over patterns that backtrack, look behind
+// the search start, anchor and capture.
+TEST(PerlRegEx, JITFindsWhatTheInterpreterFinds) {
+  const char* const patterns[] = {
+      "\\G(?:[\\x81-\\xFE][\\x40-\\x7E\\x80-\\xFE]|[0-9A-Za-z])*+\\K[\\x00-\\xFF]",
+      "(a|ab)(c|bcd)(d*)",
+      "(?<=,)\\w+\\b",
+      "^\\s*(\\w+)=(?<v>[^,]*)$",
+      "(x+x+)+y",
+      "[\\xA1-\\xFE]{2}|\\d+"};
+  const AnsiString subjects[] = {"abcd, ab,cd\r\nkey=value\nxxxxxxxxxxxxxxxxxxxx,y中文 2008\x81,",
+                                 "It's 3.14, 中文\xB0\x40! abcbcd xxy"};
+  for (const char* pattern : patterns) {
+    for (TPerlRegExOptions options : {TPerlRegExOptions{}, TPerlRegExOptions{preMultiLine, preCaseLess}}) {
+      std::vector<AnsiString> found[2];
+      AnsiString replaced[2];
+      for (int jit = 0; jit < 2; ++jit) {
+        TPerlRegEx re;
+        TPerlRegExOptions with = options;
+        if (jit) with.Include(preJIT);
+        re.SetOptions(with);
+        re.SetRegEx(pattern);
+        for (const AnsiString& subject : subjects) {
+          re.SetSubject(subject);
+          for (bool more = re.MatchFirst(); more; more = re.MatchNext()) {
+            for (int g = 0; g <= re.SubExpressionCount(); ++g) {
+              found[jit].push_back(std::to_string(re.SubExpressionOffset(g)) + ":" + re.SubExpressionText(g));
+            }
+          }
+          re.SetSubject(subject);
+          re.SetReplacement("<$1>");
+          re.ReplaceAllMatches();
+          replaced[jit] += re.Subject();
+        }
+      }
+      EXPECT_EQ(found[1], found[0]) << pattern;
+      EXPECT_EQ(replaced[1], replaced[0]) << pattern;
+    }
+  }
+}
+
 TEST(PerlRegEx, IsAComponentWithPublishedPatternOptionsAndTemplate) {
   TComponent form(nullptr);
   auto* re = new TPerlRegEx(&form);
