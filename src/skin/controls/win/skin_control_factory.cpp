@@ -6,8 +6,10 @@
 #include "skin/controls/win/skin_box_h.h"
 #include "skin/controls/win/skin_button.h"
 #include "skin/controls/win/skin_check_box.h"
+#include "skin/controls/win/skin_com_box.h"
 #include "skin/controls/win/skin_edit.h"
 #include "skin/controls/win/skin_header.h"
+#include "skin/controls/win/skin_list_view.h"
 #include "skin/controls/win/skin_scrollbar.h"
 #include "skin/controls/win/skin_sizer.h"
 
@@ -19,6 +21,10 @@ TSkinControl* Make(TComponent* owner, const TSkinChoice&) {
   return new T(owner);
 }
 
+TSkinControl* MakeComBox(TComponent* owner, const TSkinChoice& choice) {
+  return new TSkinComBox(owner, choice.ExtendedCombo);
+}
+
 }  // namespace
 
 TSkinControlFactory SkinControlFactory() {
@@ -27,8 +33,10 @@ TSkinControlFactory SkinControlFactory() {
       {TSkinControlClass::scSkinBoxH, Make<TSkinBoxH>},
       {TSkinControlClass::scSkinButton, Make<TSkinButton>},
       {TSkinControlClass::scSkinCheckBox, Make<TSkinCheckBox>},
+      {TSkinControlClass::scSkinComBox, MakeComBox},
       {TSkinControlClass::scSkinEdit, Make<TSkinEdit>},
       {TSkinControlClass::scSkinHeader, Make<TSkinHeader>},
+      {TSkinControlClass::scSkinListView, Make<TSkinListView>},
       {TSkinControlClass::scSkinScrollbar, Make<TSkinScrollbar>},
       {TSkinControlClass::scSkinSizer, Make<TSkinSizer>},
   };

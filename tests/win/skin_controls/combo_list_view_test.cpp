@@ -1,0 +1,301 @@
+// The combo box and the report list skinned on real windows: the combo's
+// button comes from the skin and lights under the real cursor, a real click
+// drops its list down with the skin's bar, and Detach gives the native look
+// back; in the program's own window the report list's header is the skin's
+// and a click on it still sorts.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+
+#include "app/win/main_form.h"
+#include "app/win/startup.h"
+#include "controls/win/order_list_view.h"
+#include "framework/win/application.h"
+#include "framework/win/button.h"
+#include "framework/win/combo_box.h"
+#include "framework/win/form.h"
+#include "skin/controls/combo_box_geometry.h"
+#include "skin/controls/control_geometry.h"
+#include "skin/controls/scroll_bar_geometry.h"
+#include "skin/controls/win/control_skin_mapper.h"
+#include "skin/controls/win/skin_com_box.h"
+#include "skin/data/image/element_draw.h"
+#include "skin/data/model/skin_data.h"
+#include "skin/data/win/dib_image.h"
+#include "skin/data/win/skin_environment_win.h"
+#include "skin/windows/skin_messages.h"
+#include "skin/windows/win/skin_engine.h"
+
+#include <commctrl.h>
+
+namespace {
+
+void Settle(int rounds = 4) {
+  for (int i = 0; i < rounds; ++i) {
+    Application().ProcessMessages();
+    Sleep(20);
+  }
+}
+
+template <class F>
+bool SettleUntil(F done) {
+  for (int i = 0; i < 100 && !done(); ++i) Settle(1);
+  return done();
+}
+
+void MouseTo(POINT screen) {
+  SetCursorPos(screen.x, screen.y);
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = screen.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+  input.mi.dy = screen.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &input, sizeof(input));
+  Settle(8);
+}
+
+void Click() {
+  for (DWORD flags : {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP}) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    SendInput(1, &input, sizeof(input));
+    Settle(5);
+  }
+}
+
+TSkinBitmap CaptureWindow(HWND wnd) {
+  RECT r;
+  GetWindowRect(wnd, &r);
+  const WindowDC dc(wnd, WindowDC::kWholeWindow);
+  return CaptureImage(dc.get(), {0, 0, r.right - r.left, r.bottom - r.top});
+}
+
+TSkinBitmap CaptureScreen(const RECT& r) {
+  const HDC screen = GetDC(nullptr);
+  TSkinBitmap shown = CaptureImage(screen, r);
+  ReleaseDC(nullptr, screen);
+  return shown;
+}
+
+void Repaint(HWND wnd) {
+  RedrawWindow(wnd, nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  Settle();
+}
+
+// Pixels of `shown` in `area` that differ from `expected` laid at the area's
+// corner, leaving out what `skip(x, y)` (in `expected`'s coordinates) names.
+template <class Skip>
+int Differing(const TSkinBitmap& shown, const TRect& area, const TSkinBitmap& expected, Skip skip) {
+  int differing = 0;
+  for (int y = 0; y < area.Height(); ++y)
+    for (int x = 0; x < area.Width(); ++x)
+      if (!skip(x, y) && shown.Pixel(area.Left + x, area.Top + y) != expected.Pixel(x, y)) ++differing;
+  return differing;
+}
+
+class SkinComboTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { InitializeApplication(); }
+
+  void SetUp() override {
+    main_ = new Tfrmmain(&Application());
+    skin_ = ObjectAs<TSkinData>(main_->FindComponent("skndt1"));
+    ASSERT_NE(skin_, nullptr);
+    ASSERT_TRUE(skin_->ComboButton && !skin_->ComboButton->Bitmap.Empty());
+    ASSERT_EQ(skin_->ComboButton->Style, 0);
+    form_ = new TForm(&Application());
+    form_->SetBounds(40, 40, 320, 300);
+    // The focus stays on the button: a focused combo would show its lit face.
+    button_ = new TButton(form_);
+    button_->SetParent(form_);
+    button_->SetBounds(200, 10, 80, 24);
+    combo_ = new TComboBox(form_);
+    combo_->SetParent(form_);
+    // The window's height sets how far the list drops.
+    combo_->SetBounds(10, 10, 160, 160);
+    for (int i = 0; i < 40; ++i) combo_->Items()->Add("item " + std::to_string(i));
+    form_->HandleNeeded();
+    ShowWindow(form_->Handle(), SW_SHOW);
+    SetForegroundWindow(form_->Handle());
+    SetFocus(button_->Handle());
+    MouseTo({0, 0});
+  }
+  void TearDown() override {
+    form_->Free();
+    main_->Free();
+  }
+
+  // The button as the skin lays it out, in window coordinates.
+  TRect Button() const {
+    RECT r;
+    GetWindowRect(combo_->Handle(), &r);
+    return LayOutCombo({0, 0, r.right - r.left, r.bottom - r.top}, GetSystemMetrics(SM_CXHSCROLL), false)
+        .Button;
+  }
+  POINT ButtonCentre() const {
+    RECT r;
+    GetWindowRect(combo_->Handle(), &r);
+    const TRect b = Button();
+    return {r.left + (b.Left + b.Right) / 2, r.top + (b.Top + b.Bottom) / 2};
+  }
+  // The shown button is the skin's frame, stretched, where neither its key
+  // colour nor the arrow glyph lies.
+  void ExpectButtonFrame(int frame) const {
+    const TRect b = Button();
+    const auto& e = *skin_->ComboButton;
+    const TSkinBitmap expected =
+        BuildElementStretched({0, 0, b.Width(), b.Height()}, e.Bitmap, frame, e.Frame);
+    TRect glyph{};
+    if (const auto& g = skin_->ExtraImages; g && !g->Bitmap.Empty()) {
+      glyph = ComboGlyphRect({0, 0, b.Width(), b.Height()}, g->Bitmap.Width() / std::max(g->Frame, 1),
+                             g->Bitmap.Height(), false);
+    }
+    const auto skip = [&](int x, int y) {
+      return expected.Pixel(x, y) == clFuchsia ||
+             (x >= glyph.Left && x < glyph.Right && y >= glyph.Top && y < glyph.Bottom);
+    };
+    EXPECT_EQ(Differing(CaptureWindow(combo_->Handle()), b, expected, skip), 0) << "frame " << frame;
+  }
+  // The list's bar shows the skin's thumb (frame 1) where the native one is,
+  // grip and key colour left out.
+  void ExpectSkinThumb(HWND list) const {
+    SCROLLBARINFO bar{};
+    bar.cbSize = sizeof(bar);
+    ASSERT_TRUE(GetScrollBarInfo(list, OBJID_VSCROLL, &bar));
+    const TSkinBitmap shown = CaptureScreen(bar.rcScrollBar);
+    const auto& thumb = *skin_->VertScrollThumb;
+    const int width = bar.rcScrollBar.right - bar.rcScrollBar.left;
+    const int thickness = std::min(
+        width, ScrollBarThickness(skin_->Scrollbar->Bitmap.Height(), GetSystemMetrics(SM_CXHSCROLL)));
+    const int length = bar.xyThumbBottom - bar.xyThumbTop;
+    ASSERT_GT(length, 0);
+    const TSkinBitmap expected = BuildElementBitmap({0, 0, thickness, length}, thumb.Bitmap, thumb.Margins(),
+                                                    1, thumb.Frame, false, false);
+    const int grip = skin_->Scrollbar->Bitmap.Height();
+    const int grip_start = grip < length + 2 ? (length - grip) / 2 : length;
+    const auto skip = [&](int x, int y) {
+      return (y >= grip_start && y < grip_start + grip) ||
+             (thumb.Trans == 1 && expected.Pixel(x, y) == clFuchsia);
+    };
+    EXPECT_EQ(Differing(shown, {0, bar.xyThumbTop, thickness, bar.xyThumbBottom}, expected, skip), 0);
+  }
+
+  const TWinSkinEnvironment environment_;
+  const TSkinEnvironmentScope scope_{environment_};
+  Tfrmmain* main_ = nullptr;
+  TSkinData* skin_ = nullptr;
+  TForm* form_ = nullptr;
+  TComboBox* combo_ = nullptr;
+  TButton* button_ = nullptr;
+};
+
+TEST_F(SkinComboTest, TheButtonIsTheSkinsLitUnderTheCursorAndAClickDropsASkinnedList) {
+  Repaint(combo_->Handle());
+  const TSkinBitmap native = CaptureWindow(combo_->Handle());
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof(info);
+  ASSERT_TRUE(GetComboBoxInfo(combo_->Handle(), &info));
+
+  auto* skin = new TSkinComBox(combo_);
+  skin->AttachControl(nullptr, *skin_, false);
+  Repaint(combo_->Handle());
+  ExpectButtonFrame(1);
+  EXPECT_EQ(SendMessageW(info.hwndList, SKM_ISSKINNED, 0, 0), 1);
+
+  MouseTo(ButtonCentre());
+  EXPECT_TRUE(skin->MouseState() & kMouseHot);
+  ExpectButtonFrame(4);
+
+  Click();
+  ASSERT_TRUE(SettleUntil([&] { return IsWindowVisible(info.hwndList) != 0; }));
+  EXPECT_TRUE(skin->DroppedDown());
+  EXPECT_FALSE(skin->MouseState() & kMouseDown);
+  // Away from the top, so that the track shows before the thumb.
+  SendMessageW(info.hwndList, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 5), 0);
+  Settle();
+  ExpectSkinThumb(info.hwndList);
+  SendMessageW(combo_->Handle(), CB_SHOWDROPDOWN, FALSE, 0);
+  Settle();
+  EXPECT_FALSE(skin->DroppedDown());
+
+  skin->Detach();
+  EXPECT_EQ(SendMessageW(info.hwndList, SKM_ISSKINNED, 0, 0), 0);
+  EXPECT_EQ(SendMessageW(combo_->Handle(), SKM_ISSKINNED, 0, 0), 0);
+  MouseTo({0, 0});
+  Repaint(combo_->Handle());
+  EXPECT_EQ(CaptureWindow(combo_->Handle()), native);
+  delete skin;
+}
+
+// The program's window as it starts: skinned by the engine with the real table.
+class SkinnedReportTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    InitializeApplication();
+    static const TSkinEngine engine(ControlSkinsProvider());
+    scope_ = std::make_unique<TSkinEnvironmentScope>(engine);
+  }
+  static void TearDownTestSuite() { scope_.reset(); }
+
+  void TearDown() override {
+    if (form_ != nullptr) form_->Free();
+    Settle();
+  }
+
+  static inline std::unique_ptr<TSkinEnvironmentScope> scope_;
+  Tfrmmain* form_ = nullptr;
+};
+
+TEST_F(SkinnedReportTest, TheReportsHeaderIsTheSkinsAndAClickOnItStillSorts) {
+  form_ = new Tfrmmain(&Application());
+  auto* skin = ObjectAs<TSkinData>(form_->FindComponent("skndt1"));
+  ASSERT_TRUE(skin != nullptr && skin->Headerbar && !skin->Headerbar->Bitmap.Empty());
+  TOrderListView& list = *form_->ordrlstvw1;
+  list.SetRows({{"1", {"b", "3"}}, {"2", {"a", "7"}}, {"3", {"c", "5"}}});
+  form_->SetBounds(20, 20, 752, 434);
+  form_->Show();
+  const HWND header = reinterpret_cast<HWND>(SendMessageW(list.Handle(), LVM_GETHEADER, 0, 0));
+  ASSERT_NE(header, nullptr);
+  ASSERT_TRUE(SettleUntil([&] { return SendMessageW(header, SKM_ISSKINNED, 0, 0) == 1; }));
+  EXPECT_EQ(SendMessageW(list.Handle(), SKM_ISSKINNED, 0, 0), 1);
+  COMBOBOXINFO info{};
+  info.cbSize = sizeof(info);
+  ASSERT_TRUE(GetComboBoxInfo(form_->cbb1->Handle(), &info));
+  EXPECT_EQ(SendMessageW(form_->cbb1->Handle(), SKM_ISSKINNED, 0, 0), 1);
+  EXPECT_EQ(SendMessageW(info.hwndList, SKM_ISSKINNED, 0, 0), 1);
+
+  RECT item{};
+  SendMessageW(header, HDM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item));
+  POINT centre{(item.left + item.right) / 2, (item.top + item.bottom) / 2};
+  ClientToScreen(header, &centre);
+  ASSERT_EQ(WindowFromPoint(centre), header);
+  // The top rows of the item carry no text: only the face, lit under the mouse.
+  const auto& bar = *skin->Headerbar;
+  const auto face_rows = [&](int frame) {
+    return BuildElementBitmap({0, 0, item.right - item.left, item.bottom - item.top}, bar.Bitmap,
+                              bar.Margins(), frame, bar.Frame, bar.Tile == 1, false);
+  };
+  const auto top_rows_differ = [&](int frame) {
+    const TSkinBitmap shown = CaptureWindow(header);
+    return Differing(shown, {item.left, 0, item.right, 3}, face_rows(frame), [](int, int) { return false; });
+  };
+  MouseTo({0, 0});
+  Repaint(header);
+  EXPECT_EQ(top_rows_differ(1), 0);
+  MouseTo(centre);
+  EXPECT_EQ(top_rows_differ(2), 0);
+
+  const AnsiString before = list.Columns()->Items(1)->Caption();
+  Click();
+  const AnsiString after = list.Columns()->Items(1)->Caption();
+  EXPECT_EQ(after, AnsiString("↑") + before);
+  EXPECT_EQ(list.Rows()[0].sub_items[0], "a");
+  EXPECT_EQ(top_rows_differ(2), 0);
+}
+
+}  // namespace
