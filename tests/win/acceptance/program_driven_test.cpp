@@ -290,6 +290,7 @@ TEST_F(ProgramDriven, EverySkinnedControlSaysSoAndAButtonSwitchedOffShowsItsNati
 
   const HWND button = Button(L"清空");
   ASSERT_NE(button, nullptr);
+  Rest();
   const TRect r = ScreenRect(button);
   // A native button of the same size, where the program's window is not.
   const HWND host = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, L"STATIC", L"", WS_POPUP, 900, 700,
