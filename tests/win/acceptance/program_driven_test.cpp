@@ -120,6 +120,23 @@ class ProgramDriven : public ::testing::Test {
     return nullptr;
   }
 
+  // The visible overlay that sits on the memo's native bar: inside the memo,
+  // right of its text, as tall as the text area; null when there is none.
+  static HWND OverlayOn(HWND memo) {
+    const TRect outer = ScreenRect(memo);
+    RECT client{};
+    GetClientRect(memo, &client);
+    POINT text_right{client.right, 0};
+    ClientToScreen(memo, &text_right);
+    for (const HWND wnd : program_->Children(L"TWScrollbar")) {
+      const TRect r = ScreenRect(wnd);
+      if (IsWindowVisible(wnd) && r.Left >= text_right.x && r.Right <= outer.Right && r.Top >= outer.Top &&
+          r.Bottom <= outer.Bottom && r.Height() >= client.bottom)
+        return wnd;
+    }
+    return nullptr;
+  }
+
   // Somewhere for the mouse and the focus that is none of the controls under test.
   void Rest() { ClickAt(CentreOf(input_)); }
 
@@ -239,23 +256,8 @@ TEST_F(ProgramDriven, ALongInputShowsTheSkinsBarOverTheMemoWhoseArrowAndThumbScr
   SendMessageW(input_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
   ASSERT_EQ(FirstLine(input_), 0);
 
-  // The overlay sits on the native bar: inside the memo, right of its text.
-  const TRect memo = ScreenRect(input_);
-  POINT client_right{0, 0};
-  RECT client{};
-  GetClientRect(input_, &client);
-  client_right.x = client.right;
-  ClientToScreen(input_, &client_right);
   HWND overlay = nullptr;
-  ASSERT_TRUE(Eventually([&] {
-    for (const HWND wnd : program_->Children(L"TWScrollbar")) {
-      const TRect r = ScreenRect(wnd);
-      if (IsWindowVisible(wnd) && r.Left >= client_right.x && r.Right <= memo.Right && r.Top >= memo.Top &&
-          r.Bottom <= memo.Bottom && r.Height() >= client.bottom)
-        overlay = wnd;
-    }
-    return overlay != nullptr;
-  }));
+  ASSERT_TRUE(Eventually([&] { return (overlay = OverlayOn(input_)) != nullptr; }));
   const TRect bar = ScreenRect(overlay);
   const int arrow = GetSystemMetrics(SM_CXHSCROLL);
   const int x = (bar.Left + bar.Right) / 2;
@@ -273,6 +275,13 @@ TEST_F(ProgramDriven, ALongInputShowsTheSkinsBarOverTheMemoWhoseArrowAndThumbScr
   for (int dy = 10; dy <= 80; dy += 10) MouseTo({x, bar.Top + arrow + 3 + dy});
   MouseButton(MOUSEEVENTF_LEFTUP);
   EXPECT_TRUE(Eventually([&] { return FirstLine(input_) > 20; })) << FirstLine(input_);
+
+  // The window made taller: the memo's bar grows, and the overlay with it.
+  const TRect window = ScreenRect(Main());
+  SetWindowPos(Main(), nullptr, 0, 0, window.Width(), window.Height() + 120, SWP_NOMOVE | SWP_NOZORDER);
+  EXPECT_TRUE(Eventually(
+      [&] { return OverlayOn(input_) == overlay && ScreenRect(overlay).Height() >= bar.Height() + 120; }));
+  SetWindowPos(Main(), nullptr, 0, 0, window.Width(), window.Height(), SWP_NOMOVE | SWP_NOZORDER);
   SendMessageW(input_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
   Rest();
 }
