@@ -8,7 +8,7 @@ FUZZ_SECONDS ?= 60
 export CCACHE_BASEDIR := $(CURDIR)
 export CCACHE_NOHASHDIR := true
 
-.PHONY: all setup run test tools bench fuzz format clean native win64 win32
+.PHONY: all setup run test tools bench bench-repaint fuzz format clean native win64 win32
 
 all: native win64 win32
 
@@ -50,6 +50,11 @@ tools: setup
 bench: tools
 	@cmake --build --preset tools -j $(JOBS) --target make-corpus lexitally-bench
 	@bench/run build/tools build/bench
+
+# The main window repainted with the skin on and off, under Wine: the time of
+# each, their ratio, and the same per kind of control.
+bench-repaint: win64
+	@scripts/wine-session build/wine/bench scripts/wine-run build/win64/bin/repaint-bench.exe
 
 fuzz: setup
 	@cmake --preset fuzz >/dev/null

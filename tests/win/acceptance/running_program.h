@@ -1,0 +1,48 @@
+#pragma once
+// The real program, started as a user starts it and probed from this
+// process: its windows found by class and caption, the screen read back.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "framework/win/win_api.h"
+#include "skin/data/image/image.h"
+#include "skin/data/image/image_rect.h"
+
+class TRunningProgram {
+ public:
+  // Starts lexitally.exe from beside this test program and waits until its
+  // main window is shown and skinned.
+  TRunningProgram();
+  // Closes it if it still runs, and ends it if it does not go.
+  ~TRunningProgram();
+  TRunningProgram(const TRunningProgram&) = delete;
+  TRunningProgram& operator=(const TRunningProgram&) = delete;
+
+  HWND MainWindow() const { return main_; }
+  bool Running() const;
+  // The exit code once the process ended within `ms`; STILL_ACTIVE if it did not.
+  DWORD WaitForExit(DWORD ms) const;
+
+  // Every window below the main window (at any depth) of class `cls`.
+  std::vector<HWND> Children(const wchar_t* cls) const;
+  // The first of them with that caption, or null.
+  HWND Child(const wchar_t* cls, const wchar_t* caption) const;
+  // A visible top-level window of the program of class `cls` other than the
+  // main window, or null.
+  HWND TopLevel(const wchar_t* cls) const;
+
+ private:
+  PROCESS_INFORMATION info_{};
+  HWND main_ = nullptr;
+};
+
+// Polls `done` while handling this process's messages, for up to `ms`: the
+// program runs on its own, at whatever speed the machine's load allows.
+bool Eventually(const std::function<bool()>& done, int ms = 5000);
+
+TRect ScreenRect(HWND wnd);
+POINT CentreOf(HWND wnd);
+// The screen's pixels over the whole of `wnd`, frame included.
+TSkinBitmap CaptureWindow(HWND wnd);
