@@ -16,7 +16,8 @@ namespace {
 constexpr int kBadInput = 2;
 
 const char kUsage[] =
-    "usage: skinpack pack DIR ARCHIVE     pack DIR's one .ini file and every .bmp file in it\n"
+    "usage: skinpack pack DIR ARCHIVE     pack DIR's one .ini file and every .bmp file in it;\n"
+    "                                     refused when the .ini names an image DIR lacks\n"
     "       skinpack list ARCHIVE         member names and sizes, one a line\n"
     "       skinpack extract ARCHIVE NAME a member's bytes to standard output\n"
     "       skinpack unlzh FILE           decode one length-prefixed LZHUF stream to standard output\n"
@@ -26,7 +27,7 @@ const char kUsage[] =
 int Run(const std::vector<std::string>& args) {
   const std::string command = args.empty() ? "" : args[0];
   if (command == "pack" && args.size() == 3) {
-    PackFolder(args[1], args[2]);
+    PackFolder(args[1], args[2], stdout);
   } else if (command == "list" && args.size() == 2) {
     ListMembers(args[1], stdout);
   } else if (command == "extract" && args.size() == 3) {

@@ -12,8 +12,9 @@ class SkinpackError : public std::runtime_error {
 };
 
 // Packs the folder's one .ini file and every .bmp file in it (in name order,
-// the description first) into a version-70000 archive.
-void PackFolder(const std::string& folder, const std::string& archive);
+// the description first) into a version-70000 archive, and says on `out`
+// what it packed. A description naming an image the folder lacks is refused.
+void PackFolder(const std::string& folder, const std::string& archive, std::FILE* out);
 // One line per member: its name, a tab, its size in bytes.
 void ListMembers(const std::string& archive, std::FILE* out);
 void ExtractMember(const std::string& archive, const std::string& name, std::FILE* out);

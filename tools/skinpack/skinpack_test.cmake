@@ -1,7 +1,11 @@
 # Runs skinpack on a small skin folder and on bad input: cmake -DSKINPACK=...
 # -DEMULATOR=... -DWORK=... -P skinpack_test.cmake
 file(REMOVE_RECURSE ${WORK})
-file(MAKE_DIRECTORY ${WORK}/skin ${WORK}/empty)
+file(MAKE_DIRECTORY ${WORK}/skin ${WORK}/empty ${WORK}/holey)
+# Names two images by path and case; only one of them is there.
+file(WRITE ${WORK}/holey/Skin.ini "[Personality]\r\nLeft=frame\\Left.BMP\r\nRight=right.bmp\r\nTop=top.bmp\r\n")
+file(WRITE ${WORK}/holey/left.bmp "BM left\n")
+file(WRITE ${WORK}/holey/TOP.bmp "BM top\n")
 file(WRITE ${WORK}/skin/Skin.ini "[Personality]\r\nSkinName=Test\r\n")
 file(WRITE ${WORK}/skin/b.bmp "BM second\n")
 file(WRITE ${WORK}/skin/A.BMP "BM first\r\n")
@@ -35,6 +39,15 @@ if(NOT usage MATCHES "every .bmp file")
   message(FATAL_ERROR "usage does not say what pack takes: ${usage}")
 endif()
 run(0 pack skin skin.skn)
+file(READ ${WORK}/out said)
+if(NOT said STREQUAL "packed Skin.ini and 2 images: A.BMP, b.bmp\n")
+  message(FATAL_ERROR "pack said [${said}]")
+endif()
+# ".BMP" is no image name (the extension is compared exactly); right.bmp is missing.
+run(2 pack holey holey.skn)
+if(NOT err MATCHES "names images the folder lacks: right.bmp\n$" OR EXISTS ${WORK}/holey.skn)
+  message(FATAL_ERROR "a folder lacking an image was packed: [${err}]")
+endif()
 run(0 list skin.skn)
 expect_output("skin.ini\t30\na.bmp\t10\nb.bmp\t10\n")
 # Names are found without regard to case, bytes come out unchanged.

@@ -265,7 +265,10 @@ TEST_F(ProgramDriven, ALongInputShowsTheSkinsBarOverTheMemoWhoseArrowAndThumbScr
   EXPECT_EQ(SendMessageW(overlay, SKM_ISSKINNED, 0, 0), 1);
 
   ClickAt({x, bar.Bottom - arrow / 2});
-  EXPECT_TRUE(Eventually([&] { return FirstLine(input_) >= 1; }));
+  EXPECT_TRUE(Eventually([&] { return FirstLine(input_) == 1; })) << FirstLine(input_);
+  // The track below the thumb: a page, as the native bar does.
+  ClickAt({x, bar.Bottom - arrow - 3});
+  EXPECT_TRUE(Eventually([&] { return FirstLine(input_) > 5; })) << FirstLine(input_);
 
   // At the top the thumb starts right below the up arrow.
   SendMessageW(input_, EM_LINESCROLL, 0, -1000);
@@ -297,9 +300,12 @@ TEST_F(ProgramDriven, EverySkinnedControlSaysSoAndAButtonSwitchedOffShowsItsNati
     for (const HWND wnd : windows) EXPECT_EQ(SendMessageW(wnd, SKM_ISSKINNED, 0, 0), 1) << cls;
   }
 
+  Rest();
+  for (const HWND wnd : program_->Children(L"TButton"))
+    EXPECT_TRUE(ShowsFace(wnd, kNormal)) << "button " << GetDlgCtrlID(wnd);
+
   const HWND button = Button(L"清空");
   ASSERT_NE(button, nullptr);
-  Rest();
   const TRect r = ScreenRect(button);
   // A native button of the same size, where the program's window is not.
   const HWND host = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, L"STATIC", L"", WS_POPUP, 900, 700,
@@ -324,6 +330,85 @@ TEST_F(ProgramDriven, EverySkinnedControlSaysSoAndAButtonSwitchedOffShowsItsNati
   SendMessageW(button, SKM_SKINENABLE, 1, 0);
   EXPECT_TRUE(ShowsFace(button, kNormal));
   DestroyWindow(host);
+}
+
+TEST_F(ProgramDriven, TheReportHeaderIsTheSkinsLitUnderTheMouseAndAClickSortsTheReport) {
+  const HWND list = List();
+  ASSERT_NE(list, nullptr);
+  const auto header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
+  ASSERT_NE(header, nullptr);
+  EXPECT_EQ(SendMessageW(header, SKM_ISSKINNED, 0, 0), 1);
+  SendMessageW(input_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"cherry apple cherry banana apple cherry"));
+  ClickAt(CentreOf(Button(L"开始分解文章单词并统计重复次数")));
+  ASSERT_TRUE(Eventually([&] { return Rows(list) == 3; }));
+
+  // The frequency column's item: its top rows carry the face alone.
+  int left = 0;
+  for (int column = 0; column < 2; ++column)
+    left += static_cast<int>(SendMessageW(list, LVM_GETCOLUMNWIDTH, column, 0));
+  const int width = static_cast<int>(SendMessageW(list, LVM_GETCOLUMNWIDTH, 2, 0));
+  const TRect bar = ScreenRect(header);
+  const auto& e = *skin_->Headerbar;
+  const auto shows_face = [&](int frame) {
+    return Eventually([&] {
+      const TSkinBitmap face = BuildElementBitmap({0, 0, width, bar.Height()}, e.Bitmap, e.Margins(), frame,
+                                                  e.Frame, e.Tile == 1, false);
+      const TSkinBitmap shown = CaptureWindow(header);
+      for (int y = 0; y < 3; ++y)
+        for (int x = 0; x < width; ++x)
+          if (shown.Pixel(left + x, y) != face.Pixel(x, y)) return false;
+      return true;
+    });
+  };
+  const POINT item{bar.Left + left + width / 2, (bar.Top + bar.Bottom) / 2};
+  MouseTo(CentreOf(input_));
+  EXPECT_TRUE(shows_face(1)) << "normal";
+  MouseTo(item);
+  EXPECT_TRUE(shows_face(2)) << "hot";
+
+  const auto frequencies = [&] {
+    std::wstring column;
+    for (int row = 0; row < 3; ++row) column += program_->CellText(list, row, 2);
+    return column;
+  };
+  ClickAt(item);
+  EXPECT_TRUE(Eventually([&] { return program_->HeaderText(header, 2) == L"↑出现频率"; }))
+      << program_->HeaderText(header, 2).size();
+  EXPECT_TRUE(Eventually([&] { return frequencies() == L"123"; }));
+  // A second click within the double-click time is a double click, which sorts nothing.
+  Sleep(GetDoubleClickTime() + 100);
+  ClickAt(item);
+  EXPECT_TRUE(Eventually([&] { return program_->HeaderText(header, 2) == L"↓出现频率"; }));
+  EXPECT_TRUE(Eventually([&] { return frequencies() == L"321"; }));
+  EXPECT_EQ(program_->CellText(list, 0, 1), L"cherry");
+  Rest();
+}
+
+TEST_F(ProgramDriven, TheSaveDialogsButtonsAreTheSkinsAndCancelClosesIt) {
+  const HWND list = List();
+  ASSERT_NE(list, nullptr);
+  SendMessageW(input_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"Apple apple banana"));
+  ClickAt(CentreOf(Button(L"开始分解文章单词并统计重复次数")));
+  ASSERT_TRUE(Eventually([&] { return Rows(list) == 2; }));
+
+  ClickAt(CentreOf(Button(L"保存结果")));
+  HWND dialog = nullptr;
+  const auto skinned = [](HWND wnd) { return wnd != nullptr && SendMessageW(wnd, SKM_ISSKINNED, 0, 0) == 1; };
+  ASSERT_TRUE(Eventually(
+      [&] {
+        dialog = program_->TopLevel(L"#32770");
+        return skinned(dialog) && skinned(GetDlgItem(dialog, IDOK)) && skinned(GetDlgItem(dialog, IDCANCEL));
+      },
+      10000));
+  const HWND cancel = GetDlgItem(dialog, IDCANCEL);
+  EXPECT_TRUE(Eventually([&] { return ShownFace(GetDlgItem(dialog, IDOK)) != 0; }));
+  EXPECT_TRUE(Eventually([&] { return ShownFace(cancel) != 0; }));
+  SetForegroundWindow(dialog);
+  ClickAt(CentreOf(cancel));
+  EXPECT_TRUE(Eventually([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); }));
+  EXPECT_TRUE(program_->Running());
+  SetForegroundWindow(Main());
+  Rest();
 }
 
 // Last: it ends the program.

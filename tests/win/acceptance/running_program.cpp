@@ -1,5 +1,10 @@
 #include "running_program.h"
 
+#include <commctrl.h>
+
+#include <cstddef>
+#include <cstring>
+
 #include "framework/win/application.h"
 #include "skin/data/win/dib_image.h"
 #include "skin/windows/skin_messages.h"
@@ -101,6 +106,39 @@ HWND TRunningProgram::TopLevel(const wchar_t* cls) const {
   TSearch search{info_.dwProcessId, cls, main_, {}};
   EnumWindows(CollectTopLevel, reinterpret_cast<LPARAM>(&search));
   return search.found.empty() ? nullptr : search.found.front();
+}
+
+std::wstring TRunningProgram::AskForText(HWND wnd, UINT message, WPARAM wparam, void* record, size_t size,
+                                         size_t text_at) const {
+  constexpr size_t kTextChars = 256, kTextAt = 512;
+  auto* block = static_cast<char*>(VirtualAllocEx(
+      info_.hProcess, nullptr, kTextAt + kTextChars * sizeof(wchar_t), MEM_COMMIT, PAGE_READWRITE));
+  if (block == nullptr) return {};
+  wchar_t* remote_text = reinterpret_cast<wchar_t*>(block + kTextAt);
+  std::memcpy(static_cast<char*>(record) + text_at, &remote_text, sizeof(remote_text));
+  wchar_t text[kTextChars] = {};
+  if (WriteProcessMemory(info_.hProcess, block, record, size, nullptr) &&
+      SendMessageW(wnd, message, wparam, reinterpret_cast<LPARAM>(block)))
+    ReadProcessMemory(info_.hProcess, remote_text, text, sizeof(text) - sizeof(wchar_t), nullptr);
+  VirtualFreeEx(info_.hProcess, block, 0, MEM_RELEASE);
+  return text;
+}
+
+std::wstring TRunningProgram::HeaderText(HWND header, int item) const {
+  HDITEMW record{};
+  record.mask = HDI_TEXT;
+  record.cchTextMax = 255;
+  return AskForText(header, HDM_GETITEMW, static_cast<WPARAM>(item), &record, sizeof(record),
+                    offsetof(HDITEMW, pszText));
+}
+
+std::wstring TRunningProgram::CellText(HWND list, int row, int column) const {
+  LVITEMW record{};
+  record.iSubItem = column;
+  record.cchTextMax = 255;
+  // LVM_GETITEMTEXT answers the text's length: an empty cell reads as failure, and empty.
+  return AskForText(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), &record, sizeof(record),
+                    offsetof(LVITEMW, pszText));
 }
 
 bool Eventually(const std::function<bool()>& done, int ms) {

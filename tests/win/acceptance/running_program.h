@@ -33,7 +33,18 @@ class TRunningProgram {
   // main window, or null.
   HWND TopLevel(const wchar_t* cls) const;
 
+  // Texts of a header item and of a list view cell, read through the
+  // program's own memory: these messages carry pointers that do not cross
+  // processes. Empty when the window does not answer.
+  std::wstring HeaderText(HWND header, int item) const;
+  std::wstring CellText(HWND list, int row, int column) const;
+
  private:
+  // Sends `message` with its record (`size` bytes, at the start of a block
+  // in the program) whose text pointer at `text_at` names the block's tail.
+  std::wstring AskForText(HWND wnd, UINT message, WPARAM wparam, void* record, size_t size,
+                          size_t text_at) const;
+
   PROCESS_INFORMATION info_{};
   HWND main_ = nullptr;
 };

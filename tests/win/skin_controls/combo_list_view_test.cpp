@@ -17,7 +17,6 @@
 #include "framework/win/button.h"
 #include "framework/win/combo_box.h"
 #include "framework/win/form.h"
-#include "skin/controls/combo_box_geometry.h"
 #include "skin/controls/control_geometry.h"
 #include "skin/controls/scroll_bar_geometry.h"
 #include "skin/controls/win/control_skin_mapper.h"
@@ -32,6 +31,9 @@
 #include <commctrl.h>
 
 namespace {
+
+// Where an expected image leaves the screen unchecked: a colour the skin's art does not use.
+constexpr TColor kUnchecked = 0x010203;
 
 void Settle(int rounds = 4) {
   for (int i = 0; i < rounds; ++i) {
@@ -107,7 +109,8 @@ class SkinComboTest : public ::testing::Test {
     skin_ = ObjectAs<TSkinData>(main_->FindComponent("skndt1"));
     ASSERT_NE(skin_, nullptr);
     ASSERT_TRUE(skin_->ComboButton && !skin_->ComboButton->Bitmap.Empty());
-    ASSERT_EQ(skin_->ComboButton->Style, 0);
+    // The default skin's combo image: its face drawn whole.
+    ASSERT_EQ(skin_->ComboButton->Style, 2);
     form_ = new TForm(&Application());
     form_->SetBounds(40, 40, 320, 300);
     // The focus stays on the button: a focused combo would show its lit face.
@@ -126,40 +129,36 @@ class SkinComboTest : public ::testing::Test {
     MouseTo({0, 0});
   }
   void TearDown() override {
-    form_->Free();
-    main_->Free();
+    if (form_ != nullptr) form_->Free();
+    if (main_ != nullptr) main_->Free();
   }
 
-  // The button as the skin lays it out, in window coordinates.
-  TRect Button() const {
-    RECT r;
-    GetWindowRect(combo_->Handle(), &r);
-    return LayOutCombo({0, 0, r.right - r.left, r.bottom - r.top}, GetSystemMetrics(SM_CXHSCROLL), false)
-        .Button;
-  }
+  // The combo's button, where the mouse lights it.
   POINT ButtonCentre() const {
-    RECT r;
-    GetWindowRect(combo_->Handle(), &r);
-    const TRect b = Button();
-    return {r.left + (b.Left + b.Right) / 2, r.top + (b.Top + b.Bottom) / 2};
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof(info);
+    GetComboBoxInfo(combo_->Handle(), &info);
+    POINT centre{(info.rcButton.left + info.rcButton.right) / 2,
+                 (info.rcButton.top + info.rcButton.bottom) / 2};
+    ClientToScreen(combo_->Handle(), &centre);
+    return centre;
   }
-  // The shown button is the skin's frame, stretched, where neither its key
-  // colour nor the arrow glyph lies.
-  void ExpectButtonFrame(int frame) const {
-    const TRect b = Button();
+  // The shown face is the skin's combo image (its text area see-through),
+  // stretched over the whole window; the edit child is left out.
+  void ExpectFace(int frame) const {
+    RECT window, edit;
+    GetWindowRect(combo_->Handle(), &window);
+    GetWindowRect(GetWindow(combo_->Handle(), GW_CHILD), &edit);
+    OffsetRect(&edit, -window.left, -window.top);
+    const TRect area{0, 0, window.right - window.left, window.bottom - window.top};
     const auto& e = *skin_->ComboButton;
-    const TSkinBitmap expected =
-        BuildElementStretched({0, 0, b.Width(), b.Height()}, e.Bitmap, frame, e.Frame);
-    TRect glyph{};
-    if (const auto& g = skin_->ExtraImages; g && !g->Bitmap.Empty()) {
-      glyph = ComboGlyphRect({0, 0, b.Width(), b.Height()}, g->Bitmap.Width() / std::max(g->Frame, 1),
-                             g->Bitmap.Height(), false);
-    }
+    TSkinBitmap expected(area.Width(), area.Height(), kUnchecked);
+    DrawSkinElement(expected, area, e.Bitmap, e.Margins(), frame, e.Frame, true, false, false);
     const auto skip = [&](int x, int y) {
-      return expected.Pixel(x, y) == clFuchsia ||
-             (x >= glyph.Left && x < glyph.Right && y >= glyph.Top && y < glyph.Bottom);
+      return expected.Pixel(x, y) == kUnchecked ||
+             (x >= edit.left && x < edit.right && y >= edit.top && y < edit.bottom);
     };
-    EXPECT_EQ(Differing(CaptureWindow(combo_->Handle()), b, expected, skip), 0) << "frame " << frame;
+    EXPECT_EQ(Differing(CaptureWindow(combo_->Handle()), area, expected, skip), 0) << "frame " << frame;
   }
   // The list's bar shows the skin's thumb (frame 1) where the native one is,
   // grip and key colour left out.
@@ -204,12 +203,12 @@ TEST_F(SkinComboTest, TheButtonIsTheSkinsLitUnderTheCursorAndAClickDropsASkinned
   auto* skin = new TSkinComBox(combo_);
   skin->AttachControl(nullptr, *skin_, false);
   Repaint(combo_->Handle());
-  ExpectButtonFrame(1);
+  ExpectFace(1);
   EXPECT_EQ(SendMessageW(info.hwndList, SKM_ISSKINNED, 0, 0), 1);
 
   MouseTo(ButtonCentre());
   EXPECT_TRUE(skin->MouseState() & kMouseHot);
-  ExpectButtonFrame(4);
+  ExpectFace(4);
 
   Click();
   ASSERT_TRUE(SettleUntil([&] { return IsWindowVisible(info.hwndList) != 0; }));
@@ -226,6 +225,8 @@ TEST_F(SkinComboTest, TheButtonIsTheSkinsLitUnderTheCursorAndAClickDropsASkinned
   skin->Detach();
   EXPECT_EQ(SendMessageW(info.hwndList, SKM_ISSKINNED, 0, 0), 0);
   EXPECT_EQ(SendMessageW(combo_->Handle(), SKM_ISSKINNED, 0, 0), 0);
+  // The click gave the combo the focus, which changes its native look too.
+  SetFocus(button_->Handle());
   MouseTo({0, 0});
   Repaint(combo_->Handle());
   EXPECT_EQ(CaptureWindow(combo_->Handle()), native);

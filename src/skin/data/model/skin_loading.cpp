@@ -18,10 +18,16 @@ std::string_view FileNamePart(std::string_view value) {
 
 }  // namespace
 
-TSkinBitmap LoadElementImage(const TSkinReader& reader, std::string_view value) {
+std::string_view ElementImageName(std::string_view value) {
   const std::string_view name = FileNamePart(value);
   const std::size_t dot = name.rfind('.');
   if (name.empty() || dot == std::string_view::npos || name.substr(dot) != ".bmp") return {};
+  return name;
+}
+
+TSkinBitmap LoadElementImage(const TSkinReader& reader, std::string_view value) {
+  const std::string_view name = ElementImageName(value);
+  if (name.empty()) return {};
   const std::string member = reader.ExtractByName(name);
   return member.empty() ? TSkinBitmap() : ReadBmp(member);
 }

@@ -8,9 +8,13 @@
 #include "skin/data/model/skin_definition.h"
 #include "skin/data/model/skin_environment.h"
 
-// The member an image key names: the file-name part of `value` (after the
-// last "\" or ":"), when its extension is exactly ".bmp"; empty otherwise or
-// when the archive has no such member.
+// The member name an image key's value gives: the file-name part of `value`
+// (after the last "\" or ":") when its extension is exactly ".bmp"; empty
+// otherwise.
+std::string_view ElementImageName(std::string_view value);
+
+// The image of the member ElementImageName gives; empty when there is none
+// or the archive lacks it.
 TSkinBitmap LoadElementImage(const TSkinReader& reader, std::string_view value);
 
 // Sets NotLoaded, decodes the archive and, for a known version, reads the
