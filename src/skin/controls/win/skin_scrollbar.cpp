@@ -41,7 +41,8 @@ void TSkinScrollbar::AttachScrolling(TWinControl& control, TSkinData& data, TWin
 void TSkinScrollbar::AttachControl(TWinSkinForm* form, TSkinData& data, bool) {
   auto* control = ObjectAs<TWinControl>(Owner());
   if (control == nullptr || SkinState() != TSkinState::ssNew) return;
-  border_ = Bordered(*control) && std::string_view(control->ClassName()) != "TImageScrollBox" && variant_ != 1;
+  border_ =
+      Bordered(*control) && std::string_view(control->ClassName()) != "TImageScrollBox" && variant_ != 1;
   if (HasIntegerFixedColor(*control)) {
     saved_fixed_color_ = static_cast<TColor>(GetOrdPropByName(control, "FixedColor"));
     fixed_color_changed_ = true;
