@@ -260,24 +260,25 @@ INT_PTR CALLBACK PlainDialog(HWND, UINT message, WPARAM, LPARAM) {
   return message == WM_INITDIALOG ? TRUE : FALSE;
 }
 
-TEST_F(FormControlSkins, AForeignDialogMapsItsButtonCheckBoxAndEditOnlyAndAGripMadeLater) {
+TEST_F(FormControlSkins, AForeignDialogMapsItsButtonCheckBoxEditAndDropDownComboOnlyAndAGripMadeLater) {
   // The skin switches on a moment after its form was read.
   Pump(400);
   constexpr WORD kButton = 0x0080, kEdit = 0x0081, kComboBox = 0x0085;
-  TDialogTemplate dialog(WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE, 200, 160, 6);
+  TDialogTemplate dialog(WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE, 200, 160, 7);
   dialog.Item(kButton, BS_PUSHBUTTON, 5, 5, 50, 14, 1);
   dialog.Item(kButton, BS_OWNERDRAW, 60, 5, 50, 14, 2);
   dialog.Item(kButton, BS_GROUPBOX, 5, 25, 100, 40, 3);
   dialog.Item(kButton, BS_AUTOCHECKBOX, 10, 35, 60, 12, 4);
   dialog.Item(kEdit, ES_AUTOHSCROLL | WS_BORDER, 5, 70, 80, 14, 5);
   dialog.Item(kComboBox, CBS_SIMPLE, 5, 90, 80, 50, 6);
+  dialog.Item(kComboBox, CBS_DROPDOWNLIST, 100, 90, 80, 50, 7);
   const HWND window =
       CreateDialogIndirectParamW(GetModuleHandleW(nullptr), dialog.Get(), nullptr, &PlainDialog, 0);
   ASSERT_NE(window, nullptr);
   ASSERT_TRUE(PumpUntil([&] { return SendMessageW(window, SKM_ISSKINNED, 0, 0) == 1 && !Made().empty(); }));
   Pump(100);
   const std::multimap<AnsiString, TSkinControlClass> expected = {
-      {"button", scSkinButton}, {"button", scSkinCheckBox}, {"edit", scSkinEdit}};
+      {"button", scSkinButton}, {"button", scSkinCheckBox}, {"edit", scSkinEdit}, {"combobox", scSkinComBox}};
   EXPECT_EQ(Live(), expected);
   EXPECT_EQ(Made()[0].Window, GetDlgItem(window, 1));
 
