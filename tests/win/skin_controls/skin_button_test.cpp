@@ -281,6 +281,18 @@ TEST_F(SkinButtonTest, ADefaultButtonShowsTheFocusedFaceAndADisabledOneItsDisabl
   EXPECT_EQ(ShownFace(wnd), 3);
   MouseButton(MOUSEEVENTF_LEFTUP);
   EXPECT_EQ(clicks_, 0);
+
+  // A dialog's button is default by its style, which the dialog manager moves.
+  TSkinButton bare(nullptr);
+  bare.AttachWindow(bare_, *skin_, nullptr);
+  Rest();
+  SendMessageW(bare_, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
+  Pump(40);
+  EXPECT_EQ(ShownFace(bare_), 5);
+  SendMessageW(bare_, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
+  Pump(40);
+  EXPECT_EQ(ShownFace(bare_), 1);
+  bare.Detach();
 }
 
 TEST_F(SkinButtonTest, ASkinWithoutButtonFacesLeavesTheButtonItsOwnLookAndClick) {

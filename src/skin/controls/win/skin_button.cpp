@@ -139,7 +139,11 @@ void TSkinButton::Click() {
 
 TButtonFrame TSkinButton::ReadButtonFrame() {
   ReadWindowState();
-  const bool is_default = PropertyIsTrue(Control(), "Default");
+  // A dialog's own buttons have no property: the dialog manager marks its
+  // default button by style, moving it with the focus.
+  const bool is_default = Control() != nullptr
+                              ? PropertyIsTrue(Control(), "Default")
+                              : (GetWindowLongW(Handle(), GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
   return ButtonFrame(mouse_state_, focused_, is_default, !enabled_);
 }
 
