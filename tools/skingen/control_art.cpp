@@ -149,7 +149,81 @@ TSkinBitmap ThumbFrame(bool vertical, int state) {
   return frame;
 }
 
+constexpr int kSpinLong = 15;
+constexpr int kSpinShort = 9;
+
+// One half of an up-down; state: 1 normal, 2 pressed, 3 disabled, 4 hot.
+TSkinBitmap SpinFace(bool vertical, int state) {
+  using namespace palette;
+  TBoxStyle style{kBorder, kFaceLight, kFaceDark, clFuchsia};
+  if (state == 2) style = {kAccentDark, RgbColour(200, 212, 226), RgbColour(216, 226, 238), clFuchsia};
+  if (state == 3) style = {kBorderLight, kFace, kFace, clFuchsia};
+  if (state == 4) style = {RgbColour(91, 139, 190), kAccentPale, kAccentLight, clFuchsia};
+  TSkinBitmap frame(vertical ? kSpinLong : kSpinShort, vertical ? kSpinShort : kSpinLong, clFuchsia);
+  RoundedBox(frame, frame.BoundsRect(), style);
+  return frame;
+}
+
+TSkinBitmap SpinGlyph(TDirection direction, int state) {
+  using namespace palette;
+  const TColor ink = state == 3 ? kBorderLight : state == 1 ? kGlyph : kAccentDark;
+  TSkinBitmap frame(kSpinShort, kSpinShort, clFuchsia);
+  Arrow(frame, kSpinShort, direction, ink);
+  return frame;
+}
+
+// A track bar's thumb, a pill standing across the channel; state as the
+// spin faces'.
+TSkinBitmap TrackThumbFrame(bool vertical, int state) {
+  using namespace palette;
+  TBoxStyle style{kBorder, kFaceLight, RgbColour(206, 214, 224), clFuchsia};
+  if (state == 2) style = {kAccentDark, RgbColour(110, 160, 212), kAccent, clFuchsia};
+  if (state == 3) style = {kBorderLight, kFace, kFace, clFuchsia};
+  if (state == 4) style = {RgbColour(91, 139, 190), kAccentPale, kAccentLight, clFuchsia};
+  TSkinBitmap frame(vertical ? 21 : 11, vertical ? 11 : 21, clFuchsia);
+  RoundedBox(frame, frame.BoundsRect(), style);
+  // Two ridges give the thumb something to hold.
+  const TColor ridge = state == 3 ? kBorderLight : state == 2 ? clWhite : kBorder;
+  for (int i : {-1, 1}) {
+    const int p = 21 / 2 + i;
+    frame.FillRect(vertical ? TRect{p, 3, p + 1, 8} : TRect{3, p, 8, p + 1}, ridge);
+  }
+  return frame;
+}
+
 }  // namespace
+
+TSkinBitmap UpDownVert() {
+  return JoinFrames({SpinFace(true, 1), SpinFace(true, 2), SpinFace(true, 3), SpinFace(true, 4),
+                     SpinFace(true, 1), SpinFace(true, 2), SpinFace(true, 3), SpinFace(true, 4)},
+                    false);
+}
+
+TSkinBitmap UpDownVertGlyphs() {
+  using enum TDirection;
+  return JoinFrames({SpinGlyph(Up, 1), SpinGlyph(Up, 2), SpinGlyph(Up, 3), SpinGlyph(Up, 4),
+                     SpinGlyph(Down, 1), SpinGlyph(Down, 2), SpinGlyph(Down, 3), SpinGlyph(Down, 4)},
+                    false);
+}
+
+TSkinBitmap UpDownHorz() {
+  return JoinFrames({SpinFace(false, 1), SpinFace(false, 2), SpinFace(false, 3), SpinFace(false, 4),
+                     SpinFace(false, 1), SpinFace(false, 2), SpinFace(false, 3), SpinFace(false, 4)},
+                    false);
+}
+
+TSkinBitmap UpDownHorzGlyphs() {
+  using enum TDirection;
+  return JoinFrames({SpinGlyph(Left, 1), SpinGlyph(Left, 2), SpinGlyph(Left, 3), SpinGlyph(Left, 4),
+                     SpinGlyph(Right, 1), SpinGlyph(Right, 2), SpinGlyph(Right, 3), SpinGlyph(Right, 4)},
+                    false);
+}
+
+TSkinBitmap TrackbarThumb(bool vertical) {
+  return JoinFrames({TrackThumbFrame(vertical, 4), TrackThumbFrame(vertical, 1), TrackThumbFrame(vertical, 2),
+                     TrackThumbFrame(vertical, 3), TrackThumbFrame(vertical, 1)},
+                    false);
+}
 
 TSkinBitmap PushButton() {
   return JoinFrames({ButtonFrame(1), ButtonFrame(2), ButtonFrame(3), ButtonFrame(4), ButtonFrame(5)}, false);

@@ -36,6 +36,12 @@ std::span<const TSkinImageEntry> DefaultSkinImages() {
       {"groupedge.bmp", GroupBoxEdge},
       {"grouplabel.bmp", GroupBoxLabel},
       {"statusbar.bmp", StatusBarEdges},
+      {"updownv.bmp", UpDownVert},
+      {"updownvglyph.bmp", UpDownVertGlyphs},
+      {"updownh.bmp", UpDownHorz},
+      {"updownhglyph.bmp", UpDownHorzGlyphs},
+      {"thumbh.bmp", [] { return TrackbarThumb(false); }},
+      {"thumbv.bmp", [] { return TrackbarThumb(true); }},
   };
   return kImages;
 }

@@ -38,6 +38,16 @@ TSkinBitmap VertScrollTrack();
 TSkinBitmap HorzScrollThumb();
 TSkinBitmap VertScrollThumb();
 
+// Up-down faces: the first half's (up or left) normal, pressed, disabled,
+// hot, then the second half's; the glyphs likewise, one arrow each.
+TSkinBitmap UpDownVert();
+TSkinBitmap UpDownVertGlyphs();
+TSkinBitmap UpDownHorz();
+TSkinBitmap UpDownHorzGlyphs();
+// Frames: hot, normal, pressed, disabled, normal; a track bar draws frame 2.
+// A horizontal bar's thumb stands upright.
+TSkinBitmap TrackbarThumb(bool vertical);
+
 // Frames: normal, hot, pressed, normal, normal.
 TSkinBitmap HeaderBar();
 // Frames: normal, pressed, disabled, hot.

@@ -115,6 +115,12 @@ TEST_F(DefaultSkinTest, ControlsHaveTheirFrames) {
   ExpectFrames(skin_->GroupBoxEdge.get(), 2);
   ExpectFrames(skin_->GroupBox.get(), 1);
   ExpectFrames(skin_->StatusBarEdges.get(), 3);
+  ExpectFrames(skin_->UpDownVert.get(), 8);
+  ExpectFrames(skin_->UpDownHorz.get(), 8);
+  EXPECT_EQ(skin_->UpDownVert->Bitmap2.Width() % 8, 0);
+  EXPECT_EQ(skin_->UpDownHorz->Bitmap2.Width() % 8, 0);
+  ExpectFrames(skin_->TrackbarThumbHorz.get(), 5);
+  ExpectFrames(skin_->TrackbarThumbVert.get(), 5);
   ExpectFrames(skin_->Track.get(), 1);
   ExpectFrames(skin_->TrackVert.get(), 1);
 }
