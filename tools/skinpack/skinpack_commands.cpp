@@ -1,20 +1,14 @@
 #include "skinpack_commands.h"
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <set>
-#include <vector>
 
 #include "framework/text.h"
 #include "skin/data/archive/byte_reader.h"
 #include "skin/data/archive/lzh.h"
-#include "skin/data/archive/skin_archive_writer.h"
+#include "skin/data/archive/skin_folder.h"
 #include "skin/data/archive/skin_reader.h"
-#include "skin/data/ini/quick_ini.h"
-#include "skin/data/model/read_skin_definition.h"
-#include "skin/data/model/skin_loading.h"
 
 namespace fs = std::filesystem;
 
@@ -64,75 +58,21 @@ TSkinReader OpenArchive(const std::string& archive) {
   throw SkinpackError(archive + ": not a skin archive, or a damaged one");
 }
 
-bool HasExtension(const fs::path& path, std::string_view extension) {
-  return LowerCaseAscii(path.extension().string()) == extension;
-}
-
-// Every member name the description's image keys give, lower-cased: what the
-// skin will look up when it is loaded.
-std::set<std::string> NamedImages(const std::string& description) {
-  TQuickIni ini;
-  ini.LoadFromStream(description);
-  std::set<std::string> names;
-  TSkinDefinition skin;
-  const TPortableSkinEnvironment environment;
-  ReadSkinDefinition(
-      skin, ini,
-      [&names](std::string_view value) {
-        if (const std::string_view name = ElementImageName(value); !name.empty())
-          names.insert(LowerCaseAscii(name));
-        return TSkinBitmap();
-      },
-      environment);
-  return names;
-}
-
-std::string JoinNames(const std::vector<std::string>& names) {
-  std::string joined;
-  for (const std::string& name : names) joined += (joined.empty() ? "" : ", ") + name;
-  return joined.empty() ? "none" : joined;
-}
-
 }  // namespace
 
 void PackFolder(const std::string& folder, const std::string& archive, std::FILE* out) {
-  std::error_code error;
-  if (!fs::is_directory(folder, error)) throw SkinpackError(folder + ": not a folder");
-  std::vector<fs::path> inis;
-  std::vector<fs::path> bitmaps;
-  for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
-    if (!entry.is_regular_file()) continue;
-    if (HasExtension(entry.path(), ".ini")) inis.push_back(entry.path());
-    if (HasExtension(entry.path(), ".bmp")) bitmaps.push_back(entry.path());
-  }
-  if (inis.size() != 1) {
-    throw SkinpackError(folder + ": needs exactly one .ini file, has " + std::to_string(inis.size()));
-  }
-  std::sort(bitmaps.begin(), bitmaps.end());
-  const std::string description = ReadFile(inis.front());
-  // A skin whose images are missing loads with blank elements: refuse it here
-  // rather than let it pass as packed.
-  std::set<std::string> missing = NamedImages(description);
-  std::vector<std::string> packed;
-  for (const fs::path& path : bitmaps) {
-    packed.push_back(path.filename().string());
-    missing.erase(LowerCaseAscii(packed.back()));
-  }
-  if (!missing.empty()) {
-    throw SkinpackError(folder + ": the description names images the folder lacks: " +
-                        JoinNames({missing.begin(), missing.end()}));
-  }
-  TSkinArchiveWriter writer;
+  TPackedSkinFolder packed;
   try {
-    writer.AddMember(inis.front().filename().string(), description);
-    for (const fs::path& path : bitmaps) writer.AddMember(path.filename().string(), ReadFile(path));
-    WriteFile(archive, writer.Archive());
-  } catch (const std::logic_error& e) {
-    throw SkinpackError(folder + ": " + e.what());
+    packed = PackSkinFolder(folder);
+  } catch (const ESkinFolderError& e) {
+    throw SkinpackError(e.what());
   }
+  WriteFile(archive, packed.Archive);
+  std::string images;
+  for (const std::string& image : packed.Images) images += (images.empty() ? "" : ", ") + image;
   Output output(out);
-  output.Write("packed " + inis.front().filename().string() + " and " + std::to_string(packed.size()) +
-               " images: " + JoinNames(packed) + "\n");
+  output.Write("packed " + packed.Description + " and " + std::to_string(packed.Images.size()) +
+               " images: " + (images.empty() ? "none" : images) + "\n");
   output.Flush();
 }
 
