@@ -7,6 +7,7 @@
 #include "framework/win/win_api.h"
 
 #include <exception>
+#include <utility>
 
 #include "framework/colors.h"
 #include "framework/component.h"
@@ -49,9 +50,9 @@ class TApplication : public TComponent {
   THintWindow* HintWindow() const { return hint_window_; }
 
   // Creates a form owned by the application; the first becomes the main form.
-  template <class T>
-  void CreateForm(T*& reference) {
-    reference = new T(this);
+  template <class T, class... Args>
+  void CreateForm(T*& reference, Args&&... args) {
+    reference = new T(this, std::forward<Args>(args)...);
     if (main_form_ == nullptr) main_form_ = reference;
   }
   TCustomForm* MainForm() const { return main_form_; }

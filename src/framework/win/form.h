@@ -125,6 +125,7 @@ class TCustomForm : public TWinControl {
   // MDI form, showing the form's menu as the frame menu.
   void MDIChildParams(TCreateParams& params) const;
   void CreateMDIClient();
+  HWND AlignedClientWindow() const override { return client_; }
   void WmGetMinMaxInfo(TMessage& message);
   void WmClose(TMessage& message);
   void WmSysCommand(TMessage& message);

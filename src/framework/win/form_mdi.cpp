@@ -42,6 +42,8 @@ void TCustomForm::CreateMDIClient() {
                             WS_CHILD | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL | WS_VISIBLE, 0, 0, r.right,
                             r.bottom, WindowHandle(), nullptr, GetModuleHandleW(nullptr), &ccs);
   if (client_ == nullptr) throw Exception("Error creating the MDI client of '" + Name() + "'");
+  // Below and beside the form's aligned controls, not over them.
+  Realign();
   // The form's menu bar is the frame menu the client merges children into.
   if (HMENU menu = GetMenu(WindowHandle())) {
     SendMessageW(client_, WM_MDISETMENU, reinterpret_cast<WPARAM>(menu), 0);

@@ -484,10 +484,16 @@ void TWinControl::Realign() {
     items.push_back({ToLayout(child->Align()), child->Visible(), bounds});
   }
   aligned_size_ = size;
+  const HWND rest = AlignedClientWindow();
+  if (rest != nullptr) items.push_back({ToLayout(TAlign::alClient), true, client});
   layout::AlignItems(client, items);
   for (std::size_t i = 0; i < children.size(); ++i) {
     const layout::Rect& r = items[i].bounds;
     if (!(r == BoundsOf(*children[i]))) children[i]->SetBounds(r.Left, r.Top, r.Width(), r.Height());
+  }
+  if (rest != nullptr) {
+    const layout::Rect& r = items.back().bounds;
+    SetWindowPos(rest, nullptr, r.Left, r.Top, r.Width(), r.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
   }
   Invalidate();
 }

@@ -103,6 +103,9 @@ class TWinControl : public TControl {
   bool OwnClass() const { return default_proc_ == DefWindowProcW; }
   // Inner border of the client area (bevels of a panel).
   virtual void AdjustClientRect(layout::Rect& rect) const { (void)rect; }
+  // A window of the control's own (not a control) that takes the area the
+  // aligned children leave, as an MDI form's client does; null for none.
+  virtual HWND AlignedClientWindow() const { return nullptr; }
   // Painting of a window of an own class, before the windowless children.
   virtual void PaintWindow(HDC dc) { (void)dc; }
   void FontChanged() override;

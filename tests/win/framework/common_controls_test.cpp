@@ -10,6 +10,7 @@
 #include "framework/win/group_box.h"
 #include "framework/win/list_box.h"
 #include "framework/win/page_control.h"
+#include "framework/win/panel.h"
 #include "framework/win/progress_bar.h"
 #include "framework/win/radio_button.h"
 #include "framework/win/radio_group.h"
@@ -518,8 +519,24 @@ TEST(MDIFormTest, ChildFormsLiveInTheClientAndTileInsideIt) {
   auto* frame = new TForm(&Application());
   frame->SetFormStyle(TFormStyle::fsMDIForm);
   frame->SetBounds(20, 20, 500, 400);
+  // A tool strip along the top: the client takes the rest, at every size.
+  auto* strip = new TPanel(frame);
+  strip->SetParent(frame);
+  strip->SetHeight(60);
+  strip->SetAlign(TAlign::alTop);
   frame->Show();
   ASSERT_NE(frame->ClientHandle(), nullptr);
+  const auto client_below_strip = [&] {
+    RECT form, client;
+    GetClientRect(frame->Handle(), &form);
+    GetWindowRect(frame->ClientHandle(), &client);
+    MapWindowPoints(nullptr, frame->Handle(), reinterpret_cast<POINT*>(&client), 2);
+    return client.left == 0 && client.top == 60 && client.right == form.right && client.bottom == form.bottom;
+  };
+  EXPECT_TRUE(client_below_strip());
+  frame->SetBounds(20, 20, 560, 460);
+  Application().ProcessMessages();
+  EXPECT_TRUE(client_below_strip());
   TForm* children[2];
   for (TForm*& child : children) {
     child = new TForm(&Application());
