@@ -60,21 +60,23 @@ TFrequencyReport BuildFrequencyReport(const TWordIndex& index, const std::vector
   // is folded once, and the occurrences are counted by number.
   std::vector<std::size_t> occurrences(index.SpellingCount(), 0);
   for (TSpelling spelling : index.Occurrences()) ++occurrences[spelling];
-  std::unordered_map<AnsiString, std::uint32_t> folds;
   std::vector<std::uint32_t> fold_of(index.SpellingCount());
   std::vector<std::size_t> counts;
   std::vector<bool> empty;
-  for (TSpelling spelling = 0; spelling < index.SpellingCount(); ++spelling) {
-    AnsiString key = locale.AnsiUpperCase(Trim(index.Text(spelling)));
-    const bool blank = key.empty();
-    const auto [it, added] = folds.try_emplace(std::move(key), static_cast<std::uint32_t>(counts.size()));
-    if (added) {
-      counts.push_back(0);
-      empty.push_back(blank);
+  {
+    std::unordered_map<AnsiString, std::uint32_t> folds;
+    for (TSpelling spelling = 0; spelling < index.SpellingCount(); ++spelling) {
+      AnsiString key = locale.AnsiUpperCase(Trim(index.Text(spelling)));
+      const bool blank = key.empty();
+      const auto [it, added] = folds.try_emplace(std::move(key), static_cast<std::uint32_t>(counts.size()));
+      if (added) {
+        counts.push_back(0);
+        empty.push_back(blank);
+      }
+      fold_of[spelling] = it->second;
+      counts[it->second] += occurrences[spelling];
     }
-    fold_of[spelling] = it->second;
-    counts[it->second] += occurrences[spelling];
-  }
+  }  // the folded texts go before the rows are made
 
   report.rows.reserve(distinct_words.size());
   int number = 0;

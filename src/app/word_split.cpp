@@ -65,7 +65,7 @@ std::optional<TWordLists> SplitWordLists(std::string_view text, bool ignore_repe
   std::optional<TWordLists> lists(std::in_place);
   TWordIndex& index = lists->index;
   SplitAtCommas(working, [&](std::string_view word) { index.Add(word); });
-  working = AnsiString();
+  AnsiString().swap(working);  // a moved-in empty string would keep the buffer
   index.Rank(locale);
 
   // Spellings are numbered by first occurrence, so the lowest of each rank is

@@ -131,7 +131,7 @@ void Count(const TCountOptions& options, AnsiString input, TOutput& out) {
   {
     // Each text is dropped as soon as the next one is made from it.
     AnsiString pane = PaneText(input);
-    input = AnsiString();
+    AnsiString().swap(input);  // a moved-in empty string would keep the buffer
     TPerlRegEx regex;
     lists = SplitWordLists(pane, options.ignore_repeats, regex, locale);
   }
