@@ -1,14 +1,13 @@
 #include "app/word_index.h"
 
+#include <algorithm>
 #include <cstring>
 #include <unordered_map>
 
 #include "framework/collation.h"
 
-namespace {
-
 // Eight bytes at a time: words are short and there are millions of them.
-std::uint64_t HashText(std::string_view s) {
+std::uint64_t TWordIndex::Hash(std::string_view s) {
   std::uint64_t h = 0x9E3779B97F4A7C15u ^ s.size();
   std::size_t i = 0;
   for (; i + 8 <= s.size(); i += 8) {
@@ -24,11 +23,21 @@ std::uint64_t HashText(std::string_view s) {
   return h >> 32;
 }
 
-}  // namespace
+void TWordIndex::Add(std::span<const std::string_view> words) {
+  constexpr std::size_t kBatch = 16;
+  std::uint64_t hashes[kBatch];
+  for (std::size_t first = 0; first < words.size(); first += kBatch) {
+    const std::size_t n = std::min(kBatch, words.size() - first);
+    for (std::size_t k = 0; k < n; ++k) {
+      hashes[k] = Hash(words[first + k]);
+      if (!slots_.empty()) __builtin_prefetch(&slots_[hashes[k] & (slots_.size() - 1)]);
+    }
+    for (std::size_t k = 0; k < n; ++k) Add(words[first + k], hashes[k]);
+  }
+}
 
-void TWordIndex::Add(std::string_view word) {
+void TWordIndex::Add(std::string_view word, std::uint64_t hash) {
   if (2 * (SpellingCount() + 1) > slots_.size()) Grow();
-  const std::uint64_t hash = HashText(word);
   const std::size_t mask = slots_.size() - 1;
   std::size_t slot = hash & mask;
   for (std::uint64_t entry; (entry = slots_[slot]) != 0; slot = (slot + 1) & mask) {
@@ -64,6 +73,20 @@ void TWordIndex::Rank(const TLocale& locale) {
   ranks_ = DistinctCollationRanks(texts, locale);
   rank_count_ = 0;
   for (std::uint32_t rank : ranks_) rank_count_ = std::max(rank_count_, rank + 1);
+}
+
+std::vector<TSpelling> DistinctSpellings(const TWordIndex& index) {
+  // Spellings are numbered by first occurrence, so the lowest of each rank is
+  // the first word of that rank.
+  std::vector<bool> ranked(index.RankCount(), false);
+  std::vector<TSpelling> first_of_rank(index.RankCount());
+  for (TSpelling spelling = 0; spelling < index.SpellingCount(); ++spelling) {
+    const std::uint32_t rank = index.RankOf(spelling);
+    if (ranked[rank]) continue;
+    ranked[rank] = true;
+    first_of_rank[rank] = spelling;
+  }
+  return first_of_rank;
 }
 
 std::vector<TSpelling> WithoutRepeats(const TWordIndex& index, const std::vector<TSpelling>& words) {

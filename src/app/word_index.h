@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -18,12 +19,15 @@ using TSpelling = std::uint32_t;
 class TWordIndex {
  public:
   // Appends one occurrence of `word`; the text is copied when it is new.
-  void Add(std::string_view word);
+  void Add(std::string_view word) { Add(word, Hash(word)); }
+  // The same for each word in turn. Each word's place in the table is looked
+  // up before the first is added, so that the memory reads overlap.
+  void Add(std::span<const std::string_view> words);
   // Ranks the spellings in the locale's order; called after the last Add.
   void Rank(const TLocale& locale);
 
   std::string_view Text(TSpelling spelling) const {
-    return std::string_view(bytes_).substr(starts_[spelling], starts_[spelling + 1] - starts_[spelling]);
+    return std::string_view(bytes_.data() + starts_[spelling], starts_[spelling + 1] - starts_[spelling]);
   }
   std::size_t SpellingCount() const { return starts_.size() - 1; }
   // Every word, in text order.
@@ -34,6 +38,8 @@ class TWordIndex {
   std::uint32_t RankCount() const { return rank_count_; }
 
  private:
+  static std::uint64_t Hash(std::string_view word);
+  void Add(std::string_view word, std::uint64_t hash);
   void Grow();
 
   AnsiString bytes_;                      // the spellings' texts, back to back
@@ -46,11 +52,15 @@ class TWordIndex {
   std::uint32_t rank_count_ = 0;
 };
 
+// A sorted list that drops duplicates, given every word: the first spelling
+// of each rank, in rank order. The index must be ranked.
+std::vector<TSpelling> DistinctSpellings(const TWordIndex& index);
+
 // The words that stay when repeats go: the first of the words equal after
 // trimming and ASCII lower-casing, in order.
 std::vector<TSpelling> WithoutRepeats(const TWordIndex& index, const std::vector<TSpelling>& words);
 
-// `words` as a sorted list gets them added one by one: ordered by rank, equal
+// `words` (ranked) as a sorted list gets them added one by one: ordered by rank, equal
 // words in the reverse of their order in `words`, or, ignoring duplicates,
 // only the first of them.
 std::vector<TSpelling> SortedByLocale(const TWordIndex& index, const std::vector<TSpelling>& words,

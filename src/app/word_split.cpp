@@ -44,8 +44,7 @@ std::vector<AnsiString> Texts(const TWordIndex& index, const std::vector<TSpelli
 
 }  // namespace
 
-std::optional<TWordLists> SplitWordLists(std::string_view text, bool ignore_repeats, TPerlRegEx& regex,
-                                         const TLocale& locale) {
+std::optional<TWordIndex> SplitWordIndex(std::string_view text, TPerlRegEx& regex) {
   const std::string_view trimmed = TrimmedView(text);
   if (trimmed.empty()) return std::nullopt;
 
@@ -62,37 +61,32 @@ std::optional<TWordLists> SplitWordLists(std::string_view text, bool ignore_repe
   AnsiString working = ReplaceSeparators(TrimmedView(regex.Subject()), PunctuationTable);
   working += "\r\n";
 
-  std::optional<TWordLists> lists(std::in_place);
-  TWordIndex& index = lists->index;
-  SplitAtCommas(working, [&](std::string_view word) { index.Add(word); });
-  AnsiString().swap(working);  // a moved-in empty string would keep the buffer
-  index.Rank(locale);
-
-  // Spellings are numbered by first occurrence, so the lowest of each rank is
-  // the one a sorted list that drops duplicates keeps.
-  std::vector<bool> ranked(index.RankCount(), false);
-  std::vector<TSpelling> first_of_rank(index.RankCount());
-  for (TSpelling spelling = 0; spelling < index.SpellingCount(); ++spelling) {
-    const std::uint32_t rank = index.RankOf(spelling);
-    if (ranked[rank]) continue;
-    ranked[rank] = true;
-    first_of_rank[rank] = spelling;
-  }
-  lists->distinct = std::move(first_of_rank);
-
-  lists->split = ignore_repeats ? WithoutRepeats(index, index.Occurrences()) : index.Occurrences();
-  lists->sorted = SortedByLocale(index, lists->split, ignore_repeats);
-  return lists;
+  std::optional<TWordIndex> index(std::in_place);
+  std::vector<std::string_view> batch;
+  batch.reserve(64);
+  SplitAtCommas(working, [&](std::string_view word) {
+    batch.push_back(word);
+    if (batch.size() == batch.capacity()) {
+      index->Add(batch);
+      batch.clear();
+    }
+  });
+  index->Add(batch);
+  return index;
 }
 
 std::optional<TSplitResult> SplitWords(std::string_view text, const TSplitOptions& options, TPerlRegEx& regex,
                                        const TLocale& locale) {
-  const std::optional<TWordLists> lists = SplitWordLists(text, options.ignore_repeats, regex, locale);
-  if (!lists) return std::nullopt;
+  std::optional<TWordIndex> index = SplitWordIndex(text, regex);
+  if (!index) return std::nullopt;
+  index->Rank(locale);
   TSplitResult result;
-  result.raw_words = Texts(lists->index, lists->index.Occurrences(), false);
-  result.distinct_words = Texts(lists->index, lists->distinct, false);
-  result.split_lines = Texts(lists->index, lists->split, options.numbered);
-  result.sorted_lines = Texts(lists->index, lists->sorted, options.numbered);
+  result.raw_words = Texts(*index, index->Occurrences(), false);
+  result.distinct_words = Texts(*index, DistinctSpellings(*index), false);
+  const std::vector<TSpelling> split =
+      options.ignore_repeats ? WithoutRepeats(*index, index->Occurrences()) : index->Occurrences();
+  result.split_lines = Texts(*index, split, options.numbered);
+  result.sorted_lines =
+      Texts(*index, SortedByLocale(*index, split, options.ignore_repeats), options.numbered);
   return result;
 }

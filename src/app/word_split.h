@@ -31,20 +31,12 @@ struct TSplitResult {
   std::vector<AnsiString> sorted_lines;    // the memo of words sorted
 };
 
-// The lists of a split as spellings of `index`, before any numbering.
-struct TWordLists {
-  TWordIndex index;                 // every occurrence, in text order
-  std::vector<TSpelling> distinct;  // the first spelling of each word ignoring case, sorted
-  std::vector<TSpelling> split;     // the words in text order, repeats removed when asked
-  std::vector<TSpelling> sorted;    // the same sorted: equal words last first, or once without repeats
-};
+// The words of the text, in order, not yet ranked. Nothing (and no change
+// to `regex`) when the text is empty after trimming.
+std::optional<TWordIndex> SplitWordIndex(std::string_view text, TPerlRegEx& regex);
 
 // Nothing (and no change anywhere) when the text is empty after trimming.
 // `regex` keeps the compiled pattern for the next split; the locale orders
 // and compares the words.
-std::optional<TWordLists> SplitWordLists(std::string_view text, bool ignore_repeats, TPerlRegEx& regex,
-                                         const TLocale& locale);
-
-// The same lists as texts, the memo lines numbered "1: word" when asked.
 std::optional<TSplitResult> SplitWords(std::string_view text, const TSplitOptions& options, TPerlRegEx& regex,
                                        const TLocale& locale);

@@ -127,31 +127,41 @@ void WriteLines(TOutput& out, const TWordIndex& index, const std::vector<TSpelli
 // failure writes nothing.
 void Count(const TCountOptions& options, AnsiString input, TOutput& out) {
   const TLocale& locale = DefaultLocale();
-  std::optional<TWordLists> lists;
+  std::optional<TWordIndex> index;
   {
     // Each text is dropped as soon as the next one is made from it.
     AnsiString pane = PaneText(input);
     AnsiString().swap(input);  // a moved-in empty string would keep the buffer
     TPerlRegEx regex;
-    lists = SplitWordLists(pane, options.ignore_repeats, regex, locale);
+    index = SplitWordIndex(pane, regex);
   }
+  // Each mode works out only the lists it shows.
   switch (options.mode) {
     case TOutputMode::kWords:
-      if (lists) WriteLines(out, lists->index, lists->split, options.numbered);
-      return;
     case TOutputMode::kSorted:
-      if (lists) WriteLines(out, lists->index, lists->sorted, options.numbered);
+      if (index) {
+        std::vector<TSpelling> kept;
+        if (options.ignore_repeats) kept = WithoutRepeats(*index, index->Occurrences());
+        const std::vector<TSpelling>& words = options.ignore_repeats ? kept : index->Occurrences();
+        if (options.mode == TOutputMode::kWords) {
+          WriteLines(out, *index, words, options.numbered);
+        } else {
+          index->Rank(locale);
+          WriteLines(out, *index, SortedByLocale(*index, words, options.ignore_repeats), options.numbered);
+        }
+      }
       return;
     case TOutputMode::kSummary:
-      if (lists) out.Write(BuildFrequencyReport(lists->index, {}, locale).summary + "\r\n");
+      if (index) out.Write(BuildFrequencyReport(*index, {}, locale).summary + "\r\n");
       return;
     case TOutputMode::kReport:
       break;
   }
   std::vector<TReportRow> rows;
-  if (lists) {
-    rows = BuildFrequencyReport(lists->index, lists->distinct, locale).rows;
-    lists.reset();
+  if (index) {
+    index->Rank(locale);
+    rows = BuildFrequencyReport(*index, DistinctSpellings(*index), locale).rows;
+    index.reset();
   }
   std::vector<AnsiString> captions = {"编号", "单词", "出现频率"};
   for (int column : options.sort_columns) SortByColumn(rows, captions, column);

@@ -132,8 +132,9 @@ TEST(WordLists, SplitAndCountEqualTheLiteralProcedures) {
 
         const std::vector<TReportRow> rows = LiteralReport(*expected);
         ASSERT_EQ(BuildFrequencyReport(split->raw_words, split->distinct_words, NativeLocale()).rows, rows);
-        const std::optional<TWordLists> lists = SplitWordLists(text, ignore_repeats, regex, NativeLocale());
-        ASSERT_EQ(BuildFrequencyReport(lists->index, lists->distinct, NativeLocale()).rows, rows) << text;
+        std::optional<TWordIndex> index = SplitWordIndex(text, regex);
+        index->Rank(NativeLocale());
+        ASSERT_EQ(BuildFrequencyReport(*index, DistinctSpellings(*index), NativeLocale()).rows, rows) << text;
       }
     }
   }
