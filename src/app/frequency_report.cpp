@@ -60,21 +60,21 @@ TFrequencyReport BuildFrequencyReport(const TWordIndex& index, const std::vector
   // is folded once, and the occurrences are counted by number.
   std::vector<std::size_t> occurrences(index.SpellingCount(), 0);
   for (TSpelling spelling : index.Occurrences()) ++occurrences[spelling];
-  std::vector<std::uint32_t> fold_of(index.SpellingCount());
+  std::vector<TSpelling> fold_of(index.SpellingCount());
   std::vector<std::size_t> counts;
   std::vector<bool> empty;
   {
-    std::unordered_map<AnsiString, std::uint32_t> folds;
+    TWordIndex folds;  // the folded texts, each once
     for (TSpelling spelling = 0; spelling < index.SpellingCount(); ++spelling) {
-      AnsiString key = locale.AnsiUpperCase(Trim(index.Text(spelling)));
-      const bool blank = key.empty();
-      const auto [it, added] = folds.try_emplace(std::move(key), static_cast<std::uint32_t>(counts.size()));
-      if (added) {
+      const AnsiString key = locale.AnsiUpperCase(Trim(index.Text(spelling)));
+      folds.Add(key);
+      const TSpelling fold = folds.Occurrences().back();
+      if (fold == counts.size()) {
         counts.push_back(0);
-        empty.push_back(blank);
+        empty.push_back(key.empty());
       }
-      fold_of[spelling] = it->second;
-      counts[it->second] += occurrences[spelling];
+      fold_of[spelling] = fold;
+      counts[fold] += occurrences[spelling];
     }
   }  // the folded texts go before the rows are made
 

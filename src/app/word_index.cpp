@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <unordered_map>
 
 #include "framework/collation.h"
 
@@ -92,14 +91,12 @@ std::vector<TSpelling> DistinctSpellings(const TWordIndex& index) {
 std::vector<TSpelling> WithoutRepeats(const TWordIndex& index, const std::vector<TSpelling>& words) {
   // The folded form is worked out once per spelling; the words then only
   // compare numbers.
-  std::unordered_map<AnsiString, std::uint32_t> folds;
-  std::vector<std::uint32_t> fold_of(index.SpellingCount());
+  TWordIndex folds;
   for (TSpelling spelling = 0; spelling < index.SpellingCount(); ++spelling) {
-    const auto [it, added] = folds.try_emplace(LowerCaseAscii(Trim(index.Text(spelling))),
-                                               static_cast<std::uint32_t>(folds.size()));
-    fold_of[spelling] = it->second;
+    folds.Add(LowerCaseAscii(Trim(index.Text(spelling))));
   }
-  std::vector<bool> seen(folds.size(), false);
+  const std::vector<TSpelling>& fold_of = folds.Occurrences();
+  std::vector<bool> seen(folds.SpellingCount(), false);
   std::vector<TSpelling> kept;
   for (TSpelling spelling : words) {
     if (seen[fold_of[spelling]]) continue;
