@@ -94,12 +94,8 @@ AnsiString ReplaceSeparators(std::string_view text, std::span<const std::string_
     cluster.clear();
   };
 
-  // The step is worked out without a branch: in mixed text one- and
-  // two-byte characters alternate too irregularly to predict.
-  const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
-  const std::size_t n = text.size();
-  for (std::size_t i = 0; i < n; i += 1 + static_cast<std::size_t>(IsLeadByte(bytes[i]) & (i + 1 < n))) {
-    if (!index.MayStart(bytes[i])) continue;
+  for (std::size_t i = 0; i < text.size(); i += CharLength(text, i)) {
+    if (!index.MayStart(static_cast<unsigned char>(text[i]))) continue;
     index.ForEachStartingAt(text, i, [&](std::size_t k) {
       if (text.substr(i, table[k].size()) != table[k]) return;
       if (!cluster.empty() && i >= cluster_end) flush();

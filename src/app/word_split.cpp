@@ -28,9 +28,7 @@ void SplitAtCommas(std::string_view text, Visit visit) {
   while (i < n) {
     while (i < n && (bytes[i] == ' ' || bytes[i] == '\r' || bytes[i] == '\n')) ++i;
     const std::size_t start = i;
-    // Without a branch for the character's length, as in the separator pass.
-    while (i < n && bytes[i] != ',' && bytes[i] != '\r' && bytes[i] != '\n')
-      i += 1 + static_cast<std::size_t>(IsLeadByte(bytes[i]) & (i + 1 < n));
+    while (i < n && bytes[i] != ',' && bytes[i] != '\r' && bytes[i] != '\n') i += CharLength(text, i);
     if (i > start) visit(text.substr(start, i - start));
     if (i < n && bytes[i] == ',') ++i;
   }
