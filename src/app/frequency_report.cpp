@@ -1,5 +1,6 @@
 #include "app/frequency_report.h"
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -35,17 +36,19 @@ TFrequencyReport Report(std::size_t word_count, const std::vector<std::string_vi
 
 TFrequencyReport BuildFrequencyReport(const std::vector<AnsiString>& raw_words,
                                       const std::vector<AnsiString>& distinct_words, const TLocale& locale) {
-  std::unordered_map<std::string_view, std::size_t> ids;
-  std::vector<std::string_view> texts;
-  std::vector<std::size_t> occurrences;
-  for (const AnsiString& word : raw_words) {
-    const auto [it, added] = ids.try_emplace(word, texts.size());
-    if (added) {
-      texts.push_back(word);
-      occurrences.push_back(0);
-    }
-    ++occurrences[it->second];
+  TWordIndex index;
+  for (std::size_t first = 0; first < raw_words.size(); first += 64) {
+    std::string_view batch[64];
+    const std::size_t n = std::min<std::size_t>(64, raw_words.size() - first);
+    for (std::size_t k = 0; k < n; ++k) batch[k] = raw_words[first + k];
+    index.Add(std::span<const std::string_view>(batch, n));
   }
+  std::vector<std::string_view> texts;
+  texts.reserve(index.SpellingCount());
+  for (TSpelling spelling = 0; spelling < index.SpellingCount(); ++spelling)
+    texts.push_back(index.Text(spelling));
+  std::vector<std::size_t> occurrences(index.SpellingCount(), 0);
+  for (TSpelling spelling : index.Occurrences()) ++occurrences[spelling];
   return Report(raw_words.size(), texts, occurrences,
                 std::vector<std::string_view>(distinct_words.begin(), distinct_words.end()), locale);
 }

@@ -16,7 +16,7 @@ std::uint64_t TWordIndex::Hash(std::string_view s) {
     h ^= h >> 32;
   }
   std::uint64_t w = 0;
-  std::memcpy(&w, s.data() + i, s.size() - i);
+  if (i < s.size()) std::memcpy(&w, s.data() + i, s.size() - i);
   h = (h ^ w) * 0xC4CEB9FE1A85EC53u;
   h ^= h >> 29;
   return h >> 32;
