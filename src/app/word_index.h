@@ -6,7 +6,6 @@
 // of every word.
 
 #include <cstdint>
-#include <optional>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -20,8 +19,8 @@ class TWordIndex {
  public:
   // Appends one occurrence of `word`; the text is copied when it is new.
   void Add(std::string_view word) { Add(word, Hash(word)); }
-  // The same for each word in turn. Each word's place in the table is looked
-  // up before the first is added, so that the memory reads overlap.
+  // The same for each word in turn. The table slots of a few words are
+  // fetched before they are added, so that the memory reads overlap.
   void Add(std::span<const std::string_view> words);
   // Ranks the spellings in the locale's order; called after the last Add.
   void Rank(const TLocale& locale);
@@ -60,8 +59,8 @@ std::vector<TSpelling> DistinctSpellings(const TWordIndex& index);
 // trimming and ASCII lower-casing, in order.
 std::vector<TSpelling> WithoutRepeats(const TWordIndex& index, const std::vector<TSpelling>& words);
 
-// `words` (ranked) as a sorted list gets them added one by one: ordered by rank, equal
-// words in the reverse of their order in `words`, or, ignoring duplicates,
-// only the first of them.
+// What a sorted list holds after `words` are added to it one by one (the
+// index must be ranked): ordered by rank, equal words in the reverse of their
+// order in `words`, or, ignoring duplicates, only the first of them.
 std::vector<TSpelling> SortedByLocale(const TWordIndex& index, const std::vector<TSpelling>& words,
                                       bool ignore_duplicates);

@@ -1,7 +1,6 @@
 #include "framework/collation.h"
 
 #include <algorithm>
-#include <cstring>
 #include <string_view>
 #include <unordered_map>
 
