@@ -53,10 +53,15 @@ AnsiString PaneText(std::string_view file_bytes) {
   file_bytes = file_bytes.substr(0, file_bytes.find('\0'));
   AnsiString text;
   text.reserve(file_bytes.size());
+  // The next CR and LF are searched for (by memchr) only once passed: lines
+  // run to hundreds of bytes, and a file may hold only one kind of break.
+  std::size_t next_lf = file_bytes.find('\n');
+  std::size_t next_cr = file_bytes.find('\r');
   std::size_t start = 0;
   while (start < file_bytes.size()) {
-    std::size_t end = start;
-    while (end < file_bytes.size() && file_bytes[end] != '\r' && file_bytes[end] != '\n') ++end;
+    if (next_lf < start) next_lf = file_bytes.find('\n', start);
+    if (next_cr < start) next_cr = file_bytes.find('\r', start);
+    const std::size_t end = std::min({next_lf, next_cr, file_bytes.size()});
     const std::string_view line = file_bytes.substr(start, end - start);
     const bool blank =
         std::all_of(line.begin(), line.end(), [](char c) { return static_cast<unsigned char>(c) <= 32; });
