@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "app/word_index.h"
 #include "controls/report_row.h"
 #include "framework/locale.h"
 #include "framework/text.h"
@@ -17,3 +18,7 @@ struct TFrequencyReport {
 // its count.
 TFrequencyReport BuildFrequencyReport(const std::vector<AnsiString>& raw_words,
                                       const std::vector<AnsiString>& distinct_words, const TLocale& locale);
+
+// The same with every occurrence of `index` as the raw words.
+TFrequencyReport BuildFrequencyReport(const TWordIndex& index, const std::vector<TSpelling>& distinct_words,
+                                      const TLocale& locale);

@@ -26,6 +26,8 @@ class EntryIndex {
                      [](const Entry& a, const Entry& b) { return a.first < b.first; });
   }
 
+  bool MayStart(unsigned char byte) const { return starts_[byte]; }
+
   // Indices of the entries that start with the character at `pos`.
   template <class Visit>
   void ForEachStartingAt(std::string_view text, std::size_t pos, Visit visit) const {
@@ -93,6 +95,7 @@ AnsiString ReplaceSeparators(std::string_view text, std::span<const std::string_
   };
 
   for (std::size_t i = 0; i < text.size(); i += CharLength(text, i)) {
+    if (!index.MayStart(static_cast<unsigned char>(text[i]))) continue;
     index.ForEachStartingAt(text, i, [&](std::size_t k) {
       if (text.substr(i, table[k].size()) != table[k]) return;
       if (!cluster.empty() && i >= cluster_end) flush();

@@ -1,39 +1,64 @@
 #include "app/word_split.h"
 
+#include <charconv>
 #include <string>
 
 #include "app/punctuation_table.h"
-#include "app/repeated_words.h"
 #include "app/separator_replace.h"
-#include "framework/string_list.h"
 
 const char* const KeepPattern = "\\G(?:[\\x81-\\xFE][\\x40-\\x7E\\x80-\\xFE]|[0-9A-Za-z])*+\\K[\\x00-\\xFF]";
 
 namespace {
 
+std::string_view TrimmedView(std::string_view s) {
+  std::size_t first = 0;
+  std::size_t last = s.size();
+  while (first < last && static_cast<unsigned char>(s[first]) <= 32) ++first;
+  while (last > first && static_cast<unsigned char>(s[last - 1]) <= 32) --last;
+  return s.substr(first, last - first);
+}
+
 // Cuts at commas, CR and LF, skipping spaces, CR and LF at the start of an
 // item and dropping empty items. A comma inside a two-byte character does not
 // cut.
-void SplitAtCommas(std::string_view text, TStrings& items) {
+template <class Visit>
+void SplitAtCommas(std::string_view text, Visit visit) {
+  const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+  const std::size_t n = text.size();
   std::size_t i = 0;
-  while (i < text.size()) {
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\r' || text[i] == '\n')) ++i;
+  while (i < n) {
+    while (i < n && (bytes[i] == ' ' || bytes[i] == '\r' || bytes[i] == '\n')) ++i;
     const std::size_t start = i;
-    while (i < text.size() && text[i] != ',' && text[i] != '\r' && text[i] != '\n') i += CharLength(text, i);
-    if (i > start) items.Add(text.substr(start, i - start));
-    if (i < text.size() && text[i] == ',') ++i;
+    while (i < n && bytes[i] != ',' && bytes[i] != '\r' && bytes[i] != '\n') i += CharLength(text, i);
+    if (i > start) visit(text.substr(start, i - start));
+    if (i < n && bytes[i] == ',') ++i;
   }
 }
 
-void Number(TStringList& list) {
-  for (int i = 0; i < list.Count(); ++i) list.Put(i, std::to_string(i + 1) + ": " + list.Item(i));
+std::vector<AnsiString> Texts(const TWordIndex& index, const std::vector<TSpelling>& words, bool numbered) {
+  std::vector<AnsiString> texts;
+  texts.reserve(words.size());
+  for (std::size_t i = 0; i < words.size(); ++i) {
+    const std::string_view word = index.Text(words[i]);
+    if (!numbered) {
+      texts.emplace_back(word);
+      continue;
+    }
+    // "i: word" made in one allocation, without temporaries.
+    char number[24];
+    const std::size_t digits =
+        static_cast<std::size_t>(std::to_chars(number, number + 22, i + 1).ptr - number);
+    AnsiString& line = texts.emplace_back();
+    line.reserve(digits + 2 + word.size());
+    line.append(number, digits).append(": ").append(word);
+  }
+  return texts;
 }
 
 }  // namespace
 
-std::optional<TSplitResult> SplitWords(std::string_view text, const TSplitOptions& options, TPerlRegEx& regex,
-                                       const TLocale& locale) {
-  const AnsiString trimmed = Trim(text);
+std::optional<TWordIndex> SplitWordIndex(std::string_view text, TPerlRegEx& regex) {
+  const std::string_view trimmed = TrimmedView(text);
   if (trimmed.empty()) return std::nullopt;
 
   TPerlRegExOptions regex_options = regex.Options();
@@ -43,39 +68,38 @@ std::optional<TSplitResult> SplitWords(std::string_view text, const TSplitOption
   regex.SetRegEx(KeepPattern);
   regex.SetReplacement(",");
   regex.ReplaceAllMatches();
-  AnsiString working = Trim(regex.Subject());
 
-  working = ReplaceSeparators(working, PunctuationTable);
+  // The working text is one line (every line break is a comma now), read back
+  // as the one item of a list, CR LF after it, and cut there.
+  AnsiString working = ReplaceSeparators(TrimmedView(regex.Subject()), PunctuationTable);
+  working += "\r\n";
 
-  TStringList sorted_list(locale);
-  sorted_list.SetText(working);
-  TStringList split_list(locale);
-  SplitAtCommas(sorted_list.Text(), split_list);
+  std::optional<TWordIndex> index(std::in_place);
+  std::vector<std::string_view> batch;
+  batch.reserve(64);
+  SplitAtCommas(working, [&](std::string_view word) {
+    batch.push_back(word);
+    if (batch.size() == batch.capacity()) {
+      index->Add(batch);
+      batch.clear();
+    }
+  });
+  index->Add(batch);
+  return index;
+}
 
+std::optional<TSplitResult> SplitWords(std::string_view text, const TSplitOptions& options, TPerlRegEx& regex,
+                                       const TLocale& locale) {
+  std::optional<TWordIndex> index = SplitWordIndex(text, regex);
+  if (!index) return std::nullopt;
+  index->Rank(locale);
   TSplitResult result;
-  result.raw_words = split_list.Items();
-  TStringList distinct(locale);
-  distinct.SetDuplicates(TDuplicates::dupIgnore);
-  distinct.SetSorted(true);
-  // Words hold no line break or NUL, so their items are what a list gets
-  // from their text.
-  distinct.SetStrings(split_list.Items());
-  result.distinct_words = distinct.Items();
-
-  if (options.ignore_repeats) RemoveRepeatedWords(split_list);
-
-  sorted_list.Clear();
-  sorted_list.SetDuplicates(options.ignore_repeats ? TDuplicates::dupIgnore : TDuplicates::dupAccept);
-  sorted_list.SetSorted(true);
-  sorted_list.SetStrings(split_list.Items());
-
-  if (options.numbered) {
-    sorted_list.SetDuplicates(TDuplicates::dupAccept);
-    sorted_list.SetSorted(false);
-    Number(split_list);
-    Number(sorted_list);
-  }
-  result.split_lines = split_list.Items();
-  result.sorted_lines = sorted_list.Items();
+  result.raw_words = Texts(*index, index->Occurrences(), false);
+  result.distinct_words = Texts(*index, DistinctSpellings(*index), false);
+  const std::vector<TSpelling> split =
+      options.ignore_repeats ? WithoutRepeats(*index, index->Occurrences()) : index->Occurrences();
+  result.split_lines = Texts(*index, split, options.numbered);
+  result.sorted_lines =
+      Texts(*index, SortedByLocale(*index, split, options.ignore_repeats), options.numbered);
   return result;
 }

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/word_index.h"
 #include "framework/locale.h"
 #include "framework/text.h"
 #include "regex/perl_regex.h"
@@ -29,6 +30,10 @@ struct TSplitResult {
   std::vector<AnsiString> split_lines;     // the memo of words in text order
   std::vector<AnsiString> sorted_lines;    // the memo of words sorted
 };
+
+// The words of the text, in order, not yet ranked. Nothing (and no change
+// to `regex`) when the text is empty after trimming.
+std::optional<TWordIndex> SplitWordIndex(std::string_view text, TPerlRegEx& regex);
 
 // Nothing (and no change anywhere) when the text is empty after trimming.
 // `regex` keeps the compiled pattern for the next split; the locale orders

@@ -4,6 +4,21 @@
 #include <string_view>
 #include <unordered_map>
 
+namespace {
+
+// The first eight bytes of a key as a number that orders like the bytes (a
+// shorter key padded with zeros), so that most comparisons of the sort touch
+// no key text.
+std::uint64_t KeyPrefix(std::string_view key) {
+  std::uint64_t prefix = 0;
+  for (std::size_t i = 0; i < 8; ++i) {
+    prefix = prefix << 8 | (i < key.size() ? static_cast<unsigned char>(key[i]) : 0u);
+  }
+  return prefix;
+}
+
+}  // namespace
+
 std::vector<std::uint32_t> CollationRanks(const std::vector<AnsiString>& items, const TLocale& locale) {
   // Identical texts share one key: word lists repeat their words many times.
   std::unordered_map<std::string_view, std::uint32_t> ids;
@@ -15,37 +30,54 @@ std::vector<std::uint32_t> CollationRanks(const std::vector<AnsiString>& items, 
     if (added) texts.push_back(item);
     item_ids.push_back(it->second);
   }
+  const std::vector<std::uint32_t> id_ranks = DistinctCollationRanks(texts, locale);
+  std::vector<std::uint32_t> ranks;
+  ranks.reserve(items.size());
+  for (std::uint32_t id : item_ids) ranks.push_back(id_ranks[id]);
+  return ranks;
+}
 
+std::vector<std::uint32_t> DistinctCollationRanks(const std::vector<std::string_view>& texts,
+                                                  const TLocale& locale) {
+  struct Keyed {
+    std::uint64_t prefix;
+    std::uint32_t id;
+  };
   std::vector<AnsiString> keys;
   keys.reserve(texts.size());
-  for (std::string_view text : texts) keys.push_back(locale.SortKey(text));
-  std::vector<std::uint32_t> by_key(texts.size());
-  for (std::uint32_t id = 0; id < by_key.size(); ++id) by_key[id] = id;
-  std::sort(by_key.begin(), by_key.end(),
-            [&](std::uint32_t a, std::uint32_t b) { return keys[a] < keys[b]; });
+  std::vector<Keyed> by_key;
+  by_key.reserve(texts.size());
+  for (std::string_view text : texts) {
+    keys.push_back(locale.SortKey(text));
+    by_key.push_back({KeyPrefix(keys.back()), static_cast<std::uint32_t>(by_key.size())});
+  }
+  std::sort(by_key.begin(), by_key.end(), [&](const Keyed& a, const Keyed& b) {
+    if (a.prefix != b.prefix) return a.prefix < b.prefix;
+    return keys[a.id] < keys[b.id];
+  });
 
   // Texts with equal keys are ordered and told apart by the comparison
   // itself, in case the keys are coarser than it.
-  const auto below = [&](std::uint32_t a, std::uint32_t b) {
-    return locale.CompareText(texts[a], texts[b]) < 0;
+  const auto below = [&](const Keyed& a, const Keyed& b) {
+    return locale.CompareText(texts[a.id], texts[b.id]) < 0;
   };
-  std::vector<std::uint32_t> id_ranks(texts.size());
+  std::vector<std::uint32_t> ranks(texts.size());
   std::uint32_t rank = 0;
   for (std::size_t first = 0; first < by_key.size();) {
     std::size_t last = first + 1;
-    while (last < by_key.size() && keys[by_key[last]] == keys[by_key[first]]) ++last;
-    std::sort(by_key.begin() + static_cast<std::ptrdiff_t>(first),
-              by_key.begin() + static_cast<std::ptrdiff_t>(last), below);
+    while (last < by_key.size() && by_key[last].prefix == by_key[first].prefix &&
+           keys[by_key[last].id] == keys[by_key[first].id])
+      ++last;
+    if (last - first > 1) {
+      std::sort(by_key.begin() + static_cast<std::ptrdiff_t>(first),
+                by_key.begin() + static_cast<std::ptrdiff_t>(last), below);
+    }
     for (std::size_t q = first; q < last; ++q) {
       if (q > first && below(by_key[q - 1], by_key[q])) ++rank;
-      id_ranks[by_key[q]] = rank;
+      ranks[by_key[q].id] = rank;
     }
     ++rank;
     first = last;
   }
-
-  std::vector<std::uint32_t> ranks;
-  ranks.reserve(items.size());
-  for (std::uint32_t id : item_ids) ranks.push_back(id_ranks[id]);
   return ranks;
 }

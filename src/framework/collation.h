@@ -3,6 +3,7 @@
 // gets its sort key once and the texts are ranked by their keys.
 
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 #include "framework/locale.h"
@@ -12,3 +13,7 @@
 // item j by `locale.CompareText`, equal ranks when it compares equal. Ranks
 // are dense from 0.
 std::vector<std::uint32_t> CollationRanks(const std::vector<AnsiString>& items, const TLocale& locale);
+
+// The same for texts that are all different byte for byte.
+std::vector<std::uint32_t> DistinctCollationRanks(const std::vector<std::string_view>& texts,
+                                                  const TLocale& locale);

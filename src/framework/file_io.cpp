@@ -41,6 +41,13 @@ AnsiString ReadFileBytes(const AnsiString& file_name) {
   FilePtr f = Open(file_name, false);
   if (!f) Fail("Cannot open file", file_name);
   AnsiString bytes;
+  // Room for the whole file at once where its size is known: growing by
+  // doubling would hold nearly two copies of a large file for a moment.
+  if (std::fseek(f.get(), 0, SEEK_END) == 0) {
+    const long size = std::ftell(f.get());
+    if (size > 0) bytes.reserve(static_cast<std::size_t>(size));
+    std::rewind(f.get());
+  }
   char buffer[65536];
   std::size_t n;
   while ((n = std::fread(buffer, 1, sizeof buffer, f.get())) > 0) bytes.append(buffer, n);

@@ -81,6 +81,7 @@ void TPerlRegEx::SetSubject(std::string_view subject) {
 
 void TPerlRegEx::ResetCompiled() {
   compiled_ = false;
+  jit_ = false;
   pcre2_code_free(pattern_);
   pattern_ = nullptr;
   match_count_ = 0;
@@ -111,7 +112,7 @@ void TPerlRegEx::Compile() {
     throw Exception(message);
   }
   // Without JIT support (or memory for the code) the pattern is interpreted.
-  if (options_.Contains(preJIT)) pcre2_jit_compile(pattern_, PCRE2_JIT_COMPLETE);
+  jit_ = options_.Contains(preJIT) && pcre2_jit_compile(pattern_, PCRE2_JIT_COMPLETE) == 0;
   compiled_ = true;
 }
 
@@ -143,7 +144,11 @@ bool TPerlRegEx::Match(int start_offset) {
   }
   const auto subject = reinterpret_cast<PCRE2_SPTR>(subject_.data());
   const auto start = static_cast<PCRE2_SIZE>(start_offset);
-  match_count_ = pcre2_match(pattern_, subject, length, start, flags, match_data_, nullptr);
+  // The machine code's own entry skips checks that hold here: the offset is
+  // within the subject and the flags are ones it was compiled for.
+  match_count_ = jit_ && start <= length
+                     ? pcre2_jit_match(pattern_, subject, length, start, flags, match_data_, nullptr)
+                     : pcre2_match(pattern_, subject, length, start, flags, match_data_, nullptr);
   // Machine code runs on a small fixed stack; the interpreter, whose limits
   // are far wider, decides when that is not enough.
   if (match_count_ == PCRE2_ERROR_JIT_STACKLIMIT)
@@ -216,8 +221,18 @@ AnsiString TPerlRegEx::ReplaceMatch() {
 
 bool TPerlRegEx::ReplaceAllMatches() {
   if (!MatchFirst()) return false;
+  // A template without "\" or "$" expands to itself. Where no handler can
+  // change it and it is as long as the match, it is copied over the match:
+  // the subject and the search window end up as ReplaceMatch leaves them,
+  // without rebuilding the replacement or moving the rest of the subject.
+  const bool literal = replacement_.find_first_of("\\$") == AnsiString::npos;
   do {
-    ReplaceMatch();
+    if (literal && !on_replace_ && MatchedLength() == static_cast<int>(replacement_.size())) {
+      std::copy(replacement_.begin(), replacement_.end(), subject_.begin() + (MatchedOffset() - 1));
+      match_count_ = 0;
+    } else {
+      ReplaceMatch();
+    }
   } while (MatchNext());
   return true;
 }

@@ -101,6 +101,7 @@ class TPerlRegEx : public TComponent {
   void RequireIndex(int index, int line) const;
 
   bool compiled_ = false;
+  bool jit_ = false;  // the pattern has machine code
   TPerlRegExOptions options_;
   TPerlRegExMatchFlags match_flags_{mfNotEmpty};
   AnsiString regex_;

@@ -5,6 +5,8 @@
 // loaded as "打开文件" loads it into an empty input pane; standard input when
 // absent.
 
+#include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <stdexcept>
 #include <string>
@@ -44,56 +46,131 @@ AnsiString ReadStandardInput() {
 }
 
 // The input pane's text after the file is loaded into an empty pane with
-// "去除空行" ticked and "追加文件" clear.
+// "去除空行" ticked and "追加文件" clear: the lines up to the first NUL byte
+// (ended by CR LF, CR or LF), those that are blank after trimming dropped,
+// joined by CR LF.
 AnsiString PaneText(std::string_view file_bytes) {
-  TStringList file_lines;
-  file_lines.SetText(file_bytes);
+  file_bytes = file_bytes.substr(0, file_bytes.find('\0'));
   AnsiString text;
-  bool first = true;
-  for (const AnsiString& line : file_lines.Items()) {
-    if (Trim(line).empty()) continue;
-    if (!first) text += "\r\n";
-    text += line;
-    first = false;
+  text.reserve(file_bytes.size());
+  // The next CR and LF are searched for (by memchr) only once passed: lines
+  // run to hundreds of bytes, and a file may hold only one kind of break.
+  std::size_t next_lf = file_bytes.find('\n');
+  std::size_t next_cr = file_bytes.find('\r');
+  std::size_t start = 0;
+  while (start < file_bytes.size()) {
+    if (next_lf < start) next_lf = file_bytes.find('\n', start);
+    if (next_cr < start) next_cr = file_bytes.find('\r', start);
+    const std::size_t end = std::min({next_lf, next_cr, file_bytes.size()});
+    const std::string_view line = file_bytes.substr(start, end - start);
+    const bool blank =
+        std::all_of(line.begin(), line.end(), [](char c) { return static_cast<unsigned char>(c) <= 32; });
+    if (!blank) {
+      if (!text.empty()) text += "\r\n";
+      text += line;
+    }
+    start = end;
+    if (start < file_bytes.size() && file_bytes[start] == '\r') ++start;
+    if (start < file_bytes.size() && file_bytes[start] == '\n') ++start;
   }
   return text;
 }
 
-AnsiString JoinLines(const std::vector<AnsiString>& lines) {
-  AnsiString text;
-  for (const AnsiString& line : lines) text += line + "\r\n";
-  return text;
+// Standard output through one large buffer: the memo modes write millions of
+// short lines.
+class TOutput {
+ public:
+  TOutput() { buffer_.reserve(kCapacity); }
+
+  void Write(std::string_view bytes) {
+    if (buffer_.size() + bytes.size() > kCapacity) Flush();
+    if (bytes.size() > kCapacity) {
+      Put(bytes);
+    } else {
+      buffer_ += bytes;
+    }
+  }
+
+  // False when some bytes could not be written.
+  bool Finish() {
+    Flush();
+    if (std::fflush(stdout) != 0) failed_ = true;
+    return !failed_;
+  }
+
+ private:
+  static constexpr std::size_t kCapacity = 1 << 20;
+
+  void Flush() {
+    Put(buffer_);
+    buffer_.clear();
+  }
+  void Put(std::string_view bytes) {
+    if (!failed_ && std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size()) failed_ = true;
+  }
+
+  AnsiString buffer_;
+  bool failed_ = false;
+};
+
+// One memo line per word, "i: word" when numbered, each ended by CR LF.
+void WriteLines(TOutput& out, const TWordIndex& index, const std::vector<TSpelling>& words, bool numbered) {
+  char number[32];
+  for (std::size_t i = 0; i < words.size(); ++i) {
+    if (numbered) {
+      char* end = std::to_chars(number, number + sizeof number - 2, i + 1).ptr;
+      *end++ = ':';
+      *end++ = ' ';
+      out.Write(std::string_view(number, static_cast<std::size_t>(end - number)));
+    }
+    out.Write(index.Text(words[i]));
+    out.Write("\r\n");
+  }
 }
 
-AnsiString Count(const TCountOptions& options, std::string_view input) {
+// Everything is worked out before the first byte is written, so that a
+// failure writes nothing.
+void Count(const TCountOptions& options, AnsiString input, TOutput& out) {
   const TLocale& locale = DefaultLocale();
-  TPerlRegEx regex;
-  std::vector<AnsiString> split_lines, sorted_lines;
-  AnsiString summary;
-  std::vector<TReportRow> rows;
-  std::optional<TSplitResult> split =
-      SplitWords(PaneText(input), TSplitOptions{options.ignore_repeats, options.numbered}, regex, locale);
-  if (split) {
-    TFrequencyReport report = BuildFrequencyReport(split->raw_words, split->distinct_words, locale);
-    split_lines = std::move(split->split_lines);
-    sorted_lines = std::move(split->sorted_lines);
-    summary = report.summary;
-    rows = std::move(report.rows);
+  std::optional<TWordIndex> index;
+  {
+    // Each text is dropped as soon as the next one is made from it.
+    AnsiString pane = PaneText(input);
+    AnsiString().swap(input);  // a moved-in empty string would keep the buffer
+    TPerlRegEx regex;
+    index = SplitWordIndex(pane, regex);
   }
-  std::vector<AnsiString> captions = {"编号", "单词", "出现频率"};
-  for (int column : options.sort_columns) SortByColumn(rows, captions, column);
-
+  // Each mode works out only the lists it shows.
   switch (options.mode) {
     case TOutputMode::kWords:
-      return JoinLines(split_lines);
     case TOutputMode::kSorted:
-      return JoinLines(sorted_lines);
+      if (index) {
+        std::vector<TSpelling> kept;
+        if (options.ignore_repeats) kept = WithoutRepeats(*index, index->Occurrences());
+        const std::vector<TSpelling>& words = options.ignore_repeats ? kept : index->Occurrences();
+        if (options.mode == TOutputMode::kWords) {
+          WriteLines(out, *index, words, options.numbered);
+        } else {
+          index->Rank(locale);
+          WriteLines(out, *index, SortedByLocale(*index, words, options.ignore_repeats), options.numbered);
+        }
+      }
+      return;
     case TOutputMode::kSummary:
-      return summary.empty() ? AnsiString() : summary + "\r\n";
+      if (index) out.Write(BuildFrequencyReport(*index, {}, locale).summary + "\r\n");
+      return;
     case TOutputMode::kReport:
       break;
   }
-  return ExportReport(rows, options.numbered);
+  std::vector<TReportRow> rows;
+  if (index) {
+    index->Rank(locale);
+    rows = BuildFrequencyReport(*index, DistinctSpellings(*index), locale).rows;
+    index.reset();
+  }
+  std::vector<AnsiString> captions = {"编号", "单词", "出现频率"};
+  for (int column : options.sort_columns) SortByColumn(rows, captions, column);
+  out.Write(ExportReport(rows, options.numbered));
 }
 
 int Run(const std::vector<AnsiString>& args) {
@@ -109,14 +186,14 @@ int Run(const std::vector<AnsiString>& args) {
     Complain(e.Message());
     return kUsageOrInputError;
   }
-  AnsiString output;
+  TOutput out;
   try {
-    output = Count(options, input);
+    Count(options, std::move(input), out);
   } catch (const Exception& e) {
     Complain(e.Message());
     return 1;
   }
-  if (std::fwrite(output.data(), 1, output.size(), stdout) != output.size() || std::fflush(stdout) != 0) {
+  if (!out.Finish()) {
     Complain("cannot write standard output");
     return 1;
   }

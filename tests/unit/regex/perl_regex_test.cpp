@@ -184,6 +184,36 @@ TEST(PerlRegEx, ReplaceAllEditsTheSubjectAndShiftsTheSearchWindow) {
   EXPECT_EQ(re.SearchStop(), 10);
 }
 
+// Replacing all at once must leave what replacing match by match leaves, also
+// where a later search looks back at text an earlier replacement put there.
+TEST(PerlRegEx, ReplaceAllEqualsReplacingMatchByMatch) {
+  const char* const patterns[] = {"(?<=,)a", "\\ba", "[^a-z]", "\\G[a-z]*+\\K.", "(?<=x.)."};
+  const char* const templates[] = {",", "x", "\\\\", "$0", "xy", ""};
+  for (const char* pattern : patterns) {
+    for (const char* replacement : templates) {
+      for (const AnsiString subject : {",aaa, a", "aaaa", "a,a a-b x\xB0\x40", ""}) {
+        TPerlRegEx one_by_one;
+        one_by_one.SetRegEx(pattern);
+        one_by_one.SetSubject(subject);
+        one_by_one.SetReplacement(replacement);
+        for (bool found = one_by_one.MatchFirst(); found; found = one_by_one.MatchNext())
+          one_by_one.ReplaceMatch();
+        TPerlRegEx all;
+        all.SetOptions(TPerlRegExOptions{preJIT});
+        all.SetRegEx(pattern);
+        all.SetSubject(subject);
+        all.SetReplacement(replacement);
+        all.ReplaceAllMatches();
+        EXPECT_EQ(all.Subject(), one_by_one.Subject()) << pattern << " " << replacement << " " << subject;
+        EXPECT_EQ(all.SearchStart(), one_by_one.SearchStart())
+            << pattern << " " << replacement << " " << subject;
+        EXPECT_EQ(all.SearchStop(), one_by_one.SearchStop())
+            << pattern << " " << replacement << " " << subject;
+      }
+    }
+  }
+}
+
 // Machine code must find what the interpreter finds: every match with its
 // groups, and the edited subject, over patterns that backtrack, look behind
 // the search start, anchor and capture.

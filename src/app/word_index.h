@@ -1,0 +1,66 @@
+#pragma once
+// The words of one split, each distinct spelling held once. A spelling is a
+// byte-exact word text; every word occurrence is the number of its spelling,
+// so lists of words are lists of numbers, and sorting, counting and removing
+// repeats work on numbers and on the few distinct texts rather than on a copy
+// of every word.
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "framework/locale.h"
+#include "framework/text.h"
+
+using TSpelling = std::uint32_t;
+
+class TWordIndex {
+ public:
+  // Appends one occurrence of `word`; the text is copied when it is new.
+  void Add(std::string_view word) { Add(word, Hash(word)); }
+  // The same for each word in turn. The table slots of a few words are
+  // fetched before they are added, so that the memory reads overlap.
+  void Add(std::span<const std::string_view> words);
+  // Ranks the spellings in the locale's order; called after the last Add.
+  void Rank(const TLocale& locale);
+
+  std::string_view Text(TSpelling spelling) const {
+    return std::string_view(bytes_.data() + starts_[spelling], starts_[spelling + 1] - starts_[spelling]);
+  }
+  std::size_t SpellingCount() const { return starts_.size() - 1; }
+  // Every word, in text order.
+  const std::vector<TSpelling>& Occurrences() const { return occurrences_; }
+  // The locale's case-insensitive order: dense from 0, equal for spellings
+  // that compare equal.
+  std::uint32_t RankOf(TSpelling spelling) const { return ranks_[spelling]; }
+  std::uint32_t RankCount() const { return rank_count_; }
+
+ private:
+  static std::uint64_t Hash(std::string_view word);
+  void Add(std::string_view word, std::uint64_t hash);
+  void Grow();
+
+  AnsiString bytes_;                      // the spellings' texts, back to back
+  std::vector<std::uint32_t> starts_{0};  // spelling s is bytes_[starts_[s], starts_[s + 1])
+  // Open addressing: a spelling's hash in the high half, the spelling + 1 in
+  // the low half; 0 for a free slot.
+  std::vector<std::uint64_t> slots_;
+  std::vector<TSpelling> occurrences_;
+  std::vector<std::uint32_t> ranks_;
+  std::uint32_t rank_count_ = 0;
+};
+
+// A sorted list that drops duplicates, given every word: the first spelling
+// of each rank, in rank order. The index must be ranked.
+std::vector<TSpelling> DistinctSpellings(const TWordIndex& index);
+
+// The words that stay when repeats go: the first of the words equal after
+// trimming and ASCII lower-casing, in order.
+std::vector<TSpelling> WithoutRepeats(const TWordIndex& index, const std::vector<TSpelling>& words);
+
+// What a sorted list holds after `words` are added to it one by one (the
+// index must be ranked): ordered by rank, equal words in the reverse of their
+// order in `words`, or, ignoring duplicates, only the first of them.
+std::vector<TSpelling> SortedByLocale(const TWordIndex& index, const std::vector<TSpelling>& words,
+                                      bool ignore_duplicates);

@@ -1,0 +1,141 @@
+// The split and the count by spelling numbers against the procedures they
+// stand for, run literally: match by match, entry by entry, items added to
+// sorted lists one at a time, repeats and counts by comparing every pair.
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "app/frequency_report.h"
+#include "app/punctuation_table.h"
+#include "app/repeated_words.h"
+#include "app/word_split.h"
+
+namespace {
+
+AnsiString ReplaceEntryByEntry(AnsiString text) {
+  for (std::string_view entry : PunctuationTable) {
+    AnsiString out;
+    for (std::size_t i = 0; i < text.size();) {
+      if (text.compare(i, entry.size(), entry) == 0) {
+        out += ',';
+        i += entry.size();
+      } else {
+        const std::size_t n = CharLength(text, i);
+        out.append(text, i, n);
+        i += n;
+      }
+    }
+    text = std::move(out);
+  }
+  return text;
+}
+
+void AddOneByOne(TStringList& list, const std::vector<AnsiString>& items) {
+  for (const AnsiString& item : items) list.Add(item);
+}
+
+void Number(std::vector<AnsiString>& lines) {
+  for (std::size_t i = 0; i < lines.size(); ++i) lines[i] = std::to_string(i + 1) + ": " + lines[i];
+}
+
+std::optional<TSplitResult> LiteralSplit(std::string_view text, TSplitOptions options) {
+  const AnsiString trimmed = Trim(text);
+  if (trimmed.empty()) return std::nullopt;
+  TPerlRegEx regex;
+  regex.SetSubject(trimmed);
+  regex.SetRegEx(KeepPattern);
+  regex.SetReplacement(",");
+  for (bool found = regex.MatchFirst(); found; found = regex.MatchNext()) regex.ReplaceMatch();
+  const AnsiString working = ReplaceEntryByEntry(Trim(regex.Subject())) + "\r\n";
+
+  TStringList split_list(NativeLocale());
+  for (std::size_t i = 0; i < working.size();) {
+    while (i < working.size() && (working[i] == ' ' || working[i] == '\r' || working[i] == '\n')) ++i;
+    const std::size_t start = i;
+    while (i < working.size() && working[i] != ',' && working[i] != '\r' && working[i] != '\n')
+      i += CharLength(working, i);
+    if (i > start) split_list.Add(working.substr(start, i - start));
+    if (i < working.size() && working[i] == ',') ++i;
+  }
+  TSplitResult result;
+  result.raw_words = split_list.Items();
+  TStringList distinct(NativeLocale());
+  distinct.SetDuplicates(TDuplicates::dupIgnore);
+  distinct.SetSorted(true);
+  AddOneByOne(distinct, split_list.Items());
+  result.distinct_words = distinct.Items();
+
+  std::vector<AnsiString> kept;
+  for (const AnsiString& word : split_list.Items()) {
+    TStringList seen(NativeLocale());
+    seen.SetStrings(kept);
+    if (!options.ignore_repeats || !ListContainsWord(seen, Trim(word))) kept.push_back(word);
+  }
+  TStringList sorted(NativeLocale());
+  sorted.SetDuplicates(options.ignore_repeats ? TDuplicates::dupIgnore : TDuplicates::dupAccept);
+  sorted.SetSorted(true);
+  AddOneByOne(sorted, kept);
+  result.split_lines = kept;
+  result.sorted_lines = sorted.Items();
+  if (options.numbered) {
+    Number(result.split_lines);
+    Number(result.sorted_lines);
+  }
+  return result;
+}
+
+std::vector<TReportRow> LiteralReport(const TSplitResult& split) {
+  std::vector<TReportRow> rows;
+  for (const AnsiString& word : split.distinct_words) {
+    const AnsiString key = NativeLocale().AnsiUpperCase(Trim(word));
+    std::size_t n = 0;
+    for (const AnsiString& raw : split.raw_words) n += NativeLocale().AnsiUpperCase(Trim(raw)) == key;
+    if (!key.empty() && n > 0)
+      rows.push_back({std::to_string(rows.size() + 1), {word, std::to_string(n)}, -1});
+  }
+  return rows;
+}
+
+// Words that differ only in case (ASCII and full-width), numbers, two-byte
+// characters cut by the byte pass, and every kind of separator.
+AnsiString RandomText(std::mt19937& random) {
+  static const std::vector<std::string_view> pieces = {
+      "Apple",    "apple", "APPLE", "a",        "A",        "b",        "B",        "10",
+      "9",        "中文",  "文",    "\xA3\xE1", "\xA3\xC1", "\xA6\xC1", "\xA6\xE1", "\xA1\xA1",
+      "\xB0\x40", "\x81",  "\xD6",  " ",        " ",        "\r\n",     "\n",       "，",
+      "。",       "°′",    "°",     "-",        "'",        ",",        "\t",       "\xFF"};
+  AnsiString text;
+  const int count = std::uniform_int_distribution<int>(0, 40)(random);
+  for (int i = 0; i < count; ++i) text += pieces[random() % pieces.size()];
+  return text;
+}
+
+}  // namespace
+
+TEST(WordLists, SplitAndCountEqualTheLiteralProcedures) {
+  std::mt19937 random(12);
+  TPerlRegEx regex;  // one instance for every split, as the window has
+  for (int round = 0; round < 400; ++round) {
+    const AnsiString text = RandomText(random);
+    for (const bool ignore_repeats : {false, true}) {
+      for (const bool numbered : {false, true}) {
+        const TSplitOptions options{ignore_repeats, numbered};
+        const std::optional<TSplitResult> expected = LiteralSplit(text, options);
+        const std::optional<TSplitResult> split = SplitWords(text, options, regex, NativeLocale());
+        ASSERT_EQ(split.has_value(), expected.has_value()) << text;
+        if (!split) continue;
+        ASSERT_EQ(split->raw_words, expected->raw_words) << text;
+        ASSERT_EQ(split->distinct_words, expected->distinct_words) << text;
+        ASSERT_EQ(split->split_lines, expected->split_lines) << text;
+        ASSERT_EQ(split->sorted_lines, expected->sorted_lines) << text;
+
+        const std::vector<TReportRow> rows = LiteralReport(*expected);
+        ASSERT_EQ(BuildFrequencyReport(split->raw_words, split->distinct_words, NativeLocale()).rows, rows);
+        std::optional<TWordIndex> index = SplitWordIndex(text, regex);
+        index->Rank(NativeLocale());
+        ASSERT_EQ(BuildFrequencyReport(*index, DistinctSpellings(*index), NativeLocale()).rows, rows) << text;
+      }
+    }
+  }
+}
