@@ -8,8 +8,10 @@
 #include "skin/controls/win/skin_check_box.h"
 #include "skin/controls/win/skin_com_box.h"
 #include "skin/controls/win/skin_edit.h"
+#include "skin/controls/win/skin_group_box.h"
 #include "skin/controls/win/skin_header.h"
 #include "skin/controls/win/skin_list_view.h"
+#include "skin/controls/win/skin_radio_button.h"
 #include "skin/controls/win/skin_scrollbar.h"
 #include "skin/controls/win/skin_sizer.h"
 
@@ -35,8 +37,10 @@ TSkinControlFactory SkinControlFactory() {
       {TSkinControlClass::scSkinCheckBox, Make<TSkinCheckBox>},
       {TSkinControlClass::scSkinComBox, MakeComBox},
       {TSkinControlClass::scSkinEdit, Make<TSkinEdit>},
+      {TSkinControlClass::scSkinGroupBox, Make<TSkinGroupBox>},
       {TSkinControlClass::scSkinHeader, Make<TSkinHeader>},
       {TSkinControlClass::scSkinListView, Make<TSkinListView>},
+      {TSkinControlClass::scSkinRadioButton, Make<TSkinRadioButton>},
       {TSkinControlClass::scSkinScrollbar, Make<TSkinScrollbar>},
       {TSkinControlClass::scSkinSizer, Make<TSkinSizer>},
   };

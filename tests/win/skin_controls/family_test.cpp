@@ -1,0 +1,227 @@
+// Radio buttons, group boxes, progress bars and status bars skinned on real
+// framework controls: the pixels read back are the skin's own elements, a
+// real click switches a skinned radio group, and Detach gives every control
+// its native look back.
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "check_box_layout.h"
+
+#include "app/win/main_form.h"
+#include "app/win/startup.h"
+#include "framework/win/application.h"
+#include "framework/win/form.h"
+#include "framework/win/group_box.h"
+#include "framework/win/radio_button.h"
+#include "framework/win/radio_group.h"
+#include "skin/controls/win/skin_group_box.h"
+#include "skin/controls/win/skin_radio_button.h"
+#include "skin/data/image/element_draw.h"
+#include "skin/data/model/skin_data.h"
+#include "skin/data/model/skin_elements.h"
+#include "skin/data/win/dib_image.h"
+#include "skin/data/win/skin_environment_win.h"
+
+namespace {
+
+void Pump(int ms) {
+  const DWORD end = GetTickCount() + static_cast<DWORD>(ms);
+  do {
+    Application().ProcessMessages();
+    Sleep(5);
+  } while (static_cast<int>(end - GetTickCount()) > 0);
+}
+
+void Click(POINT screen) {
+  SetCursorPos(screen.x, screen.y);
+  INPUT input[3]{};
+  input[0].type = INPUT_MOUSE;
+  input[0].mi.dx = screen.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+  input[0].mi.dy = screen.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+  input[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  input[1].type = INPUT_MOUSE;
+  input[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  input[2].type = INPUT_MOUSE;
+  input[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  for (INPUT& one : input) {
+    SendInput(1, &one, sizeof(one));
+    Pump(80);
+  }
+}
+
+POINT CentreOf(HWND wnd) {
+  RECT r;
+  GetWindowRect(wnd, &r);
+  return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+class SkinFamilyTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { InitializeApplication(); }
+
+  void SetUp() override {
+    main_ = new Tfrmmain(&Application());
+    skin_ = ObjectAs<TSkinData>(main_->FindComponent("skndt1"));
+    ASSERT_NE(skin_, nullptr);
+    TSkinOptions options = skin_->Options();
+    options.Exclude(TSkinOption::xoTransparent);
+    skin_->SetOptions(options);
+    form_ = new TForm(&Application());
+    form_->SetBounds(40, 40, 420, 320);
+    form_->HandleNeeded();
+    ShowWindow(form_->Handle(), SW_SHOW);
+    SetForegroundWindow(form_->Handle());
+    Pump(60);
+  }
+  void TearDown() override {
+    form_->Free();
+    main_->Free();
+  }
+
+  static void Repaint(HWND wnd) {
+    RedrawWindow(wnd, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    Pump(40);
+  }
+  static TSkinBitmap Capture(HWND wnd) {
+    RECT r;
+    GetWindowRect(wnd, &r);
+    const WindowDC dc(wnd, WindowDC::kWholeWindow);
+    return CaptureImage(dc.get(), {0, 0, r.right - r.left, r.bottom - r.top});
+  }
+  // A group box never paints its inside: what shows there is whatever was
+  // under it. Its look is read over a known ground, so that a skin's face
+  // left behind would show.
+  static TSkinBitmap PaintedOverGround(HWND wnd) {
+    {
+      RECT r;
+      GetWindowRect(wnd, &r);
+      const WindowDC dc(wnd, WindowDC::kWholeWindow);
+      const RECT whole{0, 0, r.right - r.left, r.bottom - r.top};
+      const UniqueBrush ground(CreateSolidBrush(RGB(255, 0, 255)));
+      FillRect(dc.get(), &whole, ground.get());
+    }
+    Repaint(wnd);
+    return Capture(wnd);
+  }
+  TColor Resolved(int slot) const {
+    return environment_.SystemColours().Resolve(skin_->Colours[slot]) & 0xFFFFFF;
+  }
+  // Whether the radio box of `wnd` shows strip frame `frame` on the face colour.
+  bool ShowsRadio(HWND wnd, int frame) const {
+    const auto& e = *skin_->Buttons;
+    const int count = e.RadioButtonFrame;
+    const TSkinBitmap shown = Capture(wnd);
+    const TRect box =
+        CheckBoxPlace(shown.BoundsRect(), e.RadioBitmap.Width() / count, e.RadioBitmap.Height());
+    TSkinBitmap expected(shown.Width(), shown.Height(), Resolved(scButtonFace));
+    DrawElementStretched(expected, box, e.RadioBitmap, frame, count, true);
+    for (int y = box.Top; y < box.Bottom; ++y)
+      for (int x = box.Left; x < box.Right; ++x)
+        if (shown.Pixel(x, y) != expected.Pixel(x, y)) return false;
+    return true;
+  }
+  const TWinSkinEnvironment environment_;
+  const TSkinEnvironmentScope scope_{environment_};
+  Tfrmmain* main_ = nullptr;
+  TSkinData* skin_ = nullptr;
+  TForm* form_ = nullptr;
+};
+
+TEST_F(SkinFamilyTest, AClickOnASkinnedRadioButtonSwitchesTheGroupAndShowsIt) {
+  ASSERT_TRUE(skin_->Buttons && !skin_->Buttons->RadioBitmap.Empty());
+  auto* group = new TRadioGroup(form_);
+  group->SetParent(form_);
+  group->SetBounds(10, 10, 200, 110);
+  group->SetCaption("Order");
+  group->Items()->Add("By count");
+  group->Items()->Add("By word");
+  group->Items()->Add("As read");
+  group->SetItemIndex(0);
+  const TSkinBitmap native = PaintedOverGround(group->Handle());
+  std::vector<HWND> buttons;
+  std::vector<LONG_PTR> procedures;
+  for (int i = 0; i < 3; ++i) {
+    buttons.push_back(group->Buttons(i)->Handle());
+    procedures.push_back(GetWindowLongPtrW(buttons.back(), GWLP_WNDPROC));
+  }
+
+  std::vector<TSkinControl*> skins;
+  for (int i = 0; i < 3; ++i) skins.push_back(new TSkinRadioButton(group->Buttons(i)));
+  skins.push_back(new TSkinGroupBox(group));
+  for (TSkinControl* skin : skins) skin->AttachControl(nullptr, *skin_, false);
+  Repaint(group->Handle());
+  const int count = skin_->Buttons->RadioButtonFrame;
+  const int checked = count == 8 ? 5 : 2;
+  EXPECT_TRUE(ShowsRadio(buttons[0], checked));
+  EXPECT_TRUE(ShowsRadio(buttons[1], 1));
+
+  Click(CentreOf(buttons[1]));
+  EXPECT_EQ(group->ItemIndex(), 1);
+  EXPECT_EQ(SendMessageW(buttons[0], BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  EXPECT_TRUE(ShowsRadio(buttons[1], checked));
+  EXPECT_TRUE(ShowsRadio(buttons[0], 1));
+  // Set by the program, shown at once too; a disabled button shows its disabled face.
+  group->SetItemIndex(2);
+  group->Buttons(0)->SetEnabled(false);
+  Pump(40);
+  EXPECT_TRUE(ShowsRadio(buttons[2], checked));
+  EXPECT_TRUE(ShowsRadio(buttons[0], count == 8 ? 4 : 3));
+  group->Buttons(0)->SetEnabled(true);
+  group->SetItemIndex(0);
+
+  // The click left the focus (and its native focus frame) on a button.
+  SetFocus(form_->Handle());
+  for (TSkinControl* skin : skins) skin->Detach();
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(GetWindowLongPtrW(buttons[i], GWLP_WNDPROC), procedures[i]);
+  EXPECT_EQ(PaintedOverGround(group->Handle()), native);
+}
+
+TEST_F(SkinFamilyTest, AGroupBoxShowsARoundedShadowFrameCutByItsCaption) {
+  for (const bool right : {false, true}) {
+    SCOPED_TRACE(right ? "WS_EX_RIGHT" : "left caption");
+    auto* box = new TGroupBox(form_);
+    box->SetParent(form_);
+    box->SetBounds(10, 130, 220, 100);
+    box->SetCaption("Words");
+    box->HandleNeeded();
+    if (right)
+      SetWindowLongPtrW(box->Handle(), GWL_EXSTYLE,
+                        GetWindowLongPtrW(box->Handle(), GWL_EXSTYLE) | WS_EX_RIGHT);
+    const TSkinBitmap native = PaintedOverGround(box->Handle());
+
+    auto* skin = new TSkinGroupBox(box);
+    skin->AttachControl(nullptr, *skin_, false);
+    Repaint(box->Handle());
+    const TSkinBitmap shown = Capture(box->Handle());
+    const TColor shadow = Resolved(scButtonShadow);
+    const TColor face = Resolved(scButtonFace);
+    const int w = shown.Width(), h = shown.Height();
+    // The frame's top runs through the caption's middle: find it on the side
+    // away from the caption.
+    const int probe = right ? 20 : w - 20;
+    int top = -1;
+    for (int y = 0; y < h && top < 0; ++y)
+      if (shown.Pixel(probe, y) == shadow) top = y;
+    ASSERT_GT(top, 0);
+    EXPECT_EQ(shown.Pixel(1, h / 2), shadow);
+    EXPECT_EQ(shown.Pixel(w - 2, h / 2), shadow);
+    EXPECT_EQ(shown.Pixel(w / 2, h - 2), shadow);
+    EXPECT_EQ(shown.Pixel(0, h / 2), face);
+    EXPECT_EQ(shown.Pixel(w / 2, h / 2), face);
+    // Rounded: the corner pixel itself is not on the line.
+    EXPECT_EQ(shown.Pixel(1, h - 2), face);
+    // The caption's background cuts the top line from 8 pixels in.
+    const int cut = right ? w - 9 : 8;
+    EXPECT_NE(shown.Pixel(cut, top), shadow);
+    EXPECT_EQ(shown.Pixel(right ? w - 7 : 6, top), shadow);
+
+    skin->Detach();
+    EXPECT_EQ(PaintedOverGround(box->Handle()), native);
+    box->Free();
+  }
+}
+
+}  // namespace
