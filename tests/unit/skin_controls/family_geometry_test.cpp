@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "skin/controls/group_box_geometry.h"
+#include "skin/controls/progress_geometry.h"
 
 TEST(GroupBoxLayout, FrameThroughTheCaptionAndCaptionEightPixelsIn) {
   const TGroupBoxLayout left = LayOutGroupBox({0, 0, 200, 100}, 13, false);
@@ -15,4 +16,33 @@ TEST(GroupBoxLayout, FrameThroughTheCaptionAndCaptionEightPixelsIn) {
   EXPECT_TRUE(right.CaptionRight);
   // A font too small to have a middle puts the line above the window's top.
   EXPECT_EQ(LayOutGroupBox({0, 0, 20, 20}, 1, false).FrameTop, -1);
+}
+
+TEST(ProgressFill, ShareOfTheRangeRoundedAndKeptInsideTheBar) {
+  struct Row {
+    int length, position, low, high;
+    bool gated;
+    int filled;
+  };
+  const Row rows[] = {
+      {150, 20, 20, 120, true, 0},     // at the minimum: only the track
+      {150, 70, 20, 120, true, 75},    //
+      {150, 120, 20, 120, true, 150},  // at the maximum: the whole bar
+      {100, 1, 0, 3, true, 33},        // rounded as MulDiv rounds
+      {100, 2, 0, 3, true, 67},
+      // The frame-strip look shows nothing until high and position are above 0.
+      {100, 0, -10, 10, true, 0},
+      {100, 0, -10, 10, false, 50},
+      {100, -5, -10, 0, true, 0},
+      // An empty or upside-down range and positions outside it fill nothing
+      // or the whole bar, never past it.
+      {100, 5, 5, 5, false, 0},
+      {100, 5, 10, 0, false, 0},
+      {100, 200, 0, 100, false, 100},
+      {100, -50, 0, 100, false, 0},
+      {0, 50, 0, 100, false, 0},
+  };
+  for (const Row& r : rows)
+    EXPECT_EQ(ProgressFilledLength(r.length, r.position, r.low, r.high, r.gated), r.filled)
+        << r.length << " " << r.position << " " << r.low << " " << r.high << " " << r.gated;
 }

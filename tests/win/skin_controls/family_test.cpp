@@ -14,11 +14,14 @@
 #include "framework/win/application.h"
 #include "framework/win/form.h"
 #include "framework/win/group_box.h"
+#include "framework/win/progress_bar.h"
 #include "framework/win/radio_button.h"
 #include "framework/win/radio_group.h"
 #include "skin/controls/win/skin_group_box.h"
+#include "skin/controls/win/skin_progress.h"
 #include "skin/controls/win/skin_radio_button.h"
 #include "skin/data/image/element_draw.h"
+#include "skin/data/image/img_util.h"
 #include "skin/data/model/skin_data.h"
 #include "skin/data/model/skin_elements.h"
 #include "skin/data/win/dib_image.h"
@@ -123,6 +126,20 @@ class SkinFamilyTest : public ::testing::Test {
         if (shown.Pixel(x, y) != expected.Pixel(x, y)) return false;
     return true;
   }
+  // The Progress element as the skin composes it: frame 1 across, frame 2 over
+  // the first `filled` pixels; lying down, turned for a vertical bar.
+  TSkinBitmap ExpectedProgress(int length, int thickness, int filled, bool vertical) const {
+    const auto& e = *skin_->Progress;
+    TSkinBitmap bar(length, thickness, Resolved(scButtonFace));
+    DrawSkinElement(bar, bar.BoundsRect(), e.Bitmap, e.Margins(), 1, e.Frame, e.Trans == 1, e.Tile == 1,
+                    false);
+    if (filled > 0)
+      DrawSkinElement(bar, {0, 0, filled, thickness}, e.Bitmap, e.Margins(), 2, e.Frame, e.Trans == 1,
+                      e.Tile == 1, false);
+    if (vertical) RotateBitmapLeft(bar);
+    return bar;
+  }
+
   const TWinSkinEnvironment environment_;
   const TSkinEnvironmentScope scope_{environment_};
   Tfrmmain* main_ = nullptr;
@@ -221,6 +238,41 @@ TEST_F(SkinFamilyTest, AGroupBoxShowsARoundedShadowFrameCutByItsCaption) {
     skin->Detach();
     EXPECT_EQ(PaintedOverGround(box->Handle()), native);
     box->Free();
+  }
+}
+
+TEST_F(SkinFamilyTest, AProgressBarShowsTrackAndFillFromTheSkinBothWays) {
+  ASSERT_TRUE(skin_->Progress && !skin_->Progress->Bitmap.Empty());
+  for (const bool vertical : {false, true}) {
+    SCOPED_TRACE(vertical ? "vertical" : "horizontal");
+    auto* bar = new TProgressBar(form_);
+    bar->SetParent(form_);
+    if (vertical) bar->SetOrientation(TProgressBarOrientation::pbVertical);
+    bar->SetBounds(250, 10, vertical ? 22 : 150, vertical ? 150 : 22);
+    bar->SetMin(20);
+    bar->SetMax(120);
+    bar->SetPosition(20);
+    Repaint(bar->Handle());
+    const TSkinBitmap native = Capture(bar->Handle());
+
+    auto* skin = new TSkinProgress(bar);
+    skin->AttachControl(nullptr, *skin_, false);
+    Repaint(bar->Handle());
+    const int length = 150, thickness = 22;
+    // At the minimum only the track; a new position shows at once.
+    EXPECT_EQ(Capture(bar->Handle()), ExpectedProgress(length, thickness, 0, vertical));
+    bar->SetPosition(70);
+    Pump(40);
+    EXPECT_EQ(Capture(bar->Handle()), ExpectedProgress(length, thickness, 75, vertical));
+    bar->SetPosition(120);
+    Pump(40);
+    EXPECT_EQ(Capture(bar->Handle()), ExpectedProgress(length, thickness, length, vertical));
+
+    bar->SetPosition(20);
+    skin->Detach();
+    Repaint(bar->Handle());
+    EXPECT_EQ(Capture(bar->Handle()), native);
+    bar->Free();
   }
 }
 

@@ -11,6 +11,7 @@
 #include "skin/controls/win/skin_group_box.h"
 #include "skin/controls/win/skin_header.h"
 #include "skin/controls/win/skin_list_view.h"
+#include "skin/controls/win/skin_progress.h"
 #include "skin/controls/win/skin_radio_button.h"
 #include "skin/controls/win/skin_scrollbar.h"
 #include "skin/controls/win/skin_sizer.h"
@@ -40,6 +41,7 @@ TSkinControlFactory SkinControlFactory() {
       {TSkinControlClass::scSkinGroupBox, Make<TSkinGroupBox>},
       {TSkinControlClass::scSkinHeader, Make<TSkinHeader>},
       {TSkinControlClass::scSkinListView, Make<TSkinListView>},
+      {TSkinControlClass::scSkinProgress, Make<TSkinProgress>},
       {TSkinControlClass::scSkinRadioButton, Make<TSkinRadioButton>},
       {TSkinControlClass::scSkinScrollbar, Make<TSkinScrollbar>},
       {TSkinControlClass::scSkinSizer, Make<TSkinSizer>},
