@@ -2,6 +2,7 @@
 
 #include "skin/controls/group_box_geometry.h"
 #include "skin/controls/progress_geometry.h"
+#include "skin/controls/status_bar_geometry.h"
 
 TEST(GroupBoxLayout, FrameThroughTheCaptionAndCaptionEightPixelsIn) {
   const TGroupBoxLayout left = LayOutGroupBox({0, 0, 200, 100}, 13, false);
@@ -45,4 +46,28 @@ TEST(ProgressFill, ShareOfTheRangeRoundedAndKeptInsideTheBar) {
   for (const Row& r : rows)
     EXPECT_EQ(ProgressFilledLength(r.length, r.position, r.low, r.high, r.gated), r.filled)
         << r.length << " " << r.position << " " << r.low << " " << r.high << " " << r.gated;
+}
+
+TEST(StatusBarLayout, BevelFramesPanelFacesAlignmentAndGrip) {
+  EXPECT_EQ(StatusBevelFrame("pblowered"), 1);
+  EXPECT_EQ(StatusBevelFrame("pbraised"), 2);
+  EXPECT_EQ(StatusBevelFrame("pbnone"), 3);
+  EXPECT_EQ(StatusBevelFrame(""), 1);
+
+  EXPECT_EQ(StatusPanelFace({0, 2, 118, 22}, 380, false), (TRect{0, 2, 120, 22}));
+  EXPECT_EQ(StatusPanelFace({240, 2, 360, 22}, 380, true), (TRect{240, 2, 380, 22}));
+
+  struct Row {
+    const char* alignment;
+    bool rtl;
+    TStatusTextAlign align;
+  };
+  const Row rows[] = {
+      {"taleftjustify", false, TStatusTextAlign::Left}, {"tarightjustify", false, TStatusTextAlign::Right},
+      {"tacenter", false, TStatusTextAlign::Centre},    {"taleftjustify", true, TStatusTextAlign::Right},
+      {"tarightjustify", true, TStatusTextAlign::Left}, {"tacenter", true, TStatusTextAlign::Centre},
+  };
+  for (const Row& r : rows) EXPECT_EQ(StatusTextAlign(r.alignment, r.rtl), r.align) << r.alignment << r.rtl;
+
+  EXPECT_EQ(StatusGripPlace({0, 0, 380, 24}, 16, 16), (TRect{364, 8, 380, 24}));
 }

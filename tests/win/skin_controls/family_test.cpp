@@ -17,15 +17,19 @@
 #include "framework/win/progress_bar.h"
 #include "framework/win/radio_button.h"
 #include "framework/win/radio_group.h"
+#include "framework/win/status_bar.h"
 #include "skin/controls/win/skin_group_box.h"
 #include "skin/controls/win/skin_progress.h"
 #include "skin/controls/win/skin_radio_button.h"
+#include "skin/controls/win/skin_status_bar.h"
 #include "skin/data/image/element_draw.h"
 #include "skin/data/image/img_util.h"
 #include "skin/data/model/skin_data.h"
 #include "skin/data/model/skin_elements.h"
 #include "skin/data/win/dib_image.h"
 #include "skin/data/win/skin_environment_win.h"
+
+#include <commctrl.h>
 
 namespace {
 
@@ -274,6 +278,76 @@ TEST_F(SkinFamilyTest, AProgressBarShowsTrackAndFillFromTheSkinBothWays) {
     EXPECT_EQ(Capture(bar->Handle()), native);
     bar->Free();
   }
+}
+
+TEST_F(SkinFamilyTest, AStatusBarShowsEachPanelOnTheFrameOfItsBevelAndTheSizeGrip) {
+  ASSERT_TRUE(skin_->StatusBarEdges && !skin_->StatusBarEdges->Bitmap.Empty());
+  ASSERT_TRUE(skin_->ExtraImages && !skin_->ExtraImages->Bitmap.Empty());
+  auto* bar = new TStatusBar(form_);
+  bar->SetParent(form_);
+  bar->SetBounds(10, 240, 380, 24);
+  const char* const texts[] = {"12 words", "3 lines", "ready"};
+  const TStatusPanelBevel bevels[] = {TStatusPanelBevel::pbLowered, TStatusPanelBevel::pbRaised,
+                                      TStatusPanelBevel::pbNone};
+  for (int i = 0; i < 3; ++i) {
+    TStatusPanel* panel = bar->Panels()->Add();
+    panel->SetWidth(120);
+    panel->SetText(texts[i]);
+    panel->SetBevel(bevels[i]);
+  }
+  bar->Panels()->Items(1)->SetAlignment(TAlignment::taRightJustify);
+  Repaint(bar->Handle());
+  const TSkinBitmap native = Capture(bar->Handle());
+
+  auto* skin = new TSkinStatusBar(bar);
+  skin->AttachControl(nullptr, *skin_, false);
+  Repaint(bar->Handle());
+  const TSkinBitmap shown = Capture(bar->Handle());
+  const int w = shown.Width(), h = shown.Height();
+  const auto& edges = *skin_->StatusBarEdges;
+  const auto& extra = *skin_->ExtraImages;
+  // The panels' frames (lowered 1, raised 2, none 3), each reaching the next
+  // part, the last the bar's end; the grip's frame over them in the corner.
+  TSkinBitmap expected(w, h, Resolved(scButtonFace));
+  for (int i = 0; i < 3; ++i) {
+    RECT part;
+    SendMessageW(bar->Handle(), SB_GETRECT, i, reinterpret_cast<LPARAM>(&part));
+    const TRect face{part.left, part.top, i == 2 ? w : part.right + 2, part.bottom};
+    DrawSkinElement(expected, face, edges.Bitmap, edges.Margins(), i + 1, 3, edges.Trans == 1,
+                    edges.Tile == 1, false);
+  }
+  const int grip_w = extra.Bitmap.Width() / 5, grip_h = extra.Bitmap.Height();
+  DrawElementStretched(expected, {w - grip_w, h - grip_h, w, h}, extra.Bitmap, 5, 5, true);
+  // Text aside, every pixel is the skin's: compared where no text can be.
+  const TColor ink = environment_.SystemColours().Resolve(edges.NormalColour2) & 0xFFFFFF;
+  int differing = 0, inked_left = 0, inked_right = 0;
+  RECT middle;
+  SendMessageW(bar->Handle(), SB_GETRECT, 1, reinterpret_cast<LPARAM>(&middle));
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) {
+      if (shown.Pixel(x, y) == ink && x >= middle.left && x < middle.right)
+        ++((x < (middle.left + middle.right) / 2) ? inked_left : inked_right);
+      if (shown.Pixel(x, y) != expected.Pixel(x, y) && shown.Pixel(x, y) != ink) ++differing;
+    }
+  // Antialiased text edges aside, nothing differs.
+  EXPECT_LT(differing, 60);
+  // The right-aligned panel's text sits at its right end, in the skin's colour.
+  EXPECT_GT(inked_right, 10);
+  EXPECT_EQ(inked_left, 0);
+
+  // A simple bar is one lowered frame across.
+  bar->SetSimplePanel(true);
+  Repaint(bar->Handle());
+  TSkinBitmap simple(w, h, Resolved(scButtonFace));
+  DrawSkinElement(simple, simple.BoundsRect(), edges.Bitmap, edges.Margins(), 1, 3, edges.Trans == 1,
+                  edges.Tile == 1, false);
+  DrawElementStretched(simple, {w - grip_w, h - grip_h, w, h}, extra.Bitmap, 5, 5, true);
+  EXPECT_EQ(Capture(bar->Handle()), simple);
+  bar->SetSimplePanel(false);
+
+  skin->Detach();
+  Repaint(bar->Handle());
+  EXPECT_EQ(Capture(bar->Handle()), native);
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "skin/controls/win/skin_radio_button.h"
 #include "skin/controls/win/skin_scrollbar.h"
 #include "skin/controls/win/skin_sizer.h"
+#include "skin/controls/win/skin_status_bar.h"
 
 namespace {
 
@@ -45,6 +46,7 @@ TSkinControlFactory SkinControlFactory() {
       {TSkinControlClass::scSkinRadioButton, Make<TSkinRadioButton>},
       {TSkinControlClass::scSkinScrollbar, Make<TSkinScrollbar>},
       {TSkinControlClass::scSkinSizer, Make<TSkinSizer>},
+      {TSkinControlClass::scSkinStatusBar, Make<TSkinStatusBar>},
   };
   return kRows;
 }
