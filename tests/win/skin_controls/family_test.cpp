@@ -245,6 +245,24 @@ TEST_F(SkinFamilyTest, AGroupBoxShowsARoundedShadowFrameCutByItsCaption) {
   }
 }
 
+TEST_F(SkinFamilyTest, ABareGroupBoxHasItsNativeFrameCoveredByTheSkinsOwn) {
+  const HWND bare = CreateWindowExW(0, L"BUTTON", L"Bare", WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 240, 130, 150,
+                                    90, form_->Handle(), nullptr, nullptr, nullptr);
+  const TSkinBitmap native = PaintedOverGround(bare);
+  auto* skin = new TSkinGroupBox(form_);
+  skin->AttachWindow(bare, *skin_, nullptr);
+  const TSkinBitmap shown = PaintedOverGround(bare);
+  const int w = shown.Width(), h = shown.Height();
+  // The native inside stays; its two-pixel frame gives way to the skin's line.
+  EXPECT_EQ(shown.Pixel(w / 2, h / 2), native.Pixel(w / 2, h / 2));
+  EXPECT_EQ(shown.Pixel(0, h / 2), Resolved(scButtonFace));
+  EXPECT_EQ(shown.Pixel(1, h / 2), Resolved(scButtonShadow));
+  EXPECT_EQ(shown.Pixel(w - 2, h / 2), Resolved(scButtonShadow));
+  skin->Detach();
+  EXPECT_EQ(PaintedOverGround(bare), native);
+  DestroyWindow(bare);
+}
+
 TEST_F(SkinFamilyTest, AProgressBarShowsTrackAndFillFromTheSkinBothWays) {
   ASSERT_TRUE(skin_->Progress && !skin_->Progress->Bitmap.Empty());
   for (const bool vertical : {false, true}) {
