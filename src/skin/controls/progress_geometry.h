@@ -5,6 +5,7 @@
 
 // The filled length: length * (position - low) / (high - low), rounded as
 // MulDiv rounds. A bar with the frame-strip look (`gated`) shows no fill while
-// high or position is not above 0. An empty range fills nothing, and the
-// result stays within [0, length] whatever the control reports.
+// high or position is not above 0. An empty range fills nothing (MulDiv
+// would answer -1), and the result stays within [0, length] whatever the
+// control reports.
 int ProgressFilledLength(int length, int position, int low, int high, bool gated);

