@@ -22,6 +22,7 @@ class TSkinGroupBox : public TSkinControl {
  private:
   void DrawFace(HDC dc, const RECT& rect);
 
-  // Variant 1: attached to a framework control, whose WM_PAINT the skin takes.
+  // Variant is 1 when attached to a framework control: its WM_PAINT is the
+  // skin's alone, composed here.
   TOffscreenBitmap canvas_;
 };

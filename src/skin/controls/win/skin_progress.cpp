@@ -2,8 +2,6 @@
 
 #include <commctrl.h>
 
-#include <utility>
-
 #include "skin/controls/progress_geometry.h"
 #include "skin/data/image/element_draw.h"
 #include "skin/data/image/image_blit.h"
