@@ -6,6 +6,7 @@
 
 #include "framework/properties.h"
 #include "framework/win/gdi.h"
+#include "framework/win/graphic_control.h"
 #include "framework/win/image_list.h"
 #include "framework/win/mouse_message.h"
 #include "framework/win/win_control.h"
@@ -246,6 +247,20 @@ unsigned TSkinControl::TextFlags(unsigned flags) const {
 HFONT TSkinControl::CaptionFont() const {
   if (auto* control = ObjectAs<TWinControl>(control_)) return control->FontHandle();
   return reinterpret_cast<HFONT>(SendMessageW(handle_, WM_GETFONT, 0, 0));
+}
+
+void TSkinControl::PaintGraphicChildren(HDC dc) const {
+  auto* parent = ObjectAs<TWinControl>(control_);
+  if (parent == nullptr) return;
+  for (int i = 0; i < parent->ControlCount(); ++i) {
+    auto* graphic = ObjectAs<TGraphicControl>(parent->Controls(i));
+    if (graphic == nullptr || !graphic->Visible()) continue;
+    const SavedDC saved(dc);
+    IntersectClipRect(dc, graphic->Left(), graphic->Top(), graphic->Left() + graphic->Width(),
+                      graphic->Top() + graphic->Height());
+    SetViewportOrgEx(dc, graphic->Left(), graphic->Top(), nullptr);
+    graphic->Paint(dc);
+  }
 }
 
 void TSkinControl::DrawElementFrame(HDC dc, const RECT& rect, int frame_count, int frame,

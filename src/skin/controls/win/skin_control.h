@@ -108,6 +108,9 @@ class TSkinControl : public TComponent {
   // Hands a press to the control's MouseDown, as the window would have.
   void ForwardMouseDown(const TMessage& message);
   void SetParentBackground(bool attaching);
+  // The control's visible child graphic controls (labels and the like) into
+  // dc, for skins that repaint a container's whole client area.
+  void PaintGraphicChildren(HDC dc) const;
 
   // Refreshes Enabled, Focused and Caption from the window and the control.
   void ReadWindowState();

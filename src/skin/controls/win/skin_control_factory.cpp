@@ -8,10 +8,14 @@
 #include "skin/controls/win/skin_check_box.h"
 #include "skin/controls/win/skin_com_box.h"
 #include "skin/controls/win/skin_edit.h"
+#include "skin/controls/win/skin_group_box.h"
 #include "skin/controls/win/skin_header.h"
 #include "skin/controls/win/skin_list_view.h"
+#include "skin/controls/win/skin_progress.h"
+#include "skin/controls/win/skin_radio_button.h"
 #include "skin/controls/win/skin_scrollbar.h"
 #include "skin/controls/win/skin_sizer.h"
+#include "skin/controls/win/skin_status_bar.h"
 
 namespace {
 
@@ -35,10 +39,14 @@ TSkinControlFactory SkinControlFactory() {
       {TSkinControlClass::scSkinCheckBox, Make<TSkinCheckBox>},
       {TSkinControlClass::scSkinComBox, MakeComBox},
       {TSkinControlClass::scSkinEdit, Make<TSkinEdit>},
+      {TSkinControlClass::scSkinGroupBox, Make<TSkinGroupBox>},
       {TSkinControlClass::scSkinHeader, Make<TSkinHeader>},
       {TSkinControlClass::scSkinListView, Make<TSkinListView>},
+      {TSkinControlClass::scSkinProgress, Make<TSkinProgress>},
+      {TSkinControlClass::scSkinRadioButton, Make<TSkinRadioButton>},
       {TSkinControlClass::scSkinScrollbar, Make<TSkinScrollbar>},
       {TSkinControlClass::scSkinSizer, Make<TSkinSizer>},
+      {TSkinControlClass::scSkinStatusBar, Make<TSkinStatusBar>},
   };
   return kRows;
 }
