@@ -115,7 +115,6 @@ int Run(const std::vector<std::string>& args) {
   }
   TGalleryForm* gallery = nullptr;
   Application().CreateForm(gallery, skins);
-  gallery->HandleNeeded();
   std::string error;
   if (!gallery->ShowSkin(skin, error)) {
     gallery->Free();

@@ -18,7 +18,8 @@ void TFormMenu::Forget(HWND wnd) {
 }
 
 void TFormMenu::WindowCreated(HWND wnd) {
-  Apply(wnd);
+  // As a change of the menu: whatever draws the window's frame hears of it.
+  SendMessageW(wnd, CM_MENUCHANGED, 0, 0);
 }
 
 void TFormMenu::WindowDestroying(HWND wnd) {

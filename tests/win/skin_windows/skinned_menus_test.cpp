@@ -90,7 +90,8 @@ class SkinnedMenus : public ::testing::Test {
   TMenuItem* Item(const char* name) const { return ObjectAs<TMenuItem>(form->FindComponent(name)); }
 
   // The bar band of the window: below the title, above the client area.
-  RECT BarBand() const {
+  RECT BarBand() const { return BarBandOf(wnd); }
+  static RECT BarBandOf(HWND wnd) {
     RECT window{}, client{};
     GetWindowRect(wnd, &window);
     GetClientRect(wnd, &client);
@@ -100,8 +101,9 @@ class SkinnedMenus : public ::testing::Test {
     return {0, bottom - GetSystemMetrics(SM_CYMENU), window.right - window.left, bottom};
   }
   // Where a caption in the bar's text colour first shows, scanning from the left.
-  std::vector<int> TextColumns() const {
-    const RECT band = BarBand();
+  std::vector<int> TextColumns() const { return TextColumnsOf(wnd); }
+  std::vector<int> TextColumnsOf(HWND wnd) const {
+    const RECT band = BarBandOf(wnd);
     HDC dc = GetWindowDC(wnd);
     const TSkinBitmap image = CaptureImage(dc, band);
     ReleaseDC(wnd, dc);
@@ -157,6 +159,24 @@ TEST_F(SkinnedMenus, TheBarIsTheSkinsOwnAndDropsDownOnClickAndOnAltAccelerator) 
   Pump(500);
   EXPECT_TRUE(opened);
   EXPECT_EQ(OpenDropDown(), nullptr);
+}
+
+TEST_F(SkinnedMenus, AFormMadeWhileTheSkinRunsShowsTheMenuGivenInCodeOnTheSkinsBar) {
+  auto* late = new TForm(&Application());
+  late->SetBounds(60, 60, 300, 200);
+  auto* menu = new TMainMenu(late);
+  auto* file = new TMenuItem(menu);
+  file->SetCaption("&File");
+  menu->Items()->Add(file);
+  late->SetMenu(menu);
+  late->Show();
+  const HWND late_wnd = late->Handle();
+  ASSERT_TRUE(PumpUntil([&] { return SendMessageW(late_wnd, SKM_ISSKINNED, 0, 0) == 1; }));
+  Pump(150);
+  // The bar took the menu over and sits between the title and the client.
+  EXPECT_EQ(GetMenu(late_wnd), nullptr);
+  EXPECT_FALSE(TextColumnsOf(late_wnd).empty());
+  late->Free();
 }
 
 TEST_F(SkinnedMenus, ArrowKeysMoveBetweenDropDownsAndWrap) {
