@@ -27,6 +27,7 @@
 #include "skin/data/win/skin_environment_win.h"
 #include "skin/windows/skin_messages.h"
 #include "skin/windows/win/skin_engine.h"
+#include "skin_windows/skin_test_input.h"
 
 #include <commctrl.h>
 
@@ -35,38 +36,9 @@ namespace {
 // Where an expected image leaves the screen unchecked: a colour the skin's art does not use.
 constexpr TColor kUnchecked = 0x010203;
 
-void Settle(int rounds = 4) {
-  for (int i = 0; i < rounds; ++i) {
-    Application().ProcessMessages();
-    Sleep(20);
-  }
-}
-
-template <class F>
-bool SettleUntil(F done) {
-  for (int i = 0; i < 100 && !done(); ++i) Settle(1);
-  return done();
-}
-
-void MouseTo(POINT screen) {
-  SetCursorPos(screen.x, screen.y);
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dx = screen.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
-  input.mi.dy = screen.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
-  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  SendInput(1, &input, sizeof(input));
-  Settle(8);
-}
-
 void Click() {
-  for (DWORD flags : {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP}) {
-    INPUT input{};
-    input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags;
-    SendInput(1, &input, sizeof(input));
-    Settle(5);
-  }
+  MouseButton(MOUSEEVENTF_LEFTDOWN);
+  MouseButton(MOUSEEVENTF_LEFTUP);
 }
 
 TSkinBitmap CaptureWindow(HWND wnd) {
@@ -86,7 +58,7 @@ TSkinBitmap CaptureScreen(const RECT& r) {
 void Repaint(HWND wnd) {
   RedrawWindow(wnd, nullptr, nullptr,
                RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-  Settle();
+  Pump(80);
 }
 
 // Pixels of `shown` in `area` that differ from `expected` laid at the area's
@@ -211,15 +183,15 @@ TEST_F(SkinComboTest, TheButtonIsTheSkinsLitUnderTheCursorAndAClickDropsASkinned
   ExpectFace(4);
 
   Click();
-  ASSERT_TRUE(SettleUntil([&] { return IsWindowVisible(info.hwndList) != 0; }));
+  ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(info.hwndList) != 0; }));
   EXPECT_TRUE(skin->DroppedDown());
   EXPECT_FALSE(skin->MouseState() & kMouseDown);
   // Away from the top, so that the track shows before the thumb.
   SendMessageW(info.hwndList, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 5), 0);
-  Settle();
+  Pump(80);
   ExpectSkinThumb(info.hwndList);
   SendMessageW(combo_->Handle(), CB_SHOWDROPDOWN, FALSE, 0);
-  Settle();
+  Pump(80);
   EXPECT_FALSE(skin->DroppedDown());
 
   skin->Detach();
@@ -245,7 +217,7 @@ class SkinnedReportTest : public ::testing::Test {
 
   void TearDown() override {
     if (form_ != nullptr) form_->Free();
-    Settle();
+    Pump(80);
   }
 
   static inline std::unique_ptr<TSkinEnvironmentScope> scope_;
@@ -262,7 +234,7 @@ TEST_F(SkinnedReportTest, TheReportsHeaderIsTheSkinsAndAClickOnItStillSorts) {
   form_->Show();
   const HWND header = reinterpret_cast<HWND>(SendMessageW(list.Handle(), LVM_GETHEADER, 0, 0));
   ASSERT_NE(header, nullptr);
-  ASSERT_TRUE(SettleUntil([&] { return SendMessageW(header, SKM_ISSKINNED, 0, 0) == 1; }));
+  ASSERT_TRUE(PumpUntil([&] { return SendMessageW(header, SKM_ISSKINNED, 0, 0) == 1; }));
   EXPECT_EQ(SendMessageW(list.Handle(), SKM_ISSKINNED, 0, 0), 1);
   COMBOBOXINFO info{};
   info.cbSize = sizeof(info);
