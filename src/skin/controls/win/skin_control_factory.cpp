@@ -16,6 +16,7 @@
 #include "skin/controls/win/skin_scrollbar.h"
 #include "skin/controls/win/skin_sizer.h"
 #include "skin/controls/win/skin_status_bar.h"
+#include "skin/controls/win/skin_track_bar.h"
 
 namespace {
 
@@ -47,6 +48,7 @@ TSkinControlFactory SkinControlFactory() {
       {TSkinControlClass::scSkinScrollbar, Make<TSkinScrollbar>},
       {TSkinControlClass::scSkinSizer, Make<TSkinSizer>},
       {TSkinControlClass::scSkinStatusBar, Make<TSkinStatusBar>},
+      {TSkinControlClass::scSkinTrackBar, Make<TSkinTrackBar>},
   };
   return kRows;
 }
