@@ -9,16 +9,21 @@
 #include "app/win/main_form.h"
 #include "app/win/startup.h"
 #include "framework/win/application.h"
+#include "framework/win/edit.h"
 #include "framework/win/form.h"
 #include "framework/win/gdi.h"
 #include "framework/win/track_bar.h"
+#include "framework/win/up_down.h"
 #include "skin/controls/track_bar_geometry.h"
+#include "skin/controls/win/skin_edit.h"
 #include "skin/controls/win/skin_track_bar.h"
+#include "skin/controls/win/skin_up_down.h"
 #include "skin/data/image/element_draw.h"
 #include "skin/data/image/image_blit.h"
 #include "skin/data/model/skin_data.h"
 #include "skin/data/win/dib_image.h"
 #include "skin/data/win/skin_environment_win.h"
+#include "skin/windows/skin_messages.h"
 
 #include <commctrl.h>
 
@@ -92,6 +97,25 @@ class TrackUpDownTest : public ::testing::Test {
            SameIn(shown, expected, thumb);
   }
 
+  // The vertical up-down element: upper half `upper`, lower half `lower`
+  // (frames 5-8), each face with its glyph.
+  TSkinBitmap ExpectedUpDown(int width, int height, int upper, int lower) const {
+    const TDataSkinBorder& e = *skin_->UpDownVert;
+    TSkinBitmap image(width, height, Resolved(scButtonFace));
+    const TRect halves[2] = {{0, 0, width, height / 2}, {0, height / 2, width, height}};
+    const int frames[2] = {upper, lower};
+    for (int i = 0; i < 2; ++i) {
+      DrawElementStretched(image, halves[i], e.Bitmap, frames[i], 8, true);
+      DrawElementCentred(image, halves[i], e.Bitmap2, frames[i], 8, true);
+    }
+    return image;
+  }
+  static std::string TextOf(HWND wnd) {
+    char text[64]{};
+    GetWindowTextA(wnd, text, sizeof(text));
+    return text;
+  }
+
   const TWinSkinEnvironment environment_;
   const TSkinEnvironmentScope scope_{environment_};
   Tfrmmain* main_ = nullptr;
@@ -135,6 +159,58 @@ TEST_F(TrackUpDownTest, ADraggedTrackBarThumbMovesAndShowsTheSkin) {
   skin->Detach();
   EXPECT_EQ(GetWindowLongPtrW(wnd, GWLP_WNDPROC), procedure);
   EXPECT_EQ(Shown(wnd), native);
+}
+
+TEST_F(TrackUpDownTest, APressOnTheUpperHalfSpinsTheBuddyAndShowsItPressed) {
+  ASSERT_TRUE(skin_->UpDownVert && !skin_->UpDownVert->Bitmap.Empty() && !skin_->UpDownVert->Bitmap2.Empty());
+  auto* edit = new TEdit(form_);
+  edit->SetParent(form_);
+  edit->SetBounds(10, 80, 80, 23);
+  auto* spin = new TUpDown(form_);
+  spin->SetParent(form_);
+  spin->SetBounds(92, 80, 17, 24);
+  spin->SetAssociate(edit);
+  spin->SetPosition(5);
+  const HWND wnd = spin->Handle();
+  MouseTo(OnScreen(form_->Handle(), 300, 250));
+  const TSkinBitmap native = Shown(wnd);
+  const LONG_PTR procedure = GetWindowLongPtrW(wnd, GWLP_WNDPROC);
+
+  auto* skin = new TSkinUpDown(spin);
+  skin->AttachControl(nullptr, *skin_, false);
+  EXPECT_EQ(Shown(wnd), ExpectedUpDown(17, 24, 1, 5));
+
+  MouseTo(OnScreen(wnd, 8, 5));
+  MouseButton(MOUSEEVENTF_LEFTDOWN);
+  EXPECT_EQ(Capture(wnd), ExpectedUpDown(17, 24, 2, 5));
+  MouseButton(MOUSEEVENTF_LEFTUP);
+  EXPECT_EQ(TextOf(edit->Handle()), "6");
+  EXPECT_EQ(Capture(wnd), ExpectedUpDown(17, 24, 1, 5));
+
+  MouseTo(OnScreen(form_->Handle(), 300, 250));
+  skin->Detach();
+  EXPECT_EQ(GetWindowLongPtrW(wnd, GWLP_WNDPROC), procedure);
+  EXPECT_EQ(Shown(wnd), native);
+}
+
+TEST_F(TrackUpDownTest, AnEditSkinsTheSpinButtonInsideItAndGivesItBack) {
+  auto* edit = new TEdit(form_);
+  edit->SetParent(form_);
+  edit->SetBounds(10, 120, 120, 24);
+  const HWND inner = CreateWindowExW(0, UPDOWN_CLASSW, L"", WS_CHILD | WS_VISIBLE, 100, 0, 16, 20,
+                                     edit->Handle(), nullptr, nullptr, nullptr);
+  ASSERT_NE(inner, nullptr);
+  const LONG_PTR procedure = GetWindowLongPtrW(inner, GWLP_WNDPROC);
+  auto* skin = new TSkinEdit(edit);
+  skin->AttachControl(nullptr, *skin_, false);
+  Shown(edit->Handle());
+  EXPECT_EQ(SendMessageW(inner, SKM_ISSKINNED, 0, 0), 1);
+  // Kept off the edit's border: white where the border reaches into it.
+  const TSkinBitmap shown = Capture(inner);
+  EXPECT_EQ(shown.Pixel(8, 0), TColor{0xFFFFFF});
+  EXPECT_NE(shown.Pixel(8, 4), TColor{0xFFFFFF});
+  skin->Detach();
+  EXPECT_EQ(GetWindowLongPtrW(inner, GWLP_WNDPROC), procedure);
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include "skin/controls/win/skin_sizer.h"
 #include "skin/controls/win/skin_status_bar.h"
 #include "skin/controls/win/skin_track_bar.h"
+#include "skin/controls/win/skin_up_down.h"
 
 namespace {
 
@@ -49,6 +50,7 @@ TSkinControlFactory SkinControlFactory() {
       {TSkinControlClass::scSkinSizer, Make<TSkinSizer>},
       {TSkinControlClass::scSkinStatusBar, Make<TSkinStatusBar>},
       {TSkinControlClass::scSkinTrackBar, Make<TSkinTrackBar>},
+      {TSkinControlClass::scSkinUpDown, Make<TSkinUpDown>},
   };
   return kRows;
 }
