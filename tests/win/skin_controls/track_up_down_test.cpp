@@ -4,17 +4,22 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "skin_windows/skin_test_input.h"
 
 #include "app/win/main_form.h"
 #include "app/win/startup.h"
 #include "framework/win/application.h"
+#include "framework/win/date_time_picker.h"
 #include "framework/win/edit.h"
 #include "framework/win/form.h"
 #include "framework/win/gdi.h"
 #include "framework/win/track_bar.h"
 #include "framework/win/up_down.h"
 #include "skin/controls/track_bar_geometry.h"
+#include "skin/controls/win/arrow_button.h"
+#include "skin/controls/win/skin_date_time.h"
 #include "skin/controls/win/skin_edit.h"
 #include "skin/controls/win/skin_track_bar.h"
 #include "skin/controls/win/skin_up_down.h"
@@ -211,6 +216,61 @@ TEST_F(TrackUpDownTest, AnEditSkinsTheSpinButtonInsideItAndGivesItBack) {
   EXPECT_NE(shown.Pixel(8, 4), TColor{0xFFFFFF});
   skin->Detach();
   EXPECT_EQ(GetWindowLongPtrW(inner, GWLP_WNDPROC), procedure);
+}
+
+TEST_F(TrackUpDownTest, ADateTimePickerArrowOpensTheCalendarAndFollowsTheWidth) {
+  ASSERT_TRUE(skin_->ComboxArrow && !skin_->ComboxArrow->Bitmap.Empty());
+  auto* picker = new TDateTimePicker(form_);
+  picker->SetParent(form_);
+  picker->SetBounds(10, 160, 150, 24);
+  const HWND wnd = picker->Handle();
+  MouseTo(OnScreen(form_->Handle(), 300, 250));
+  const TSkinBitmap native = Shown(wnd);
+
+  auto* skin = new TSkinDateTime(picker);
+  skin->AttachControl(nullptr, *skin_, false);
+  Shown(wnd);
+  ASSERT_NE(skin->ArrowButton(), nullptr);
+  const HWND arrow = skin->ArrowButton()->Handle();
+  const int width = GetSystemMetrics(SM_CXHSCROLL);
+  RECT at;
+  GetWindowRect(arrow, &at);
+  MapWindowPoints(nullptr, wnd, reinterpret_cast<POINT*>(&at), 2);
+  EXPECT_EQ(at.left, 150 - width - 4);
+  EXPECT_EQ(at.bottom - at.top, 20);
+  TSkinBitmap face(width, 20, Resolved(scButtonFace));
+  DrawElementStretched(face, face.BoundsRect(), skin_->ComboxArrow->Bitmap, 1,
+                       std::max(skin_->ComboxArrow->Frame, 1), true);
+  EXPECT_EQ(Capture(arrow), face);
+  // The flat border: the shadow colour outside, white inside it.
+  {
+    const WindowDC whole(wnd, WindowDC::kWholeWindow);
+    const TSkinBitmap frame = CaptureImage(whole.get(), {0, 0, 150, 24});
+    EXPECT_EQ(frame.Pixel(40, 0), Resolved(scButtonShadow));
+    EXPECT_EQ(frame.Pixel(40, 1), TColor{0xFFFFFF});
+  }
+
+  POINT centre{width / 2, 10};
+  ClientToScreen(arrow, &centre);
+  MouseTo(centre);
+  MouseButton(MOUSEEVENTF_LEFTDOWN);
+  MouseButton(MOUSEEVENTF_LEFTUP);
+  EXPECT_TRUE(PumpUntil([&] { return SendMessageW(wnd, DTM_GETMONTHCAL, 0, 0) != 0; }));
+  SendMessageW(wnd, DTM_CLOSEMONTHCAL, 0, 0);
+  Pump(40);
+
+  picker->SetWidth(190);
+  Pump(40);
+  GetWindowRect(arrow, &at);
+  MapWindowPoints(nullptr, wnd, reinterpret_cast<POINT*>(&at), 2);
+  EXPECT_EQ(at.left, 190 - width - 4);
+  picker->SetWidth(150);
+
+  MouseTo(OnScreen(form_->Handle(), 300, 250));
+  skin->Detach();
+  EXPECT_EQ(skin->ArrowButton(), nullptr);
+  EXPECT_FALSE(IsWindow(arrow));
+  EXPECT_EQ(Shown(wnd), native);
 }
 
 }  // namespace

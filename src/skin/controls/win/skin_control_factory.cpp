@@ -7,6 +7,7 @@
 #include "skin/controls/win/skin_button.h"
 #include "skin/controls/win/skin_check_box.h"
 #include "skin/controls/win/skin_com_box.h"
+#include "skin/controls/win/skin_date_time.h"
 #include "skin/controls/win/skin_edit.h"
 #include "skin/controls/win/skin_group_box.h"
 #include "skin/controls/win/skin_header.h"
@@ -40,6 +41,7 @@ TSkinControlFactory SkinControlFactory() {
       {TSkinControlClass::scSkinButton, Make<TSkinButton>},
       {TSkinControlClass::scSkinCheckBox, Make<TSkinCheckBox>},
       {TSkinControlClass::scSkinComBox, MakeComBox},
+      {TSkinControlClass::scSkinDateTime, Make<TSkinDateTime>},
       {TSkinControlClass::scSkinEdit, Make<TSkinEdit>},
       {TSkinControlClass::scSkinGroupBox, Make<TSkinGroupBox>},
       {TSkinControlClass::scSkinHeader, Make<TSkinHeader>},
