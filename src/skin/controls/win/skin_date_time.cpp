@@ -34,6 +34,11 @@ void TSkinDateTime::Detach() {
   RedrawWindow(Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE);
 }
 
+void TSkinDateTime::SkinChanged() {
+  TSkinControl::SkinChanged();
+  if (arrow_ != nullptr) InvalidateRect(arrow_->Handle(), nullptr, FALSE);
+}
+
 void TSkinDateTime::AfterMessage(TMessage& message) {
   switch (message.Msg) {
     case WM_SIZE:

@@ -14,6 +14,8 @@ class TSkinDateTime : public TSkinControl {
 
   void AttachControl(TWinSkinForm* form, TSkinData& data, bool change_color) override;
   void Detach() override;
+  // The picker clips its children, so the button is repainted on its own.
+  void SkinChanged() override;
 
   // The arrow button's face: ComboxArrow frame 4 when hot, else 1, on the
   // face colour, composed and copied once.
