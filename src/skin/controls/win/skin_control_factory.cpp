@@ -7,6 +7,7 @@
 #include "skin/controls/win/skin_button.h"
 #include "skin/controls/win/skin_check_box.h"
 #include "skin/controls/win/skin_com_box.h"
+#include "skin/controls/win/skin_date_time.h"
 #include "skin/controls/win/skin_edit.h"
 #include "skin/controls/win/skin_group_box.h"
 #include "skin/controls/win/skin_header.h"
@@ -16,6 +17,8 @@
 #include "skin/controls/win/skin_scrollbar.h"
 #include "skin/controls/win/skin_sizer.h"
 #include "skin/controls/win/skin_status_bar.h"
+#include "skin/controls/win/skin_track_bar.h"
+#include "skin/controls/win/skin_up_down.h"
 
 namespace {
 
@@ -38,6 +41,7 @@ TSkinControlFactory SkinControlFactory() {
       {TSkinControlClass::scSkinButton, Make<TSkinButton>},
       {TSkinControlClass::scSkinCheckBox, Make<TSkinCheckBox>},
       {TSkinControlClass::scSkinComBox, MakeComBox},
+      {TSkinControlClass::scSkinDateTime, Make<TSkinDateTime>},
       {TSkinControlClass::scSkinEdit, Make<TSkinEdit>},
       {TSkinControlClass::scSkinGroupBox, Make<TSkinGroupBox>},
       {TSkinControlClass::scSkinHeader, Make<TSkinHeader>},
@@ -47,6 +51,8 @@ TSkinControlFactory SkinControlFactory() {
       {TSkinControlClass::scSkinScrollbar, Make<TSkinScrollbar>},
       {TSkinControlClass::scSkinSizer, Make<TSkinSizer>},
       {TSkinControlClass::scSkinStatusBar, Make<TSkinStatusBar>},
+      {TSkinControlClass::scSkinTrackBar, Make<TSkinTrackBar>},
+      {TSkinControlClass::scSkinUpDown, Make<TSkinUpDown>},
   };
   return kRows;
 }

@@ -1,6 +1,11 @@
 #include "skin/controls/win/skin_edit.h"
 
+#include <cctype>
+#include <string>
+
 #include "framework/win/gdi.h"
+#include "skin/controls/combo_box_geometry.h"
+#include "skin/data/model/skin_data.h"
 #include "skin/data/model/skin_definition.h"
 #include "skin/windows/skin_messages.h"
 
@@ -23,6 +28,7 @@ bool IsDeviceContext(std::uintptr_t handle) {
 void TSkinEdit::Detach() {
   const bool frame_stays = SkinState() == TSkinState::ssAttached;
   TSkinControl::Detach();
+  if (up_down_) up_down_->Detach();
   if (frame_stays) RedrawWindow(Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE);
 }
 
@@ -56,7 +62,25 @@ void TSkinEdit::AfterMessage(TMessage& message) {
   }
 }
 
+void TSkinEdit::FindUpDown() {
+  if (up_down_searched_ || !SkinData()->SkinControls().Contains(TSkinControlType::xcSpin)) return;
+  for (HWND child = GetTopWindow(Handle()); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+    char name[256]{};
+    GetClassNameA(child, name, static_cast<int>(sizeof(name)));
+    std::string lowered(name);
+    for (char& c : lowered) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (!IsSpinClass(lowered)) continue;
+    up_down_searched_ = true;
+    auto skin = std::make_unique<TSkinUpDown>(nullptr);
+    skin->SetBuddy(true);
+    skin->AttachWindow(child, *SkinData(), nullptr);
+    if (skin->SkinState() == TSkinState::ssAttached) up_down_ = std::move(skin);
+    return;
+  }
+}
+
 void TSkinEdit::DrawSkin(HDC dc, const RECT& rect) {
+  FindUpDown();
   RECT client;
   GetClientRect(Handle(), &client);
   // An edit without a border keeps its look.
