@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "skin/controls/win/skin_bit_button.h"
 #include "skin/controls/win/skin_box.h"
 #include "skin/controls/win/skin_box_h.h"
 #include "skin/controls/win/skin_button.h"
@@ -15,6 +16,7 @@
 #include "skin/controls/win/skin_radio_button.h"
 #include "skin/controls/win/skin_scrollbar.h"
 #include "skin/controls/win/skin_sizer.h"
+#include "skin/controls/win/skin_speed_button.h"
 #include "skin/controls/win/skin_status_bar.h"
 
 namespace {
@@ -29,10 +31,19 @@ TSkinControl* MakeComBox(TComponent* owner, const TSkinChoice& choice) {
   return new TSkinComBox(owner, choice.ExtendedCombo);
 }
 
+TSkinControl* MakeBitButton(TComponent* owner, const TSkinChoice& choice) {
+  return new TSkinBitButton(owner, choice.GlyphProperty);
+}
+
+TSkinControl* MakeSpeedButton(TComponent* owner, const TSkinChoice& choice) {
+  return new TSkinSpeedButton(owner, choice.GlyphProperty);
+}
+
 }  // namespace
 
 TSkinControlFactory SkinControlFactory() {
   static constexpr TSkinControlFactoryRow kRows[] = {
+      {TSkinControlClass::scSkinBitButton, MakeBitButton},
       {TSkinControlClass::scSkinBox, Make<TSkinBox>},
       {TSkinControlClass::scSkinBoxH, Make<TSkinBoxH>},
       {TSkinControlClass::scSkinButton, Make<TSkinButton>},
@@ -46,6 +57,7 @@ TSkinControlFactory SkinControlFactory() {
       {TSkinControlClass::scSkinRadioButton, Make<TSkinRadioButton>},
       {TSkinControlClass::scSkinScrollbar, Make<TSkinScrollbar>},
       {TSkinControlClass::scSkinSizer, Make<TSkinSizer>},
+      {TSkinControlClass::scSkinSpeedButton, MakeSpeedButton},
       {TSkinControlClass::scSkinStatusBar, Make<TSkinStatusBar>},
   };
   return kRows;
