@@ -1,20 +1,23 @@
-// Bitmap buttons and speed buttons under the skin, driven
+// Bitmap buttons, speed buttons and check list boxes under the skin, driven
 // by the real mouse: what each shows is read back from the screen and
 // compared with the skin's own elements drawn at the same size.
 
 #include "skin/controls/win/skin_bit_button.h"
+#include "skin/controls/win/skin_check_list.h"
 #include "skin/controls/win/skin_speed_button.h"
 
 #include <gtest/gtest.h>
 
 #include <utility>
 
+#include "skin_controls/check_box_layout.h"
 #include "skin_windows/skin_test_input.h"
 
 #include "app/win/main_form.h"
 #include "app/win/startup.h"
 #include "framework/win/application.h"
 #include "framework/win/bit_btn.h"
+#include "framework/win/check_list_box.h"
 #include "framework/win/form.h"
 #include "framework/win/speed_button.h"
 #include "skin/data/image/colour.h"
@@ -241,6 +244,59 @@ TEST_F(ButtonKindsTest, AGroupedSpeedButtonStaysDownAndReleasesItsPartner) {
   skins[0]->Detach();
   Repaint();
   EXPECT_EQ(Capture(first), native);
+}
+
+TEST_F(ButtonKindsTest, AClickOnACheckListItemsBoxTogglesItAndShowsTheSkinsCheckedBox) {
+  ASSERT_FALSE(skin_->Buttons->CheckBitmap.Empty());
+  auto* list = new TCheckListBox(form_);
+  list->SetParent(form_);
+  list->SetBounds(10, 50, 150, 90);
+  for (const char* item : {"alpha", "beta", "gamma"}) list->Items()->Add(item);
+  const HWND wnd = list->Handle();
+  Rest();
+  Repaint();
+  const auto whole = [wnd] {
+    RECT r;
+    GetWindowRect(wnd, &r);
+    const WindowDC dc(wnd, WindowDC::kWholeWindow);
+    return CaptureImage(dc.get(), {0, 0, r.right - r.left, r.bottom - r.top});
+  };
+  const TSkinBitmap native = whole();
+  auto* skin = new TSkinCheckList(list);
+  skin->AttachControl(nullptr, *skin_, false);
+
+  RECT item;
+  SendMessageW(wnd, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item));
+  const TSkinBitmap& strip = skin_->Buttons->CheckBitmap;
+  const int count = skin_->Buttons->CheckButtonFrame;
+  const TRect box = CheckBoxPlace({item.left + 2, item.top, item.right, item.bottom}, strip.Width() / count,
+                                  strip.Height());
+  // Whether the item's box shows strip frame `frame` on the list's colour.
+  const auto shows_box = [&](int frame) {
+    Repaint();
+    const WindowDC dc(wnd);
+    const TSkinBitmap shown = CaptureImage(dc.get(), {box.Left, box.Top, box.Right, box.Bottom});
+    TSkinBitmap expected(box.Width(), box.Height(), environment_.SystemColours().Resolve(list->Color()));
+    DrawElementStretched(expected, expected.BoundsRect(), strip, frame, count, true);
+    return shown == expected;
+  };
+  EXPECT_TRUE(shows_box(1));
+
+  POINT at{(box.Left + box.Right) / 2, (box.Top + box.Bottom) / 2};
+  ClientToScreen(wnd, &at);
+  MouseTo(at);
+  MouseButton(MOUSEEVENTF_LEFTDOWN);
+  MouseButton(MOUSEEVENTF_LEFTUP);
+  EXPECT_TRUE(list->Checked(0));
+  EXPECT_FALSE(list->Checked(1));
+  EXPECT_TRUE(shows_box(CheckedBoxFrame(count)));
+
+  list->SetChecked(0, false);
+  list->SetItemIndex(-1);
+  skin->Detach();
+  Rest();
+  Repaint();
+  EXPECT_EQ(whole(), native);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "skin/controls/win/skin_box_h.h"
 #include "skin/controls/win/skin_button.h"
 #include "skin/controls/win/skin_check_box.h"
+#include "skin/controls/win/skin_check_list.h"
 #include "skin/controls/win/skin_com_box.h"
 #include "skin/controls/win/skin_edit.h"
 #include "skin/controls/win/skin_group_box.h"
@@ -48,6 +49,7 @@ TSkinControlFactory SkinControlFactory() {
       {TSkinControlClass::scSkinBoxH, Make<TSkinBoxH>},
       {TSkinControlClass::scSkinButton, Make<TSkinButton>},
       {TSkinControlClass::scSkinCheckBox, Make<TSkinCheckBox>},
+      {TSkinControlClass::scSkinCheckList, Make<TSkinCheckList>},
       {TSkinControlClass::scSkinComBox, MakeComBox},
       {TSkinControlClass::scSkinEdit, Make<TSkinEdit>},
       {TSkinControlClass::scSkinGroupBox, Make<TSkinGroupBox>},
