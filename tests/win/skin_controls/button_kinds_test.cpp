@@ -4,6 +4,7 @@
 
 #include "skin/controls/win/skin_bit_button.h"
 #include "skin/controls/win/skin_check_list.h"
+#include "skin/controls/win/skin_menu_button.h"
 #include "skin/controls/win/skin_speed_button.h"
 
 #include <gtest/gtest.h>
@@ -297,6 +298,40 @@ TEST_F(ButtonKindsTest, AClickOnACheckListItemsBoxTogglesItAndShowsTheSkinsCheck
   Rest();
   Repaint();
   EXPECT_EQ(whole(), native);
+}
+
+TEST_F(ButtonKindsTest, AMenuButtonShowsItsGlyphAndADropDownArrowInTheTextColourOrGreyedWhenDisabled) {
+  auto* button = new TBitBtn(form_);
+  button->SetParent(form_);
+  button->SetBounds(10, 10, 90, 30);
+  PaintGlyph(*button->Glyph());
+  Rest();
+  auto* skin = new TSkinMenuButton(button);
+  skin->AttachControl(nullptr, *skin_, false);
+  const RECT r = BoundsOf(*button);
+  const TMenuButtonPlacement p = PlaceMenuButton(90, 30, kGlyphSize, kGlyphSize, 0, 0, -1, 4);
+  const auto& colours = environment_.SystemColours();
+  // Face and glyph everywhere but the arrow's box, and the arrow's spine in `colour`.
+  const auto shows = [&](int frame, TColor colour) {
+    Repaint();
+    const TSkinBitmap shown = Capture(r);
+    TSkinBitmap expected = ExpectedFace(90, 30, frame);
+    for (int y = kInkFrom; y < kInkTo; ++y)
+      for (int x = kInkFrom; x < kInkTo; ++x) expected.SetPixel(p.GlyphX + x, p.GlyphY + y, kGlyphInk);
+    for (int y = 0; y < 30; ++y)
+      for (int x = 0; x < 90; ++x) {
+        const bool in_arrow =
+            x >= p.ArrowX - 3 && x <= p.ArrowX + 3 && y >= p.ArrowY - 1 && y <= p.ArrowY + 2;
+        if (!in_arrow && shown.Pixel(x, y) != expected.Pixel(x, y)) return false;
+      }
+    for (int y = p.ArrowY - 1; y <= p.ArrowY + 1; ++y)
+      if (shown.Pixel(p.ArrowX, y) != colours.Resolve(colour)) return false;
+    return true;
+  };
+  EXPECT_TRUE(shows(1, SystemColour(8)));
+  button->SetEnabled(false);
+  Pump(40);
+  EXPECT_TRUE(shows(3, SystemColour(16)));
 }
 
 }  // namespace

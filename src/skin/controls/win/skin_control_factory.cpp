@@ -13,6 +13,7 @@
 #include "skin/controls/win/skin_group_box.h"
 #include "skin/controls/win/skin_header.h"
 #include "skin/controls/win/skin_list_view.h"
+#include "skin/controls/win/skin_menu_button.h"
 #include "skin/controls/win/skin_progress.h"
 #include "skin/controls/win/skin_radio_button.h"
 #include "skin/controls/win/skin_scrollbar.h"
@@ -55,6 +56,7 @@ TSkinControlFactory SkinControlFactory() {
       {TSkinControlClass::scSkinGroupBox, Make<TSkinGroupBox>},
       {TSkinControlClass::scSkinHeader, Make<TSkinHeader>},
       {TSkinControlClass::scSkinListView, Make<TSkinListView>},
+      {TSkinControlClass::scSkinMenuButton, Make<TSkinMenuButton>},
       {TSkinControlClass::scSkinProgress, Make<TSkinProgress>},
       {TSkinControlClass::scSkinRadioButton, Make<TSkinRadioButton>},
       {TSkinControlClass::scSkinScrollbar, Make<TSkinScrollbar>},
