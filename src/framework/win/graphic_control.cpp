@@ -28,6 +28,10 @@ void TGraphicControl::WndProc(TMessage& m) {
     case WM_RBUTTONUP:
     case WM_MOUSEMOVE:
       return WmMouse(m);
+    case WM_PAINT:
+      // The parent paints through WindowProc, so that whoever hooks it can
+      // paint the control instead.
+      return Paint(reinterpret_cast<HDC>(m.WParam));
     default:
       break;
   }

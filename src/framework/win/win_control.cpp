@@ -256,7 +256,7 @@ void TWinControl::PaintControls(HDC dc) {
     const SavedDC saved(dc);
     IntersectClipRect(dc, r.left, r.top, r.right, r.bottom);
     SetViewportOrgEx(dc, r.left, r.top, nullptr);
-    graphic->Paint(dc);
+    graphic->Perform(WM_PAINT, reinterpret_cast<std::uintptr_t>(dc));
   }
 }
 

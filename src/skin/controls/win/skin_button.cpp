@@ -159,11 +159,12 @@ void TSkinButton::DrawFace(HDC dc, int width, int height, TButtonFrame frame) co
   DrawElementFrame(dc, whole, buttons.Frame, static_cast<int>(frame), buttons);
 }
 
-void TSkinButton::SetUpCaption(HDC dc, TButtonFrame frame) const {
+void TSkinButton::SetUpCaption(HDC dc, TButtonFrame frame, bool normal_only_in_frame1) const {
   SelectObject(dc, CaptionFont());
   const TColor font_colour =
       Control() != nullptr ? Control()->Font()->Color() : SkinData()->Colours[scButtonText];
-  const TColor colour = ButtonCaptionColour(font_colour, *SkinData()->Buttons, frame, !enabled_, false);
+  const TColor colour =
+      ButtonCaptionColour(font_colour, *SkinData()->Buttons, frame, !enabled_, normal_only_in_frame1);
   SetTextColor(dc, static_cast<COLORREF>(SkinData()->Environment().SystemColours().Resolve(colour)));
   SetBkMode(dc, TRANSPARENT);
 }
@@ -177,17 +178,19 @@ void TSkinButton::DrawSkin(HDC dc, const RECT& rect) {
   const MemoryDC memory(face);
   DrawFace(memory.get(), client.Width(), client.Height(), frame);
   SetUpCaption(memory.get(), frame);
+  DrawCentredCaption(memory.get(), client, true);
+  BitBlt(dc, rect.left, rect.top, client.Width(), client.Height(), memory.get(), 0, 0, SRCCOPY);
+}
 
+void TSkinButton::DrawCentredCaption(HDC dc, const TRect& client, bool focus_rect) {
   const std::wstring caption = ButtonCaptionLines(caption_);
   RECT measured = ToRect(Deflate(client, 2, 2));
-  DrawTextAuto(memory.get(), caption, measured,
-               DT_CENTER | DT_CALCRECT | DT_NOCLIP | DT_EXPANDTABS | DT_WORDBREAK);
+  DrawTextAuto(dc, caption, measured, DT_CENTER | DT_CALCRECT | DT_NOCLIP | DT_EXPANDTABS | DT_WORDBREAK);
   RECT text =
       ToRect(PushButtonCaptionRect(client, measured.right - measured.left, measured.bottom - measured.top));
-  DrawTextAuto(memory.get(), caption, text, TextFlags(DT_CENTER | DT_EXPANDTABS | DT_WORDBREAK));
-  if (focused_ && !SkinData()->Options().Contains(TSkinOption::xoNoFocusRect)) {
+  DrawTextAuto(dc, caption, text, TextFlags(DT_CENTER | DT_EXPANDTABS | DT_WORDBREAK));
+  if (focus_rect && focused_ && !SkinData()->Options().Contains(TSkinOption::xoNoFocusRect)) {
     const RECT focus = ToRect(Deflate(FromRect(text), -2, -2));
-    DrawFocusRect(memory.get(), &focus);
+    DrawFocusRect(dc, &focus);
   }
-  BitBlt(dc, rect.left, rect.top, client.Width(), client.Height(), memory.get(), 0, 0, SRCCOPY);
 }

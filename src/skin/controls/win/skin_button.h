@@ -27,15 +27,20 @@ class TSkinButton : public TSkinControl {
   TButtonFrame ReadButtonFrame();
   // The background and the face `frame` over the whole of `dc`.
   void DrawFace(HDC dc, int width, int height, TButtonFrame frame) const;
-  // Selects the caption font into `dc` and sets the caption colour for `frame`.
-  void SetUpCaption(HDC dc, TButtonFrame frame) const;
+  // Selects the caption font into `dc` and sets the caption colour for
+  // `frame`; `normal_only_in_frame1` keeps NormalColour2 to the normal face.
+  void SetUpCaption(HDC dc, TButtonFrame frame, bool normal_only_in_frame1 = false) const;
+
+  // The caption centred in the client deflated by 2, with the focus
+  // rectangle when `focus_rect` and the skin wants one.
+  void DrawCentredCaption(HDC dc, const TRect& client, bool focus_rect);
 
   bool transparent_ = false;  // the parent shows through instead of the face colour
+  TOffscreenBitmap face_;     // each paint is composed here, then copied once
 
  private:
   void Click();
 
-  TOffscreenBitmap face_;
   // Some component sets' buttons take their own presses: no MouseDown for them.
   bool skip_mouse_down_ = false;
 };

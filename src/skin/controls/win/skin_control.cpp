@@ -81,6 +81,17 @@ void TSkinControl::AttachControl(TWinSkinForm* form, TSkinData& data, bool chang
   state_ = TSkinState::ssAttached;
 }
 
+void TSkinControl::AttachGraphic(TWinSkinForm* form, TSkinData& data, TControl& control) {
+  if (attached_) return;
+  data_ = &data;
+  form_ = form;
+  control_ = &control;
+  control_hook_.Hook(control, [this](TMessage& m) { SkinWndProc(m); });
+  if (form_ != nullptr) form_->AddControlSkin(*this);
+  attached_ = true;
+  state_ = TSkinState::ssAttached;
+}
+
 void TSkinControl::AttachWindow(HWND window, TSkinData& data, TWinSkinForm* form) {
   if (attached_) return;
   data_ = &data;
@@ -259,7 +270,7 @@ void TSkinControl::PaintGraphicChildren(HDC dc) const {
     IntersectClipRect(dc, graphic->Left(), graphic->Top(), graphic->Left() + graphic->Width(),
                       graphic->Top() + graphic->Height());
     SetViewportOrgEx(dc, graphic->Left(), graphic->Top(), nullptr);
-    graphic->Paint(dc);
+    graphic->Perform(WM_PAINT, reinterpret_cast<std::uintptr_t>(dc));
   }
 }
 

@@ -82,7 +82,7 @@ class TSkinControl : public TComponent {
   COLORREF GetParentColor(COLORREF fallback) const;
   void FillParentColor(HDC dc, const RECT& rect) const;
   unsigned TextFlags(unsigned flags) const;
-  HFONT CaptionFont() const;
+  virtual HFONT CaptionFont() const;
 
   // Frame `frame` (1-based) of `frame_count` of an element at rect's size.
   void DrawElementFrame(HDC dc, const RECT& rect, int frame_count, int frame,
@@ -115,6 +115,9 @@ class TSkinControl : public TComponent {
   // Refreshes Enabled, Focused and Caption from the window and the control.
   void ReadWindowState();
   void SetSkinState(TSkinState state) { state_ = state; }
+  // Skins a windowless control: its WindowProc is hooked, Handle stays null
+  // (the parent's window is not this object's) and Detach repaints nothing.
+  void AttachGraphic(TWinSkinForm* form, TSkinData& data, TControl& control);
 
   // Off for skins that only recolour a control that paints itself: the
   // control's messages then never pass through the skin.
