@@ -1,4 +1,4 @@
-#include "default_skin_images.h"
+#include "skin_images.h"
 
 #include "skin_art.h"
 

@@ -1,7 +1,7 @@
-// skingen DESCRIPTION ARCHIVE HEX [IMAGES]
+// skingen [--skin ember] DESCRIPTION ARCHIVE HEX [IMAGES]
 // skingen --icon ICON
 //
-// Draws the default skin's images, packs them with the description into a
+// Draws the default skin's images (or the named skin's), packs them with the description into a
 // skin archive, and writes the archive, its stored form (a 32-bit length and
 // the archive's bytes) as hexadecimal lines for a form description's
 // binary property, and, when asked, the images as BMP files for a look.
@@ -12,14 +12,16 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <span>
 #include <string>
 
-#include "default_skin_images.h"
 #include "icon_art.h"
+#include "palette.h"
 #include "skin/data/archive/skin_archive_writer.h"
 #include "skin/data/image/bmp_writer.h"
 #include "skin/data/image/ico_writer.h"
 #include "skin/data/model/skin_data.h"
+#include "skin_images.h"
 
 namespace {
 
@@ -54,8 +56,21 @@ std::string HexLines(const std::string& archive) {
 
 int main(int argc, char** argv) {
   const bool icon = argc == 3 && std::string(argv[1]) == "--icon";
+  std::span<const TSkinImageEntry> images = DefaultSkinImages();
+  if (argc > 2 && std::string(argv[1]) == "--skin") {
+    if (std::string(argv[2]) != "ember") {
+      std::fprintf(stderr, "skingen: no skin named %s\n", argv[2]);
+      return 2;
+    }
+    palette::UseEmber();
+    images = EmberSkinImages();
+    argv += 2;
+    argc -= 2;
+  }
   if (argc != 4 && argc != 5 && !icon) {
-    std::fprintf(stderr, "usage: skingen DESCRIPTION ARCHIVE HEX [IMAGES]\n       skingen --icon ICON\n");
+    std::fprintf(
+        stderr,
+        "usage: skingen [--skin ember] DESCRIPTION ARCHIVE HEX [IMAGES]\n       skingen --icon ICON\n");
     return 2;
   }
   try {
@@ -64,8 +79,9 @@ int main(int argc, char** argv) {
       return 0;
     }
     TSkinArchiveWriter writer;
-    writer.AddMember("default.ini", ReadFile(argv[1]));
-    for (const TSkinImageEntry& entry : DefaultSkinImages()) {
+    // The description keeps its own file name inside the archive.
+    writer.AddMember(std::filesystem::path(argv[1]).filename().string(), ReadFile(argv[1]));
+    for (const TSkinImageEntry& entry : images) {
       const std::string bmp = WriteBmp(entry.draw());
       if (argc == 5) WriteFile(std::filesystem::path(argv[4]) / entry.member, bmp);
       writer.AddMember(entry.member, bmp);
