@@ -1,4 +1,5 @@
-# Runs skinview --capture on the default skin and on input it must refuse:
+# Runs skinview --capture on the default skin, on the Ember skin beside it,
+# and on input it must refuse:
 # cmake -DSKINVIEW=... -DEMULATOR=... -DWORK=... -P skinview_test.cmake
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK})
@@ -25,6 +26,22 @@ endif()
 file(SIZE ${WORK}/default.bmp size)
 if(size LESS 100000)
   message(FATAL_ERROR "default.bmp holds ${size} bytes")
+endif()
+
+# The second skin from skins/ beside the program: its own picture, not the
+# default's drawn again.
+get_filename_component(bin_dir ${SKINVIEW} DIRECTORY)
+run(0 --capture ember.bmp ${bin_dir}/skins/ember.skn)
+if(NOT out MATCHES "ember.bmp: ([0-9]+) x ([0-9]+) pixels, ([0-9]+) colours, skin Ember")
+  message(FATAL_ERROR "capture of Ember said [${out}]")
+endif()
+if(CMAKE_MATCH_3 LESS 50)
+  message(FATAL_ERROR "a blank picture of Ember: ${out}")
+endif()
+file(SHA256 ${WORK}/default.bmp default_hash)
+file(SHA256 ${WORK}/ember.bmp ember_hash)
+if(default_hash STREQUAL ember_hash)
+  message(FATAL_ERROR "the Ember capture is the default skin's picture")
 endif()
 
 run(2 --capture garbage.bmp garbage.skn)
