@@ -22,13 +22,14 @@ TSkinBitmap ButtonFrame(int state) {
   const TRect r = frame.BoundsRect();
   switch (state) {
     case 2:
-      RoundedBox(frame, r, {kAccentDark, RgbColour(200, 212, 226), RgbColour(216, 226, 238), clFuchsia});
+      RoundedBox(frame, r,
+                 {kAccentDark, palette::Tone(200, 212, 226), palette::Tone(216, 226, 238), clFuchsia});
       break;
     case 3:
       RoundedBox(frame, r, {kBorderLight, kFace, kFace, clFuchsia});
       break;
     case 4:
-      RoundedBox(frame, r, {RgbColour(91, 139, 190), kAccentPale, kAccentLight, clFuchsia});
+      RoundedBox(frame, r, {palette::Tone(91, 139, 190), kAccentPale, kAccentLight, clFuchsia});
       break;
     default:
       RoundedBox(frame, r, {state == 5 ? kAccent : kBorder, kFaceLight, kFaceDark, clFuchsia});
@@ -50,7 +51,7 @@ TSkinBitmap CheckFrame(bool checked, bool disabled) {
   TSkinBitmap frame(kToggleSize, kToggleSize, clFuchsia);
   TBoxStyle style{kToggleBorder, clWhite, kFaceLight, clFuchsia, 1};
   if (disabled) style = {kBorderLight, kFace, kFace, clFuchsia, 1};
-  if (checked && !disabled) style = {kAccentDark, RgbColour(82, 146, 208), kAccent, clFuchsia, 1};
+  if (checked && !disabled) style = {kAccentDark, palette::Tone(82, 146, 208), kAccent, clFuchsia, 1};
   RoundedBox(frame, frame.BoundsRect(), style);
   if (checked) {
     Glyph(frame, 2, 3,
@@ -98,9 +99,9 @@ void Arrow(TSkinBitmap& frame, int size, TDirection direction, TColor ink) {
 // state: 1 normal, 2 pressed, 3 disabled, 4 hot.
 TSkinBitmap ArrowFrame(TDirection direction, int state) {
   using namespace palette;
-  const TColor back = state == 2   ? RgbColour(196, 208, 222)
+  const TColor back = state == 2   ? palette::Tone(196, 208, 222)
                       : state == 4 ? kAccentLight
-                                   : RgbColour(232, 236, 240);
+                                   : palette::Tone(232, 236, 240);
   const TColor ink = state == 3 ? kBorderLight : state == 1 ? kGlyph : kAccentDark;
   TSkinBitmap frame(kArrowSize, kArrowSize, back);
   Arrow(frame, kArrowSize, direction, ink);
@@ -110,7 +111,7 @@ TSkinBitmap ArrowFrame(TDirection direction, int state) {
 // state: 1 normal, 2 pressed, 3 hot. Three ridges across the thumb.
 TSkinBitmap GripFrame(bool vertical, int state) {
   using namespace palette;
-  const TColor ink = state == 2 ? clWhite : state == 3 ? kAccentDark : RgbColour(120, 136, 152);
+  const TColor ink = state == 2 ? clWhite : state == 3 ? kAccentDark : palette::Tone(120, 136, 152);
   TSkinBitmap frame(kArrowSize, kArrowSize, clFuchsia);
   for (int i = -2; i <= 2; i += 2) {
     const int p = kArrowSize / 2 + i;
@@ -120,10 +121,10 @@ TSkinBitmap GripFrame(bool vertical, int state) {
 }
 
 TSkinBitmap TrackFrame(bool vertical, int state) {
-  const TColor fill = state == 2   ? RgbColour(226, 231, 237)
-                      : state == 3 ? RgbColour(246, 247, 248)
-                                   : RgbColour(240, 242, 245);
-  const TColor edge = RgbColour(226, 230, 235);
+  const TColor fill = state == 2   ? palette::Tone(226, 231, 237)
+                      : state == 3 ? palette::Tone(246, 247, 248)
+                                   : palette::Tone(240, 242, 245);
+  const TColor edge = palette::Tone(226, 230, 235);
   TSkinBitmap frame(vertical ? kArrowSize : 8, vertical ? 8 : kArrowSize, fill);
   if (vertical) {
     frame.FillRect({0, 0, 1, 8}, edge);
@@ -138,10 +139,12 @@ TSkinBitmap TrackFrame(bool vertical, int state) {
 // state: 1 normal, 2 pressed, 3 hot. A pill inset from the bar's long sides.
 TSkinBitmap ThumbFrame(bool vertical, int state) {
   using namespace palette;
-  TBoxStyle style{RgbColour(150, 164, 180), RgbColour(196, 205, 216), RgbColour(178, 190, 204), clFuchsia};
-  if (state == 2) style = {kAccentDark, RgbColour(110, 160, 212), kAccent, clFuchsia};
+  TBoxStyle style{palette::Tone(150, 164, 180), palette::Tone(196, 205, 216), palette::Tone(178, 190, 204),
+                  clFuchsia};
+  if (state == 2) style = {kAccentDark, palette::Tone(110, 160, 212), kAccent, clFuchsia};
   if (state == 3)
-    style = {RgbColour(91, 139, 190), RgbColour(190, 212, 236), RgbColour(160, 192, 226), clFuchsia};
+    style = {palette::Tone(91, 139, 190), palette::Tone(190, 212, 236), palette::Tone(160, 192, 226),
+             clFuchsia};
   const int length = 24;
   TSkinBitmap frame(vertical ? kArrowSize : length, vertical ? length : kArrowSize, clFuchsia);
   RoundedBox(frame, vertical ? TRect{2, 0, kArrowSize - 2, length} : TRect{0, 2, length, kArrowSize - 2},
@@ -156,9 +159,10 @@ constexpr int kSpinShort = 9;
 TSkinBitmap SpinFace(bool vertical, int state) {
   using namespace palette;
   TBoxStyle style{kBorder, kFaceLight, kFaceDark, clFuchsia};
-  if (state == 2) style = {kAccentDark, RgbColour(200, 212, 226), RgbColour(216, 226, 238), clFuchsia};
+  if (state == 2)
+    style = {kAccentDark, palette::Tone(200, 212, 226), palette::Tone(216, 226, 238), clFuchsia};
   if (state == 3) style = {kBorderLight, kFace, kFace, clFuchsia};
-  if (state == 4) style = {RgbColour(91, 139, 190), kAccentPale, kAccentLight, clFuchsia};
+  if (state == 4) style = {palette::Tone(91, 139, 190), kAccentPale, kAccentLight, clFuchsia};
   TSkinBitmap frame(vertical ? kSpinLong : kSpinShort, vertical ? kSpinShort : kSpinLong, clFuchsia);
   RoundedBox(frame, frame.BoundsRect(), style);
   return frame;
@@ -176,10 +180,10 @@ TSkinBitmap SpinGlyph(TDirection direction, int state) {
 // spin faces'.
 TSkinBitmap TrackThumbFrame(bool vertical, int state) {
   using namespace palette;
-  TBoxStyle style{kBorder, kFaceLight, RgbColour(206, 214, 224), clFuchsia};
-  if (state == 2) style = {kAccentDark, RgbColour(110, 160, 212), kAccent, clFuchsia};
+  TBoxStyle style{kBorder, kFaceLight, palette::Tone(206, 214, 224), clFuchsia};
+  if (state == 2) style = {kAccentDark, palette::Tone(110, 160, 212), kAccent, clFuchsia};
   if (state == 3) style = {kBorderLight, kFace, kFace, clFuchsia};
-  if (state == 4) style = {RgbColour(91, 139, 190), kAccentPale, kAccentLight, clFuchsia};
+  if (state == 4) style = {palette::Tone(91, 139, 190), kAccentPale, kAccentLight, clFuchsia};
   TSkinBitmap frame(vertical ? 21 : 11, vertical ? 11 : 21, clFuchsia);
   RoundedBox(frame, frame.BoundsRect(), style);
   // Two ridges give the thumb something to hold.

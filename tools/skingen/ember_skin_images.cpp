@@ -13,6 +13,7 @@
 namespace palette {
 
 void UseEmber() {
+  gWarmShades = true;
   kTitleTop = RgbColour(92, 62, 46);
   kTitleBottom = RgbColour(52, 34, 26);
   kTitleHighlight = RgbColour(138, 98, 72);

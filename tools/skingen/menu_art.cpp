@@ -38,7 +38,7 @@ TSkinBitmap SelectedFrame() {
   // The selected item's text is the highlight text colour (white): the box
   // is the accent, as a selection in the panes is.
   RoundedBox(frame, {1, 1, kItemWidth - 1, kItemHeight - 1},
-             {kAccentDark, RgbColour(84, 146, 207), kAccent, kFaceLight});
+             {kAccentDark, palette::Tone(84, 146, 207), kAccent, kFaceLight});
   return frame;
 }
 

@@ -33,6 +33,14 @@ inline TColor kAccentPale = RgbColour(238, 245, 252);
 inline TColor kClose = RgbColour(212, 72, 64);
 inline TColor kCloseDark = RgbColour(168, 44, 38);
 
+// The artwork's own fixed shades of the theme: as given for the default
+// skin; with Ember's colours, red and blue trade places, turning its cool
+// grey-blues into the matching warm sands and coppers.
+inline bool gWarmShades = false;
+inline TColor Tone(int red, int green, int blue) {
+  return gWarmShades ? RgbColour(blue, green, red) : RgbColour(red, green, blue);
+}
+
 // The Ember skin's colours: an espresso title bar over warm sand faces, with
 // a copper accent.
 void UseEmber();

@@ -18,12 +18,12 @@ TSkinBitmap HeaderFrame(int state) {
   if (state == 2) {
     VerticalGradient(frame, frame.BoundsRect(), kAccentPale, kAccentLight);
   } else if (state == 3) {
-    VerticalGradient(frame, frame.BoundsRect(), RgbColour(214, 224, 236), RgbColour(200, 212, 226));
+    VerticalGradient(frame, frame.BoundsRect(), palette::Tone(214, 224, 236), palette::Tone(200, 212, 226));
   } else {
-    VerticalGradient(frame, frame.BoundsRect(), clWhite, RgbColour(233, 237, 241));
+    VerticalGradient(frame, frame.BoundsRect(), clWhite, palette::Tone(233, 237, 241));
   }
   frame.FillRect({0, h - 1, w, h}, state == 2 ? kAccent : kBorder);
-  frame.FillRect({w - 1, 4, w, h - 4}, RgbColour(208, 215, 222));
+  frame.FillRect({w - 1, 4, w, h - 4}, palette::Tone(208, 215, 222));
   return frame;
 }
 
@@ -48,8 +48,8 @@ TSkinBitmap ComboButtonFrame(int state) {
   TColor top = kFaceLight;
   TColor bottom = kFaceDark;
   if (state == 2) {
-    top = RgbColour(200, 212, 226);
-    bottom = RgbColour(216, 226, 238);
+    top = palette::Tone(200, 212, 226);
+    bottom = palette::Tone(216, 226, 238);
   } else if (state == 3) {
     top = bottom = kFace;
   } else if (state == 4) {
@@ -86,11 +86,11 @@ TSkinBitmap ProgressFrame(bool filled) {
   using namespace palette;
   TSkinBitmap frame(20, 16);
   if (filled) {
-    RoundedBox(frame, frame.BoundsRect(), {kAccentDark, RgbColour(120, 176, 226), kAccent, kFace, 1});
-    frame.FillRect({2, 2, 18, 3}, RgbColour(170, 206, 238));
+    RoundedBox(frame, frame.BoundsRect(), {kAccentDark, palette::Tone(120, 176, 226), kAccent, kFace, 1});
+    frame.FillRect({2, 2, 18, 3}, palette::Tone(170, 206, 238));
   } else {
     RoundedBox(frame, frame.BoundsRect(),
-               {kBorderLight, RgbColour(226, 231, 237), RgbColour(240, 242, 245), kFace, 1});
+               {kBorderLight, palette::Tone(226, 231, 237), palette::Tone(240, 242, 245), kFace, 1});
   }
   return frame;
 }
