@@ -21,6 +21,7 @@
 #include "skin/controls/win/skin_sizer.h"
 #include "skin/controls/win/skin_speed_button.h"
 #include "skin/controls/win/skin_status_bar.h"
+#include "skin/controls/win/skin_tab.h"
 #include "skin/controls/win/skin_track_bar.h"
 #include "skin/controls/win/skin_up_down.h"
 
@@ -42,6 +43,10 @@ TSkinControl* MakeBitButton(TComponent* owner, const TSkinChoice& choice) {
 
 TSkinControl* MakeSpeedButton(TComponent* owner, const TSkinChoice& choice) {
   return new TSkinSpeedButton(owner, choice.GlyphProperty);
+}
+
+TSkinControl* MakeTab(TComponent* owner, const TSkinChoice& choice) {
+  return new TSkinTab(owner, choice.Variant);
 }
 
 }  // namespace
@@ -67,6 +72,7 @@ TSkinControlFactory SkinControlFactory() {
       {TSkinControlClass::scSkinSizer, Make<TSkinSizer>},
       {TSkinControlClass::scSkinSpeedButton, MakeSpeedButton},
       {TSkinControlClass::scSkinStatusBar, Make<TSkinStatusBar>},
+      {TSkinControlClass::scSkinTab, MakeTab},
       {TSkinControlClass::scSkinTrackBar, Make<TSkinTrackBar>},
       {TSkinControlClass::scSkinUpDown, Make<TSkinUpDown>},
   };
