@@ -6,6 +6,7 @@
 #include <string>
 
 #include "framework/win/gdi.h"
+#include "skin/controls/skin_mapping.h"
 #include "skin/controls/win/skin_up_down.h"
 #include "skin/data/image/element_draw.h"
 #include "skin/data/image/image_blit.h"
@@ -44,7 +45,8 @@ bool IsUpDown(HWND window) {
 
 }  // namespace
 
-TSkinTab::TSkinTab(TComponent* owner, int variant) : TSkinControl(owner), page_control_(variant == 2) {}
+TSkinTab::TSkinTab(TComponent* owner, int variant)
+    : TSkinControl(owner), page_control_(variant == kTabPageControl) {}
 
 TSkinTab::~TSkinTab() = default;
 

@@ -1,0 +1,141 @@
+// A page control skinned on a real form: its tabs and pane are the skin's Tabs
+// element, a real click on a tab turns the page and raises that tab, and
+// Detach gives the native look back.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "../skin_windows/skin_test_input.h"
+
+#include "app/win/main_form.h"
+#include "app/win/startup.h"
+#include "framework/win/application.h"
+#include "framework/win/form.h"
+#include "framework/win/page_control.h"
+#include "skin/controls/skin_mapping.h"
+#include "skin/controls/tab_geometry.h"
+#include "skin/controls/win/skin_tab.h"
+#include "skin/data/image/element_draw.h"
+#include "skin/data/model/skin_data.h"
+#include "skin/data/model/skin_elements.h"
+#include "skin/data/win/dib_image.h"
+
+#include <commctrl.h>
+
+namespace {
+
+class SkinTabTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { InitializeApplication(); }
+
+  void SetUp() override {
+    main_ = new Tfrmmain(&Application());
+    skin_ = ObjectAs<TSkinData>(main_->FindComponent("skndt1"));
+    ASSERT_NE(skin_, nullptr);
+    form_ = new TForm(&Application());
+    form_->SetBounds(40, 40, 420, 320);
+    form_->HandleNeeded();
+    ShowWindow(form_->Handle(), SW_SHOW);
+    SetForegroundWindow(form_->Handle());
+    Pump(60);
+  }
+  void TearDown() override {
+    form_->Free();
+    main_->Free();
+  }
+
+  static TSkinBitmap Capture(HWND wnd) {
+    RedrawWindow(wnd, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    Pump(40);
+    RECT r;
+    GetWindowRect(wnd, &r);
+    const WindowDC dc(wnd, WindowDC::kWholeWindow);
+    return CaptureImage(dc.get(), {0, 0, r.right - r.left, r.bottom - r.top});
+  }
+  static TRect TabRect(HWND wnd, int index) {
+    RECT r{};
+    SendMessageW(wnd, TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&r));
+    return {r.left, r.top, r.right, r.bottom};
+  }
+  // Whether the top rows of tab `index` (above its label) show Tabs frame
+  // `frame` over the ground the skin leaves around the tabs.
+  bool ShowsTab(const TSkinBitmap& shown, HWND wnd, int index, int frame) const {
+    const TDataSkinBorder& tabs = *skin_->Tabs;
+    const TRect tab = TabRect(wnd, index);
+    TSkinBitmap expected(shown.Width(), shown.Height(), shown.Pixel(shown.Width() - 1, 0));
+    DrawSkinElement(expected, tab, tabs.Bitmap, tabs.Margins(), frame, tabs.Frame, tabs.Trans == 1,
+                    tabs.Tile == 1, false);
+    for (int y = tab.Top; y < tab.Top + tabs.TopHeight; ++y)
+      for (int x = tab.Left; x < tab.Right; ++x)
+        if (shown.Pixel(x, y) != expected.Pixel(x, y)) return false;
+    return true;
+  }
+
+  Tfrmmain* main_ = nullptr;
+  TSkinData* skin_ = nullptr;
+  TForm* form_ = nullptr;
+};
+
+TEST_F(SkinTabTest, PageControlShowsTheSkinAndAClickTurnsThePage) {
+  ASSERT_TRUE(skin_->Tabs && !skin_->Tabs->Bitmap.Empty() && !skin_->Tabs->Bitmap2.Empty());
+  auto* pages = new TPageControl(form_);
+  pages->SetParent(form_);
+  pages->SetBounds(10, 10, 300, 200);
+  for (const char* caption : {"Words", "Counts"}) {
+    auto* sheet = new TTabSheet(form_);
+    sheet->SetPageControl(pages);
+    sheet->SetText(caption);
+  }
+  pages->SetActivePageIndex(0);
+  const HWND wnd = pages->Handle();
+  const TSkinBitmap native = Capture(wnd);
+  const LONG_PTR procedure = GetWindowLongPtrW(wnd, GWLP_WNDPROC);
+
+  auto* skin = new TSkinTab(pages, kTabPageControl);
+  skin->AttachControl(nullptr, *skin_, false);
+  TSkinBitmap shown = Capture(wnd);
+  EXPECT_NE(shown, native);
+  EXPECT_TRUE(ShowsTab(shown, wnd, 0, 2));
+  EXPECT_TRUE(ShowsTab(shown, wnd, 1, 1));
+
+  // The pane's frame outside the sheet is the border image at the pane's size.
+  RECT display;
+  GetClientRect(wnd, &display);
+  SendMessageW(wnd, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
+  const TRect pane =
+      TabPaneRect({display.left, display.top, display.right, display.bottom}, TTabPosition::tpTop);
+  TSkinBitmap expected(shown.Width(), shown.Height());
+  DrawSkinElement(expected, pane, skin_->Tabs->Bitmap2, {4, 5, 4, 4}, 1, 1, false, false, false);
+  int differing = 0;
+  for (int y = std::max(pane.Top, 0); y < std::min(pane.Bottom, shown.Height()); ++y)
+    for (int x = std::max(pane.Left, 0); x < std::min(pane.Right, shown.Width()); ++x) {
+      const bool inside_sheet =
+          x >= display.left && x < display.right && y >= display.top && y < display.bottom;
+      if (!inside_sheet && shown.Pixel(x, y) != expected.Pixel(x, y)) ++differing;
+    }
+  EXPECT_EQ(differing, 0);
+
+  const TRect second = TabRect(wnd, 1);
+  POINT centre{(second.Left + second.Right) / 2, (second.Top + second.Bottom) / 2};
+  ClientToScreen(wnd, &centre);
+  MouseTo(centre);
+  MouseButton(MOUSEEVENTF_LEFTDOWN);
+  MouseButton(MOUSEEVENTF_LEFTUP);
+  EXPECT_EQ(pages->ActivePageIndex(), 1);
+  EXPECT_EQ(pages->ActivePage(), pages->Pages(1));
+  shown = Capture(wnd);
+  EXPECT_TRUE(ShowsTab(shown, wnd, 1, 2));
+  EXPECT_TRUE(ShowsTab(shown, wnd, 0, 1));
+
+  pages->SetActivePageIndex(0);
+  SetFocus(form_->Handle());
+  // Away from the tabs, so the native look has no hot tab either.
+  MouseTo({centre.x + 250, centre.y + 250});
+  skin->Detach();
+  EXPECT_EQ(GetWindowLongPtrW(wnd, GWLP_WNDPROC), procedure);
+  EXPECT_EQ(Capture(wnd), native);
+}
+
+}  // namespace
