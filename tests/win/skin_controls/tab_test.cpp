@@ -12,10 +12,12 @@
 #include "app/win/startup.h"
 #include "framework/win/application.h"
 #include "framework/win/form.h"
+#include "framework/win/label.h"
 #include "framework/win/page_control.h"
 #include "skin/controls/skin_mapping.h"
 #include "skin/controls/tab_geometry.h"
 #include "skin/controls/win/skin_tab.h"
+#include "skin/controls/win/skin_tab_sheet.h"
 #include "skin/data/image/element_draw.h"
 #include "skin/data/model/skin_data.h"
 #include "skin/data/model/skin_elements.h"
@@ -135,6 +137,41 @@ TEST_F(SkinTabTest, PageControlShowsTheSkinAndAClickTurnsThePage) {
   MouseTo({centre.x + 250, centre.y + 250});
   skin->Detach();
   EXPECT_EQ(GetWindowLongPtrW(wnd, GWLP_WNDPROC), procedure);
+  EXPECT_EQ(Capture(wnd), native);
+}
+
+// The sheet takes the skin's face colour, its label still drawn over it.
+TEST_F(SkinTabTest, TabSheetFillsWithTheFaceColourUnderItsLabels) {
+  auto* pages = new TPageControl(form_);
+  pages->SetParent(form_);
+  pages->SetBounds(10, 10, 300, 200);
+  auto* sheet = new TTabSheet(form_);
+  sheet->SetPageControl(pages);
+  sheet->SetText("Words");
+  auto* label = new TLabel(form_);
+  label->SetParent(sheet);
+  label->SetBounds(8, 8, 120, 20);
+  label->SetCaption("Most frequent");
+  pages->SetActivePageIndex(0);
+  const HWND wnd = sheet->Handle();
+  const TSkinBitmap native = Capture(wnd);
+
+  auto* skin = new TSkinTabSheet(sheet);
+  skin->AttachControl(nullptr, *skin_, false);
+  const TSkinBitmap shown = Capture(wnd);
+  const TColor face = skin_->Environment().SystemColours().Resolve(skin_->Colours[scButtonFace]) & 0xFFFFFF;
+  EXPECT_NE(native.Pixel(shown.Width() - 2, shown.Height() - 2), face);
+  int text_pixels = 0;
+  int other_pixels = 0;
+  for (int y = 0; y < shown.Height(); ++y)
+    for (int x = 0; x < shown.Width(); ++x) {
+      const bool in_label = x >= 8 && x < 128 && y >= 8 && y < 28;
+      if (shown.Pixel(x, y) != face) ++(in_label ? text_pixels : other_pixels);
+    }
+  EXPECT_EQ(other_pixels, 0);
+  EXPECT_GT(text_pixels, 20);
+
+  skin->Detach();
   EXPECT_EQ(Capture(wnd), native);
 }
 
