@@ -99,3 +99,11 @@ TTabLabel LayOutTabLabel(const TRect& tab, bool has_image, int image_width, int 
   label.Text = {x + image_part, text_top, x + image_part + text_width, text_top + text_height};
   return label;
 }
+
+int TabButtonStripHeight(int display_top) {
+  return std::max(display_top - 4 + 1, 0);
+}
+
+TRect TabButtonFace(const TRect& tab) {
+  return {tab.Left, tab.Top + 1, tab.Right, tab.Bottom + 1};
+}

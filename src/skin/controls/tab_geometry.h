@@ -46,3 +46,9 @@ struct TTabLabel {
 };
 TTabLabel LayOutTabLabel(const TRect& tab, bool has_image, int image_width, int image_height, int text_width,
                          int text_height);
+
+// Button-style tabs: the strip runs from the control's top to one pixel below
+// the top of the display rectangle inflated by 4; each face sits one pixel
+// lower than the tab itself.
+int TabButtonStripHeight(int display_top);
+TRect TabButtonFace(const TRect& tab);

@@ -94,3 +94,9 @@ TEST(TabPlacement, LabelCentredWithItsImage) {
   EXPECT_EQ(l.ImageY, 2);
   EXPECT_EQ(l.Text, (TRect{34, 3, 64, 16}));
 }
+
+TEST(TabPlacement, ButtonTabsStripAndFaces) {
+  EXPECT_EQ(TabButtonStripHeight(28), 25);
+  EXPECT_EQ(TabButtonStripHeight(2), 0);  // no room above the display area
+  EXPECT_EQ(TabButtonFace({3, 2, 60, 24}), (TRect{3, 3, 60, 25}));
+}

@@ -14,9 +14,11 @@
 #include "framework/win/form.h"
 #include "framework/win/label.h"
 #include "framework/win/page_control.h"
+#include "framework/win/tab_control.h"
 #include "skin/controls/skin_mapping.h"
 #include "skin/controls/tab_geometry.h"
 #include "skin/controls/win/skin_tab.h"
+#include "skin/controls/win/skin_tab_btn.h"
 #include "skin/controls/win/skin_tab_sheet.h"
 #include "skin/data/image/element_draw.h"
 #include "skin/data/model/skin_data.h"
@@ -173,6 +175,34 @@ TEST_F(SkinTabTest, TabSheetFillsWithTheFaceColourUnderItsLabels) {
 
   skin->Detach();
   EXPECT_EQ(Capture(wnd), native);
+}
+
+// Button-style tabs: each a push-button face, the focused one pressed.
+TEST_F(SkinTabTest, ButtonTabsShowButtonFaces) {
+  ASSERT_TRUE(skin_->Buttons && !skin_->Buttons->Bitmap.Empty());
+  auto* tabs = new TTabControl(form_);
+  tabs->SetParent(form_);
+  tabs->SetBounds(10, 10, 300, 120);
+  tabs->Tabs()->Add("Words");
+  tabs->Tabs()->Add("Counts");
+  const HWND wnd = tabs->Handle();
+  SetWindowLongPtrW(wnd, GWL_STYLE, GetWindowLongPtrW(wnd, GWL_STYLE) | TCS_BUTTONS);
+  tabs->SetTabIndex(1);
+  auto* skin = new TSkinTabBtn(tabs);
+  skin->AttachControl(nullptr, *skin_, false);
+  const TSkinBitmap shown = Capture(wnd);
+  const TDataSkinButton& e = *skin_->Buttons;
+  for (int i = 0; i < 2; ++i) {
+    const TRect face = TabButtonFace(TabRect(wnd, i));
+    TSkinBitmap expected(shown.Width(), shown.Height(), shown.Pixel(shown.Width() - 1, 0));
+    DrawSkinElement(expected, face, e.Bitmap, e.Margins(), i == 1 ? 2 : 1, e.Frame, e.Trans == 1, e.Tile == 1,
+                    false);
+    int differing = 0;
+    for (int y = face.Top; y < face.Top + 2; ++y)
+      for (int x = face.Left; x < face.Right; ++x) differing += shown.Pixel(x, y) != expected.Pixel(x, y);
+    EXPECT_EQ(differing, 0) << "tab " << i;
+  }
+  skin->Detach();
 }
 
 }  // namespace

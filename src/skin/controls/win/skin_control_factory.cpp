@@ -22,6 +22,7 @@
 #include "skin/controls/win/skin_speed_button.h"
 #include "skin/controls/win/skin_status_bar.h"
 #include "skin/controls/win/skin_tab.h"
+#include "skin/controls/win/skin_tab_btn.h"
 #include "skin/controls/win/skin_tab_sheet.h"
 #include "skin/controls/win/skin_track_bar.h"
 #include "skin/controls/win/skin_up_down.h"
@@ -74,6 +75,7 @@ TSkinControlFactory SkinControlFactory() {
       {TSkinControlClass::scSkinSpeedButton, MakeSpeedButton},
       {TSkinControlClass::scSkinStatusBar, Make<TSkinStatusBar>},
       {TSkinControlClass::scSkinTab, MakeTab},
+      {TSkinControlClass::scSkinTabBtn, Make<TSkinTabBtn>},
       {TSkinControlClass::scSkinTabSheet, Make<TSkinTabSheet>},
       {TSkinControlClass::scSkinTrackBar, Make<TSkinTrackBar>},
       {TSkinControlClass::scSkinUpDown, Make<TSkinUpDown>},
