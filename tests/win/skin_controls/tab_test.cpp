@@ -21,6 +21,7 @@
 #include "skin/controls/win/skin_tab_btn.h"
 #include "skin/controls/win/skin_tab_sheet.h"
 #include "skin/data/image/element_draw.h"
+#include "skin/data/image/img_util.h"
 #include "skin/data/model/skin_data.h"
 #include "skin/data/model/skin_elements.h"
 #include "skin/data/win/dib_image.h"
@@ -63,15 +64,20 @@ class SkinTabTest : public ::testing::Test {
     SendMessageW(wnd, TCM_GETITEMRECT, index, reinterpret_cast<LPARAM>(&r));
     return {r.left, r.top, r.right, r.bottom};
   }
-  // Whether the top rows of tab `index` (above its label) show Tabs frame
-  // `frame` over the ground the skin leaves around the tabs.
-  bool ShowsTab(const TSkinBitmap& shown, HWND wnd, int index, int frame) const {
+  // Whether the outer rows of tab `index` (its top, or its bottom for tabs at
+  // the bottom; away from the label) show frame `frame` of `image` over the
+  // ground the skin leaves around the tabs.
+  bool ShowsTab(const TSkinBitmap& shown, HWND wnd, int index, int frame, bool bottom = false) const {
     const TDataSkinBorder& tabs = *skin_->Tabs;
+    TSkinBitmap image = tabs.Bitmap;
+    if (bottom) FlipBitmap(image);
     const TRect tab = TabRect(wnd, index);
-    TSkinBitmap expected(shown.Width(), shown.Height(), shown.Pixel(shown.Width() - 1, 0));
-    DrawSkinElement(expected, tab, tabs.Bitmap, tabs.Margins(), frame, tabs.Frame, tabs.Trans == 1,
-                    tabs.Tile == 1, false);
-    for (int y = tab.Top; y < tab.Top + tabs.TopHeight; ++y)
+    TSkinBitmap expected(shown.Width(), shown.Height(),
+                         shown.Pixel(shown.Width() - 1, bottom ? shown.Height() - 1 : 0));
+    DrawSkinElement(expected, tab, image, tabs.Margins(), frame, tabs.Frame, tabs.Trans == 1, tabs.Tile == 1,
+                    false);
+    const int first = bottom ? tab.Bottom - 2 : tab.Top;
+    for (int y = first; y < first + 2; ++y)
       for (int x = tab.Left; x < tab.Right; ++x)
         if (shown.Pixel(x, y) != expected.Pixel(x, y)) return false;
     return true;
@@ -140,6 +146,26 @@ TEST_F(SkinTabTest, PageControlShowsTheSkinAndAClickTurnsThePage) {
   skin->Detach();
   EXPECT_EQ(GetWindowLongPtrW(wnd, GWLP_WNDPROC), procedure);
   EXPECT_EQ(Capture(wnd), native);
+}
+
+// Tabs moved to the bottom after the skin was taken are drawn from the
+// turned image.
+TEST_F(SkinTabTest, TabsMovedToTheBottomUseTheTurnedImage) {
+  auto* tabs = new TTabControl(form_);
+  tabs->SetParent(form_);
+  tabs->SetBounds(10, 10, 300, 120);
+  tabs->Tabs()->Add("Words");
+  tabs->Tabs()->Add("Counts");
+  tabs->SetTabIndex(0);
+  const HWND wnd = tabs->Handle();
+  auto* skin = new TSkinTab(tabs, 0);
+  skin->AttachControl(nullptr, *skin_, false);
+  EXPECT_TRUE(ShowsTab(Capture(wnd), wnd, 0, 2));
+  SetWindowLongPtrW(wnd, GWL_STYLE, GetWindowLongPtrW(wnd, GWL_STYLE) | TCS_BOTTOM);
+  const TSkinBitmap shown = Capture(wnd);
+  EXPECT_TRUE(ShowsTab(shown, wnd, 0, 2, true));
+  EXPECT_TRUE(ShowsTab(shown, wnd, 1, 1, true));
+  skin->Detach();
 }
 
 // The sheet takes the skin's face colour, its label still drawn over it.

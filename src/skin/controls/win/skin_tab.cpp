@@ -122,6 +122,22 @@ bool TSkinTab::BeforeMessage(TMessage& message) {
   return TSkinControl::BeforeMessage(message);
 }
 
+void TSkinTab::AfterMessage(TMessage& message) {
+  switch (message.Msg) {
+    // The images are turned for where the tabs stand; a moved tab row
+    // would otherwise be drawn with the old turn.
+    case WM_STYLECHANGED:
+      if (message.WParam == static_cast<WPARAM>(GWL_STYLE)) {
+        PrepareImages();
+        Redraw();
+      }
+      break;
+    default:
+      TSkinControl::AfterMessage(message);
+      break;
+  }
+}
+
 void TSkinTab::DrawSkin(HDC dc, const RECT& rect) {
   if (!HasImage()) return;
   FindUpDown();

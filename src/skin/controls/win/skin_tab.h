@@ -28,6 +28,7 @@ class TSkinTab : public TSkinControl {
 
  protected:
   bool BeforeMessage(TMessage& message) override;
+  void AfterMessage(TMessage& message) override;
   void DrawSkin(HDC dc, const RECT& rect) override;
 
  private:
