@@ -30,3 +30,7 @@ inline constexpr std::uint32_t kSbsSizeGrip = 0x10;
 
 // Tabs the owner draws.
 inline constexpr std::uint32_t kTcsOwnerDrawFixed = 0x2000;
+// Where a tab control's tabs stand; TCS_RIGHT only counts with TCS_VERTICAL.
+inline constexpr std::uint32_t kTcsBottom = 0x0002;
+inline constexpr std::uint32_t kTcsRight = 0x0002;
+inline constexpr std::uint32_t kTcsVertical = 0x0080;

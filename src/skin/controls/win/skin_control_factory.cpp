@@ -21,6 +21,9 @@
 #include "skin/controls/win/skin_sizer.h"
 #include "skin/controls/win/skin_speed_button.h"
 #include "skin/controls/win/skin_status_bar.h"
+#include "skin/controls/win/skin_tab.h"
+#include "skin/controls/win/skin_tab_btn.h"
+#include "skin/controls/win/skin_tab_sheet.h"
 #include "skin/controls/win/skin_track_bar.h"
 #include "skin/controls/win/skin_up_down.h"
 
@@ -42,6 +45,10 @@ TSkinControl* MakeBitButton(TComponent* owner, const TSkinChoice& choice) {
 
 TSkinControl* MakeSpeedButton(TComponent* owner, const TSkinChoice& choice) {
   return new TSkinSpeedButton(owner, choice.GlyphProperty);
+}
+
+TSkinControl* MakeTab(TComponent* owner, const TSkinChoice& choice) {
+  return new TSkinTab(owner, choice.Variant);
 }
 
 }  // namespace
@@ -67,6 +74,9 @@ TSkinControlFactory SkinControlFactory() {
       {TSkinControlClass::scSkinSizer, Make<TSkinSizer>},
       {TSkinControlClass::scSkinSpeedButton, MakeSpeedButton},
       {TSkinControlClass::scSkinStatusBar, Make<TSkinStatusBar>},
+      {TSkinControlClass::scSkinTab, MakeTab},
+      {TSkinControlClass::scSkinTabBtn, Make<TSkinTabBtn>},
+      {TSkinControlClass::scSkinTabSheet, Make<TSkinTabSheet>},
       {TSkinControlClass::scSkinTrackBar, Make<TSkinTrackBar>},
       {TSkinControlClass::scSkinUpDown, Make<TSkinUpDown>},
   };
