@@ -56,14 +56,14 @@ std::string HexLines(const std::string& archive) {
 
 int main(int argc, char** argv) {
   const bool icon = argc == 3 && std::string(argv[1]) == "--icon";
-  std::span<const TSkinImageEntry> images = DefaultSkinImages();
+  TSkinImages skin = DefaultSkinImages();
   if (argc > 2 && std::string(argv[1]) == "--skin") {
     if (std::string(argv[2]) != "ember") {
       std::fprintf(stderr, "skingen: no skin named %s\n", argv[2]);
       return 2;
     }
     palette::UseEmber();
-    images = EmberSkinImages();
+    skin = EmberSkinImages();
     argv += 2;
     argc -= 2;
   }
@@ -81,10 +81,12 @@ int main(int argc, char** argv) {
     TSkinArchiveWriter writer;
     // The description keeps its own file name inside the archive.
     writer.AddMember(std::filesystem::path(argv[1]).filename().string(), ReadFile(argv[1]));
-    for (const TSkinImageEntry& entry : images) {
-      const std::string bmp = WriteBmp(entry.draw());
-      if (argc == 5) WriteFile(std::filesystem::path(argv[4]) / entry.member, bmp);
-      writer.AddMember(entry.member, bmp);
+    for (const auto part : {skin.Frame, CaptionImages(), skin.Toggles, ControlImages()}) {
+      for (const TSkinImageEntry& entry : part) {
+        const std::string bmp = WriteBmp(entry.draw());
+        if (argc == 5) WriteFile(std::filesystem::path(argv[4]) / entry.member, bmp);
+        writer.AddMember(entry.member, bmp);
+      }
     }
     const std::string archive = writer.Archive();
     WriteFile(argv[2], archive);
