@@ -7,6 +7,7 @@
 #include <fstream>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/win/startup.h"
@@ -41,8 +42,7 @@ std::vector<fs::path> SkinsBeside() {
   for (const auto& entry : fs::directory_iterator(ProgramFolder() / "skins", error))
     skins.push_back(entry.path());
   std::sort(skins.begin(), skins.end(), [](const fs::path& a, const fs::path& b) {
-    return (a.stem() != "default") < (b.stem() != "default") ||
-           ((a.stem() != "default") == (b.stem() != "default") && a < b);
+    return std::tuple(a.stem() != "default", a) < std::tuple(b.stem() != "default", b);
   });
   return skins;
 }
