@@ -5,6 +5,10 @@
 #include <string_view>
 #include <unordered_map>
 
+AnsiString SummaryLine(std::size_t word_count) {
+  return "单词总数= " + std::to_string(word_count) + " 重复情况如下";
+}
+
 namespace {
 
 // A word's count is the number of occurrences whose folded form (trimmed,
@@ -14,7 +18,7 @@ TFrequencyReport Report(std::size_t word_count, const std::vector<std::string_vi
                         const std::vector<std::size_t>& occurrences,
                         const std::vector<std::string_view>& distinct_words, const TLocale& locale) {
   TFrequencyReport report;
-  report.summary = "单词总数= " + std::to_string(word_count) + " 重复情况如下";
+  report.summary = SummaryLine(word_count);
 
   std::unordered_map<AnsiString, std::size_t> counts;
   for (std::size_t t = 0; t < occurrences.size(); ++t)
@@ -53,41 +57,46 @@ TFrequencyReport BuildFrequencyReport(const std::vector<AnsiString>& raw_words,
                 std::vector<std::string_view>(distinct_words.begin(), distinct_words.end()), locale);
 }
 
-TFrequencyReport BuildFrequencyReport(const TWordIndex& index, const std::vector<TSpelling>& distinct_words,
-                                      const TLocale& locale) {
-  TFrequencyReport report;
-  report.summary = "单词总数= " + std::to_string(index.Occurrences().size()) + " 重复情况如下";
-  if (distinct_words.empty()) return report;
-
+TFoldedCounts CountFolded(const TWordIndex& index, const TLocale& locale) {
   // Spellings share a count when their folded forms are equal: each spelling
   // is folded once, and the occurrences are counted by number.
+  TFoldedCounts folded;
+  folded.word_count = index.Occurrences().size();
   std::vector<std::size_t> occurrences(index.SpellingCount(), 0);
   for (TSpelling spelling : index.Occurrences()) ++occurrences[spelling];
-  std::vector<TSpelling> fold_of(index.SpellingCount());
-  std::vector<std::size_t> counts;
-  std::vector<bool> empty;
-  {
-    TWordIndex folds;  // the folded texts, each once
-    for (TSpelling spelling = 0; spelling < index.SpellingCount(); ++spelling) {
-      const AnsiString key = locale.AnsiUpperCase(Trim(index.Text(spelling)));
-      folds.Add(key);
-      const TSpelling fold = folds.Occurrences().back();
-      if (fold == counts.size()) {
-        counts.push_back(0);
-        empty.push_back(key.empty());
-      }
-      fold_of[spelling] = fold;
-      counts[fold] += occurrences[spelling];
+  folded.fold_of.resize(index.SpellingCount());
+  TWordIndex folds;  // the folded texts, each once
+  for (TSpelling spelling = 0; spelling < index.SpellingCount(); ++spelling) {
+    const AnsiString key = locale.AnsiUpperCase(Trim(index.Text(spelling)));
+    folds.Add(key);
+    const TSpelling fold = folds.Occurrences().back();
+    if (fold == folded.counts.size()) {
+      folded.counts.push_back(0);
+      folded.empty.push_back(key.empty());
     }
-  }  // the folded texts go before the rows are made
+    folded.fold_of[spelling] = fold;
+    folded.counts[fold] += occurrences[spelling];
+  }
+  return folded;
+}
 
+TFrequencyReport BuildFrequencyReport(const TWordIndex& index, const std::vector<TSpelling>& distinct_words,
+                                      const TLocale& locale) {
+  return BuildFrequencyReport(CountFolded(index, locale), index, distinct_words);
+}
+
+TFrequencyReport BuildFrequencyReport(const TFoldedCounts& folded, const TWordIndex& index,
+                                      const std::vector<TSpelling>& distinct_words) {
+  TFrequencyReport report;
+  report.summary = SummaryLine(folded.word_count);
   report.rows.reserve(distinct_words.size());
   int number = 0;
   for (TSpelling spelling : distinct_words) {
-    const std::uint32_t fold = fold_of[spelling];
-    if (empty[fold] || counts[fold] == 0) continue;
-    report.rows.push_back(TReportRow{
-        std::to_string(++number), {AnsiString(index.Text(spelling)), std::to_string(counts[fold])}, -1});
+    const std::uint32_t fold = folded.fold_of[spelling];
+    if (folded.empty[fold] || folded.counts[fold] == 0) continue;
+    report.rows.push_back(TReportRow{std::to_string(++number),
+                                     {AnsiString(index.Text(spelling)), std::to_string(folded.counts[fold])},
+                                     -1});
   }
   return report;
 }

@@ -2,12 +2,16 @@
 // The summary line and the report rows of a split: one row per distinct word
 // with the number of its occurrences, counted with the locale's upper-casing.
 
+#include <cstdint>
 #include <vector>
 
 #include "app/word_index.h"
 #include "controls/report_row.h"
 #include "framework/locale.h"
 #include "framework/text.h"
+
+// "单词总数= 12 重复情况如下" for 12 words.
+AnsiString SummaryLine(std::size_t word_count);
 
 struct TFrequencyReport {
   AnsiString summary;  // "单词总数= 12 重复情况如下"
@@ -19,6 +23,19 @@ struct TFrequencyReport {
 TFrequencyReport BuildFrequencyReport(const std::vector<AnsiString>& raw_words,
                                       const std::vector<AnsiString>& distinct_words, const TLocale& locale);
 
+// How often each folded form (trimmed, upper-cased) occurs among the words
+// of an index. Needs no ranking, so it can be worked out while the index is
+// ranked.
+struct TFoldedCounts {
+  std::size_t word_count = 0;          // every occurrence
+  std::vector<std::uint32_t> fold_of;  // by spelling: its folded form
+  std::vector<std::size_t> counts;     // by folded form: its occurrences
+  std::vector<bool> empty;             // by folded form: nothing left of it
+};
+TFoldedCounts CountFolded(const TWordIndex& index, const TLocale& locale);
+
 // The same with every occurrence of `index` as the raw words.
 TFrequencyReport BuildFrequencyReport(const TWordIndex& index, const std::vector<TSpelling>& distinct_words,
                                       const TLocale& locale);
+TFrequencyReport BuildFrequencyReport(const TFoldedCounts& counts, const TWordIndex& index,
+                                      const std::vector<TSpelling>& distinct_words);

@@ -35,22 +35,43 @@ void TWordIndex::Add(std::span<const std::string_view> words) {
   }
 }
 
-void TWordIndex::Add(std::string_view word, std::uint64_t hash) {
+namespace {
+
+// Words are a few bytes long: a call of memcmp per word costs more than this.
+bool SameBytes(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  if (a.size() > 16) return a == b;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (a[i] != b[i]) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
+TSpelling TWordIndex::Intern(std::string_view word, std::uint64_t hash) {
   if (2 * (SpellingCount() + 1) > slots_.size()) Grow();
   const std::size_t mask = slots_.size() - 1;
   std::size_t slot = hash & mask;
   for (std::uint64_t entry; (entry = slots_[slot]) != 0; slot = (slot + 1) & mask) {
     const auto spelling = static_cast<TSpelling>(entry) - 1;
-    if (entry >> 32 == hash && Text(spelling) == word) {
-      occurrences_.push_back(spelling);
-      return;
-    }
+    if (entry >> 32 == hash && SameBytes(Text(spelling), word)) return spelling;
   }
   const auto spelling = static_cast<TSpelling>(SpellingCount());
   bytes_.append(word);
   starts_.push_back(static_cast<std::uint32_t>(bytes_.size()));
   slots_[slot] = hash << 32 | (spelling + 1);
-  occurrences_.push_back(spelling);
+  return spelling;
+}
+
+void TWordIndex::Append(const TWordIndex& other) {
+  std::vector<TSpelling> here(other.SpellingCount());
+  for (TSpelling spelling = 0; spelling < other.SpellingCount(); ++spelling) {
+    const std::string_view text = other.Text(spelling);
+    here[spelling] = Intern(text, Hash(text));
+  }
+  occurrences_.reserve(occurrences_.size() + other.occurrences_.size());
+  for (TSpelling spelling : other.occurrences_) occurrences_.push_back(here[spelling]);
 }
 
 void TWordIndex::Grow() {

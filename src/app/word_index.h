@@ -22,6 +22,12 @@ class TWordIndex {
   // The same for each word in turn. The table slots of a few words are
   // fetched before they are added, so that the memory reads overlap.
   void Add(std::span<const std::string_view> words);
+  // Room for the occurrences of a text of `text_bytes` bytes (a word and its
+  // separator take two bytes at least), so that they are never copied.
+  void Reserve(std::size_t text_bytes) { occurrences_.reserve(text_bytes / 2 + 1); }
+  // Appends every occurrence of `other`, as if its words were added here
+  // one by one.
+  void Append(const TWordIndex& other);
   // Ranks the spellings in the locale's order; called after the last Add.
   void Rank(const TLocale& locale);
 
@@ -38,7 +44,9 @@ class TWordIndex {
 
  private:
   static std::uint64_t Hash(std::string_view word);
-  void Add(std::string_view word, std::uint64_t hash);
+  void Add(std::string_view word, std::uint64_t hash) { occurrences_.push_back(Intern(word, hash)); }
+  // The spelling of `word`, made when it is new.
+  TSpelling Intern(std::string_view word, std::uint64_t hash);
   void Grow();
 
   AnsiString bytes_;                      // the spellings' texts, back to back

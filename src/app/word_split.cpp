@@ -1,10 +1,13 @@
 #include "app/word_split.h"
 
 #include <charconv>
+#include <functional>
 #include <string>
+#include <utility>
 
 #include "app/punctuation_table.h"
-#include "app/separator_replace.h"
+#include "app/word_cutter.h"
+#include "framework/in_parallel.h"
 
 const char* const KeepPattern = "\\G(?:[\\x81-\\xFE][\\x40-\\x7E\\x80-\\xFE]|[0-9A-Za-z])*+\\K[\\x00-\\xFF]";
 
@@ -18,21 +21,42 @@ std::string_view TrimmedView(std::string_view s) {
   return s.substr(first, last - first);
 }
 
-// Cuts at commas, CR and LF, skipping spaces, CR and LF at the start of an
-// item and dropping empty items. A comma inside a two-byte character does not
-// cut.
-template <class Visit>
-void SplitAtCommas(std::string_view text, Visit visit) {
-  const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
-  const std::size_t n = text.size();
-  std::size_t i = 0;
-  while (i < n) {
-    while (i < n && (bytes[i] == ' ' || bytes[i] == '\r' || bytes[i] == '\n')) ++i;
-    const std::size_t start = i;
-    while (i < n && bytes[i] != ',' && bytes[i] != '\r' && bytes[i] != '\n') i += CharLength(text, i);
-    if (i > start) visit(text.substr(start, i - start));
-    if (i < n && bytes[i] == ',') ++i;
-  }
+bool Inside(std::string_view part, std::string_view whole) {
+  const std::less<const char*> before;
+  return !before(part.data(), whole.data()) &&
+         !before(whole.data() + whole.size(), part.data() + part.size());
+}
+
+// Adds the words of a working text to the index.
+void IndexWords(std::string_view working, TWordIndex& index) {
+  static const TWordCutter cutter(PunctuationTable);
+  std::vector<std::string_view> batch;
+  batch.reserve(64);
+  cutter.ForEachWord(working, [&](std::string_view word) {
+    if (!Inside(word, working)) {  // made by the cutter, gone after this call
+      index.Add(batch);
+      batch.clear();
+      index.Add(word);
+      return;
+    }
+    batch.push_back(word);
+    if (batch.size() == batch.capacity()) {
+      index.Add(batch);
+      batch.clear();
+    }
+  });
+  index.Add(batch);
+}
+
+// Where a working text of a million bytes or more is cut in two: after a
+// comma near its middle, which ends an item whatever came before it (after
+// the byte pass no lead byte stands without its second byte, and a comma is
+// never a second byte). 0 for a smaller text, or one without such a comma.
+std::size_t HalfWay(std::string_view working) {
+  constexpr std::size_t kLarge = 1 << 20;
+  if (working.size() < kLarge) return 0;
+  const std::size_t comma = working.find(',', working.size() / 2);
+  return comma == std::string_view::npos ? 0 : comma + 1;
 }
 
 std::vector<AnsiString> Texts(const TWordIndex& index, const std::vector<TSpelling>& words, bool numbered) {
@@ -58,33 +82,43 @@ std::vector<AnsiString> Texts(const TWordIndex& index, const std::vector<TSpelli
 }  // namespace
 
 std::optional<TWordIndex> SplitWordIndex(std::string_view text, TPerlRegEx& regex) {
+  return SplitWordIndex(AnsiString(TrimmedView(text)), regex);
+}
+
+std::optional<TWordIndex> SplitWordIndex(AnsiString&& text, TPerlRegEx& regex) {
   const std::string_view trimmed = TrimmedView(text);
   if (trimmed.empty()) return std::nullopt;
+  // Trimmed where it stands: the text becomes the subject without a copy.
+  text.resize(static_cast<std::size_t>(trimmed.data() - text.data()) + trimmed.size());
+  text.erase(0, static_cast<std::size_t>(trimmed.data() - text.data()));
 
   TPerlRegExOptions regex_options = regex.Options();
   regex_options.Include(preJIT);  // one search per separator byte
   regex.SetOptions(regex_options);
-  regex.SetSubject(trimmed);
+  regex.AdoptSubject(std::move(text));
   regex.SetRegEx(KeepPattern);
   regex.SetReplacement(",");
   regex.ReplaceAllMatches();
 
   // The working text is one line (every line break is a comma now), read back
-  // as the one item of a list, CR LF after it, and cut there.
-  AnsiString working = ReplaceSeparators(TrimmedView(regex.Subject()), PunctuationTable);
-  working += "\r\n";
-
+  // as the one item of a list, CR LF after it, and cut there. A large text is
+  // cut in two halves at once, the second half's words appended afterwards.
+  const std::string_view working = TrimmedView(regex.Subject());
   std::optional<TWordIndex> index(std::in_place);
-  std::vector<std::string_view> batch;
-  batch.reserve(64);
-  SplitAtCommas(working, [&](std::string_view word) {
-    batch.push_back(word);
-    if (batch.size() == batch.capacity()) {
-      index->Add(batch);
-      batch.clear();
-    }
-  });
-  index->Add(batch);
+  index->Reserve(working.size());
+  const std::size_t middle = HalfWay(working);
+  if (middle == 0) {
+    IndexWords(working, *index);
+    return index;
+  }
+  TWordIndex second;
+  InParallel(
+      [&] {
+        second.Reserve(working.size() - middle);
+        IndexWords(working.substr(middle), second);
+      },
+      [&] { IndexWords(working.substr(0, middle), *index); });
+  index->Append(second);
   return index;
 }
 

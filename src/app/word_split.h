@@ -34,6 +34,8 @@ struct TSplitResult {
 // The words of the text, in order, not yet ranked. Nothing (and no change
 // to `regex`) when the text is empty after trimming.
 std::optional<TWordIndex> SplitWordIndex(std::string_view text, TPerlRegEx& regex);
+// The same, the text itself becoming the regular expression's subject.
+std::optional<TWordIndex> SplitWordIndex(AnsiString&& text, TPerlRegEx& regex);
 
 // Nothing (and no change anywhere) when the text is empty after trimming.
 // `regex` keeps the compiled pattern for the next split; the locale orders

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <utility>
 
 #include "framework/published.h"
 
@@ -73,7 +74,11 @@ void TPerlRegEx::SetRegEx(std::string_view regex) {
 }
 
 void TPerlRegEx::SetSubject(std::string_view subject) {
-  subject_ = AnsiString(subject);
+  AdoptSubject(AnsiString(subject));
+}
+
+void TPerlRegEx::AdoptSubject(AnsiString&& subject) {
+  subject_ = std::move(subject);
   search_start_ = 1;
   search_stop_ = static_cast<int>(subject_.size());
   match_count_ = 0;

@@ -61,6 +61,8 @@ class TPerlRegEx : public TComponent {
   const AnsiString& Subject() const { return subject_; }
   // Also restarts the search over the whole subject and drops the match.
   void SetSubject(std::string_view subject);
+  // The same, the text itself becoming the subject, without a copy.
+  void AdoptSubject(AnsiString&& subject);
   int SearchStart() const { return search_start_; }
   void SetSearchStart(int start) { search_start_ = start; }
   int SearchStop() const { return search_stop_; }

@@ -20,6 +20,7 @@
 #include "count_options.h"
 #include "framework/exception.h"
 #include "framework/file_io.h"
+#include "framework/in_parallel.h"
 #include "framework/string_list.h"
 
 #ifdef _WIN32
@@ -138,7 +139,7 @@ void Count(const TCountOptions& options, AnsiString input, TOutput& out) {
     AnsiString pane = PaneText(input);
     AnsiString().swap(input);  // a moved-in empty string would keep the buffer
     TPerlRegEx regex;
-    index = SplitWordIndex(pane, regex);
+    index = SplitWordIndex(std::move(pane), regex);
   }
   // Each mode works out only the lists it shows.
   switch (options.mode) {
@@ -157,15 +158,16 @@ void Count(const TCountOptions& options, AnsiString input, TOutput& out) {
       }
       return;
     case TOutputMode::kSummary:
-      if (index) out.Write(BuildFrequencyReport(*index, {}, locale).summary + "\r\n");
+      if (index) out.Write(SummaryLine(index->Occurrences().size()) + "\r\n");
       return;
     case TOutputMode::kReport:
       break;
   }
   std::vector<TReportRow> rows;
   if (index) {
-    index->Rank(locale);
-    rows = BuildFrequencyReport(*index, DistinctSpellings(*index), locale).rows;
+    TFoldedCounts folded;
+    InParallel([&] { index->Rank(locale); }, [&] { folded = CountFolded(*index, locale); });
+    rows = BuildFrequencyReport(folded, *index, DistinctSpellings(*index)).rows;
     index.reset();
   }
   std::vector<AnsiString> captions = {"编号", "单词", "出现频率"};

@@ -9,6 +9,7 @@
 #include "app/punctuation_table.h"
 #include "app/repeated_words.h"
 #include "app/separator_replace.h"
+#include "app/word_cutter.h"
 
 namespace {
 
@@ -30,6 +31,20 @@ AnsiString ReplaceEntryByEntry(AnsiString text, std::span<const std::string_view
     text = std::move(out);
   }
   return text;
+}
+
+// The words of the text replaced entry by entry, CR LF after it.
+std::vector<AnsiString> CutReplaced(const AnsiString& text, std::span<const std::string_view> table) {
+  std::vector<AnsiString> words;
+  CutAtCommas(ReplaceEntryByEntry(text, table) + "\r\n",
+              [&](std::string_view word) { words.emplace_back(word); });
+  return words;
+}
+
+std::vector<AnsiString> CutInOnePass(const AnsiString& text, std::span<const std::string_view> table) {
+  std::vector<AnsiString> words;
+  TWordCutter(table).ForEachWord(text, [&](std::string_view word) { words.emplace_back(word); });
+  return words;
 }
 
 // Every item compared with every kept item.
@@ -54,18 +69,19 @@ AnsiString RandomText(std::mt19937& random, const std::vector<std::string_view>&
 
 }  // namespace
 
-TEST(OnePass, SeparatorTableInOnePassEqualsEntryByEntry) {
+TEST(OnePass, SeparatorTableAndCutInOnePassEqualEntryByEntry) {
   std::mt19937 random(7);
   // The table's own entries, their halves and first bytes (which shift the
   // character boundaries) and plain text between them.
   std::vector<std::string_view> pieces(PunctuationTable.begin(), PunctuationTable.end());
   for (std::string_view piece : {"\xA8\x90", "\xA8\x8E", "\xA1\xE3", "\xA1\xE4", "\xA1", "\xA8", "\xA3", "a",
-                                 ",", " ", "\xD6\xD0", "\x81"}) {
+                                 ",", " ", "\xD6\xD0", "\x81", "\r", "\n"}) {
     pieces.push_back(piece);
   }
   for (int round = 0; round < 3000; ++round) {
     const AnsiString text = RandomText(random, pieces, 30);
     ASSERT_EQ(ReplaceSeparators(text, PunctuationTable), ReplaceEntryByEntry(text, PunctuationTable)) << text;
+    ASSERT_EQ(CutInOnePass(text, PunctuationTable), CutReplaced(text, PunctuationTable)) << text;
   }
 
   // Tables whose entries overlap each other in every order: "ab", "b", "ba",
@@ -78,6 +94,7 @@ TEST(OnePass, SeparatorTableInOnePassEqualsEntryByEntry) {
     for (int i = 0; i < size; ++i) table.push_back(parts[random() % parts.size()]);
     const AnsiString text = RandomText(random, parts, 12);
     ASSERT_EQ(ReplaceSeparators(text, table), ReplaceEntryByEntry(text, table)) << text;
+    ASSERT_EQ(CutInOnePass(text, table), CutReplaced(text, table)) << text;
   }
 }
 

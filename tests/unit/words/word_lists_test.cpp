@@ -9,6 +9,7 @@
 #include "app/frequency_report.h"
 #include "app/punctuation_table.h"
 #include "app/repeated_words.h"
+#include "app/word_cutter.h"
 #include "app/word_split.h"
 
 namespace {
@@ -39,9 +40,8 @@ void Number(std::vector<AnsiString>& lines) {
   for (std::size_t i = 0; i < lines.size(); ++i) lines[i] = std::to_string(i + 1) + ": " + lines[i];
 }
 
-std::optional<TSplitResult> LiteralSplit(std::string_view text, TSplitOptions options) {
-  const AnsiString trimmed = Trim(text);
-  if (trimmed.empty()) return std::nullopt;
+// Every word in text order.
+std::vector<AnsiString> LiteralWords(const AnsiString& trimmed) {
   TPerlRegEx regex;
   regex.SetSubject(trimmed);
   regex.SetRegEx(KeepPattern);
@@ -49,15 +49,37 @@ std::optional<TSplitResult> LiteralSplit(std::string_view text, TSplitOptions op
   for (bool found = regex.MatchFirst(); found; found = regex.MatchNext()) regex.ReplaceMatch();
   const AnsiString working = ReplaceEntryByEntry(Trim(regex.Subject())) + "\r\n";
 
-  TStringList split_list(NativeLocale());
+  std::vector<AnsiString> words;
   for (std::size_t i = 0; i < working.size();) {
     while (i < working.size() && (working[i] == ' ' || working[i] == '\r' || working[i] == '\n')) ++i;
     const std::size_t start = i;
     while (i < working.size() && working[i] != ',' && working[i] != '\r' && working[i] != '\n')
       i += CharLength(working, i);
-    if (i > start) split_list.Add(working.substr(start, i - start));
+    if (i > start) words.push_back(working.substr(start, i - start));
     if (i < working.size() && working[i] == ',') ++i;
   }
+  return words;
+}
+
+// The same through the one-pass stages (each checked against its literal
+// procedure elsewhere), the text in one piece.
+std::vector<AnsiString> WordsInOnePiece(const AnsiString& trimmed) {
+  TPerlRegEx regex;
+  regex.SetSubject(trimmed);
+  regex.SetRegEx(KeepPattern);
+  regex.SetReplacement(",");
+  regex.ReplaceAllMatches();
+  std::vector<AnsiString> words;
+  CutAtCommas(ReplaceSeparators(Trim(regex.Subject()), PunctuationTable) + "\r\n",
+              [&](std::string_view word) { words.emplace_back(word); });
+  return words;
+}
+
+std::optional<TSplitResult> LiteralSplit(std::string_view text, TSplitOptions options) {
+  const AnsiString trimmed = Trim(text);
+  if (trimmed.empty()) return std::nullopt;
+  TStringList split_list(NativeLocale());
+  for (const AnsiString& word : LiteralWords(trimmed)) split_list.Add(word);
   TSplitResult result;
   result.raw_words = split_list.Items();
   TStringList distinct(NativeLocale());
@@ -99,14 +121,21 @@ std::vector<TReportRow> LiteralReport(const TSplitResult& split) {
 
 // Words that differ only in case (ASCII and full-width), numbers, two-byte
 // characters cut by the byte pass, and every kind of separator.
-AnsiString RandomText(std::mt19937& random) {
-  static const std::vector<std::string_view> pieces = {
-      "Apple",    "apple", "APPLE", "a",        "A",        "b",        "B",        "10",
-      "9",        "中文",  "文",    "\xA3\xE1", "\xA3\xC1", "\xA6\xC1", "\xA6\xE1", "\xA1\xA1",
-      "\xB0\x40", "\x81",  "\xD6",  " ",        " ",        "\r\n",     "\n",       "，",
-      "。",       "°′",    "°",     "-",        "'",        ",",        "\t",       "\xFF"};
+AnsiString RandomText(std::mt19937& random, int max_pieces = 40) {
+  static const std::vector<std::string_view> pieces = {"Apple",    "apple",    "APPLE",
+                                                       "a",        "A",        "b",
+                                                       "B",        "10",       "9",
+                                                       "中文",     "文",       "\xA3\xE1",
+                                                       "\xA3\xC1", "\xA6\xC1", "\xA6\xE1",
+                                                       "\xA1\xA1", "\xB0\x40", "\x81",
+                                                       "\xD6",     " ",        " ",
+                                                       "\r\n",     "\n",       "，",
+                                                       "。",       "°′",       "°",
+                                                       "-",        "'",        ",",
+                                                       "\t",       "\xFF",     "\xA8\x90\xA8\x8E",
+                                                       "\xA8\x90"};
   AnsiString text;
-  const int count = std::uniform_int_distribution<int>(0, 40)(random);
+  const int count = std::uniform_int_distribution<int>(0, max_pieces)(random);
   for (int i = 0; i < count; ++i) text += pieces[random() % pieces.size()];
   return text;
 }
@@ -137,5 +166,29 @@ TEST(WordLists, SplitAndCountEqualTheLiteralProcedures) {
         ASSERT_EQ(BuildFrequencyReport(*index, DistinctSpellings(*index), NativeLocale()).rows, rows) << text;
       }
     }
+  }
+}
+
+// A large text is cut in two halves at once: the words, their order and the
+// numbering of spellings by first occurrence stay those of one pass.
+TEST(WordLists, LargeTextsCutInHalvesGiveTheWordsOfOnePass) {
+  std::mt19937 random(13);
+  for (int round = 0; round < 2; ++round) {
+    AnsiString text;
+    while (text.size() < (5u << 18)) text += RandomText(random, 400);
+    text = Trim(text);
+    TPerlRegEx regex;
+    const std::optional<TWordIndex> index = SplitWordIndex(text, regex);
+    ASSERT_TRUE(index);
+    const std::vector<AnsiString> expected = WordsInOnePiece(text);
+    ASSERT_EQ(index->Occurrences().size(), expected.size());
+    TSpelling next_new = 0;
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+      const TSpelling spelling = index->Occurrences()[i];
+      ASSERT_EQ(index->Text(spelling), expected[i]) << "word " << i;
+      ASSERT_LE(spelling, next_new) << "word " << i;
+      if (spelling == next_new) ++next_new;
+    }
+    ASSERT_EQ(next_new, index->SpellingCount());
   }
 }
