@@ -59,33 +59,34 @@ std::size_t HalfWay(std::string_view working) {
   return comma == std::string_view::npos ? 0 : comma + 1;
 }
 
-std::vector<AnsiString> Texts(const TWordIndex& index, const std::vector<TSpelling>& words, bool numbered) {
+std::vector<AnsiString> Texts(const TWordIndex& index, const std::vector<TSpelling>& words) {
   std::vector<AnsiString> texts;
   texts.reserve(words.size());
-  for (std::size_t i = 0; i < words.size(); ++i) {
-    const std::string_view word = index.Text(words[i]);
-    if (!numbered) {
-      texts.emplace_back(word);
-      continue;
-    }
-    // "i: word" made in one allocation, without temporaries.
-    char number[24];
-    const std::size_t digits =
-        static_cast<std::size_t>(std::to_chars(number, number + 22, i + 1).ptr - number);
-    AnsiString& line = texts.emplace_back();
-    line.reserve(digits + 2 + word.size());
-    line.append(number, digits).append(": ").append(word);
-  }
+  for (TSpelling spelling : words) texts.emplace_back(index.Text(spelling));
   return texts;
+}
+
+// One line per word, "i: word" when numbered, CR LF between lines.
+AnsiString MemoText(const TWordIndex& index, const std::vector<TSpelling>& words, bool numbered) {
+  std::size_t size = 0;
+  for (TSpelling spelling : words) size += index.Text(spelling).size() + 2 + (numbered ? 9 : 0);
+  AnsiString text;
+  text.reserve(size);
+  char number[24];
+  for (std::size_t i = 0; i < words.size(); ++i) {
+    if (i > 0) text += "\r\n";
+    if (numbered) {
+      text.append(number, static_cast<std::size_t>(std::to_chars(number, number + 22, i + 1).ptr - number));
+      text += ": ";
+    }
+    text += index.Text(words[i]);
+  }
+  return text;
 }
 
 }  // namespace
 
-std::optional<TWordIndex> SplitWordIndex(std::string_view text, TPerlRegEx& regex) {
-  return SplitWordIndex(AnsiString(TrimmedView(text)), regex);
-}
-
-std::optional<TWordIndex> SplitWordIndex(AnsiString&& text, TPerlRegEx& regex) {
+std::optional<TWordIndex> SplitWordIndex(AnsiString text, TPerlRegEx& regex) {
   const std::string_view trimmed = TrimmedView(text);
   if (trimmed.empty()) return std::nullopt;
   // Trimmed where it stands: the text becomes the subject without a copy.
@@ -122,18 +123,21 @@ std::optional<TWordIndex> SplitWordIndex(AnsiString&& text, TPerlRegEx& regex) {
   return index;
 }
 
-std::optional<TSplitResult> SplitWords(std::string_view text, const TSplitOptions& options, TPerlRegEx& regex,
+std::optional<TSplitResult> SplitWords(AnsiString text, const TSplitOptions& options, TPerlRegEx& regex,
                                        const TLocale& locale) {
-  std::optional<TWordIndex> index = SplitWordIndex(text, regex);
+  std::optional<TWordIndex> index = SplitWordIndex(std::move(text), regex);
   if (!index) return std::nullopt;
-  index->Rank(locale);
+  TFoldedCounts folded;
+  InParallel([&] { index->Rank(locale); }, [&] { folded = CountFolded(*index, locale); });
+  const std::vector<TSpelling> distinct = DistinctSpellings(*index);
   TSplitResult result;
-  result.raw_words = Texts(*index, index->Occurrences(), false);
-  result.distinct_words = Texts(*index, DistinctSpellings(*index), false);
+  result.raw_words = Texts(*index, index->Occurrences());
+  result.distinct_words = Texts(*index, distinct);
   const std::vector<TSpelling> split =
       options.ignore_repeats ? WithoutRepeats(*index, index->Occurrences()) : index->Occurrences();
-  result.split_lines = Texts(*index, split, options.numbered);
-  result.sorted_lines =
-      Texts(*index, SortedByLocale(*index, split, options.ignore_repeats), options.numbered);
+  result.split_text = MemoText(*index, split, options.numbered);
+  result.sorted_text =
+      MemoText(*index, SortedByLocale(*index, split, options.ignore_repeats), options.numbered);
+  result.report = BuildFrequencyReport(folded, *index, distinct);
   return result;
 }

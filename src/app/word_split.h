@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/frequency_report.h"
 #include "app/word_index.h"
 #include "framework/locale.h"
 #include "framework/text.h"
@@ -27,18 +28,20 @@ struct TSplitOptions {
 struct TSplitResult {
   std::vector<AnsiString> raw_words;       // every occurrence, in text order
   std::vector<AnsiString> distinct_words;  // first spelling of each word, sorted
-  std::vector<AnsiString> split_lines;     // the memo of words in text order
-  std::vector<AnsiString> sorted_lines;    // the memo of words sorted
+  // The memos' texts, their lines joined by CR LF (none after the last): a
+  // million lines go to a memo as one text rather than line by line.
+  AnsiString split_text;    // the words in text order
+  AnsiString sorted_text;   // the words sorted
+  TFrequencyReport report;  // the summary and the rows of these words
 };
 
 // The words of the text, in order, not yet ranked. Nothing (and no change
 // to `regex`) when the text is empty after trimming.
-std::optional<TWordIndex> SplitWordIndex(std::string_view text, TPerlRegEx& regex);
-// The same, the text itself becoming the regular expression's subject.
-std::optional<TWordIndex> SplitWordIndex(AnsiString&& text, TPerlRegEx& regex);
+// The text itself becomes the regular expression's subject: move it in.
+std::optional<TWordIndex> SplitWordIndex(AnsiString text, TPerlRegEx& regex);
 
 // Nothing (and no change anywhere) when the text is empty after trimming.
 // `regex` keeps the compiled pattern for the next split; the locale orders
 // and compares the words.
-std::optional<TSplitResult> SplitWords(std::string_view text, const TSplitOptions& options, TPerlRegEx& regex,
+std::optional<TSplitResult> SplitWords(AnsiString text, const TSplitOptions& options, TPerlRegEx& regex,
                                        const TLocale& locale);

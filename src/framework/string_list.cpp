@@ -47,7 +47,8 @@ std::vector<AnsiString> SortByLocale(std::vector<AnsiString> items, const TLocal
 
 const TClassInfo& TStrings::StaticClassInfo() {
   static const TPropInfo properties[] = {
-      PublishList("Strings", &TStrings::Strings, &TStrings::SetStrings),
+      PublishList("Strings", &TStrings::Strings,
+                  static_cast<void (TStrings::*)(const TStringArray&)>(&TStrings::SetStrings)),
   };
   static const TClassInfo info = MakeClassInfo<TStrings, TPersistent>("TStrings", properties);
   return info;
@@ -129,6 +130,13 @@ void TStrings::SetStrings(const TStringArray& items) {
   Update([&] {
     Clear();
     AddAll(items);
+  });
+}
+
+void TStrings::SetStrings(TStringArray&& items) {
+  Update([&] {
+    Clear();
+    AddAll(std::move(items));
   });
 }
 
@@ -219,6 +227,10 @@ bool TStringList::Find(std::string_view s, int& index) const {
 void TStringList::SetSorted(bool sorted) {
   if (sorted && !sorted_) items_ = SortByLocale(std::move(items_), *locale_, EqualItems::kInOrder);
   sorted_ = sorted;
+}
+
+void TStringList::SetOrderedStrings(std::vector<AnsiString> items) {
+  items_ = std::move(items);
 }
 
 void TStringList::AddAll(std::vector<AnsiString> items) {

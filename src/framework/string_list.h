@@ -37,6 +37,7 @@ class TStrings : public TPersistent {
   void Assign(const TPersistent& source) override;
   TStringArray Strings() const;
   void SetStrings(const TStringArray& items);
+  void SetStrings(TStringArray&& items);
   void LoadFromFile(const AnsiString& file_name);
   void SaveToFile(const AnsiString& file_name) const;
 
@@ -92,6 +93,9 @@ class TStringList : public TStrings {
   const TLocale& Locale() const { return *locale_; }
 
   const std::vector<AnsiString>& Items() const { return items_; }
+  // Empties the list and takes items that already stand in its order (each
+  // once where duplicates are ignored), without comparing them again.
+  void SetOrderedStrings(std::vector<AnsiString> items);
 
  protected:
   // A sorted list sorts the whole batch at once (Add would insert each item

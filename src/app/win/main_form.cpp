@@ -135,25 +135,26 @@ void Tfrmmain::chk4Click(TObject*) {
 }
 
 void Tfrmmain::Button3Click(TObject*) {
-  const AnsiString text = Trim(mmo1->Text());
+  AnsiString text = Trim(mmo1->Text());
   if (text.empty()) return;
   const TSplitOptions options{.ignore_repeats = chk5->Checked(), .numbered = chk4->Checked()};
-  const std::optional<TSplitResult> split = SplitWords(text, options, *prlrgx1, DefaultLocale());
+  std::optional<TSplitResult> split = SplitWords(std::move(text), options, *prlrgx1, DefaultLocale());
   if (!split) return;
-  RawWords->SetStrings(split->raw_words);
-  // A split makes it one entry per word, whatever its case, in the report's order.
+  RawWords->SetStrings(std::move(split->raw_words));
+  // A split makes it one entry per word, whatever its case, in the report's
+  // order; the words come sorted that way already.
   DistinctWords->SetDuplicates(TDuplicates::dupIgnore);
   DistinctWords->SetSorted(true);
-  DistinctWords->SetStrings(split->distinct_words);
-  // One bulk change per memo: one WM_SETTEXT, not one per line.
-  mmo2->Lines()->SetStrings(split->split_lines);
-  mmo3->Lines()->SetStrings(split->sorted_lines);
+  DistinctWords->SetOrderedStrings(std::move(split->distinct_words));
+  // One text per memo: one WM_SETTEXT, not one per line.
+  mmo2->Lines()->SetText(split->split_text);
+  mmo3->Lines()->SetText(split->sorted_text);
 
+  // The report counts the same words as RawWords, by number rather than by
+  // text, in the order of ScratchLines.
   ScratchLines->Assign(*DistinctWords);
-  const TFrequencyReport report =
-      BuildFrequencyReport(RawWords->Items(), ScratchLines->Items(), DefaultLocale());
-  lbl2->SetCaption(report.summary);
-  ordrlstvw1->SetRows(report.rows);
+  lbl2->SetCaption(split->report.summary);
+  ordrlstvw1->SetRows(split->report.rows);
 }
 
 void Tfrmmain::btn4Click(TObject*) {

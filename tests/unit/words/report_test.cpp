@@ -9,7 +9,7 @@ namespace {
 
 TFrequencyReport ReportOf(std::string_view text) {
   TPerlRegEx regex;
-  const auto split = SplitWords(text, {false, true}, regex, NativeLocale());
+  const auto split = SplitWords(AnsiString(text), {false, true}, regex, NativeLocale());
   EXPECT_TRUE(split.has_value());
   return BuildFrequencyReport(split->raw_words, split->distinct_words, NativeLocale());
 }

@@ -36,6 +36,13 @@ void AddOneByOne(TStringList& list, const std::vector<AnsiString>& items) {
   for (const AnsiString& item : items) list.Add(item);
 }
 
+// What a memo shows after the lines are appended one by one.
+AnsiString MemoText(const std::vector<AnsiString>& lines) {
+  AnsiString text;
+  for (std::size_t i = 0; i < lines.size(); ++i) text += (i > 0 ? "\r\n" : "") + lines[i];
+  return text;
+}
+
 void Number(std::vector<AnsiString>& lines) {
   for (std::size_t i = 0; i < lines.size(); ++i) lines[i] = std::to_string(i + 1) + ": " + lines[i];
 }
@@ -98,12 +105,13 @@ std::optional<TSplitResult> LiteralSplit(std::string_view text, TSplitOptions op
   sorted.SetDuplicates(options.ignore_repeats ? TDuplicates::dupIgnore : TDuplicates::dupAccept);
   sorted.SetSorted(true);
   AddOneByOne(sorted, kept);
-  result.split_lines = kept;
-  result.sorted_lines = sorted.Items();
+  std::vector<AnsiString> sorted_lines = sorted.Items();
   if (options.numbered) {
-    Number(result.split_lines);
-    Number(result.sorted_lines);
+    Number(kept);
+    Number(sorted_lines);
   }
+  result.split_text = MemoText(kept);
+  result.sorted_text = MemoText(sorted_lines);
   return result;
 }
 
@@ -156,10 +164,11 @@ TEST(WordLists, SplitAndCountEqualTheLiteralProcedures) {
         if (!split) continue;
         ASSERT_EQ(split->raw_words, expected->raw_words) << text;
         ASSERT_EQ(split->distinct_words, expected->distinct_words) << text;
-        ASSERT_EQ(split->split_lines, expected->split_lines) << text;
-        ASSERT_EQ(split->sorted_lines, expected->sorted_lines) << text;
+        ASSERT_EQ(split->split_text, expected->split_text) << text;
+        ASSERT_EQ(split->sorted_text, expected->sorted_text) << text;
 
         const std::vector<TReportRow> rows = LiteralReport(*expected);
+        ASSERT_EQ(split->report.rows, rows) << text;
         ASSERT_EQ(BuildFrequencyReport(split->raw_words, split->distinct_words, NativeLocale()).rows, rows);
         std::optional<TWordIndex> index = SplitWordIndex(text, regex);
         index->Rank(NativeLocale());

@@ -10,13 +10,25 @@ using Lines = std::vector<AnsiString>;
 
 TSplitResult Split(std::string_view text, TSplitOptions options = {false, false}) {
   TPerlRegEx regex;
-  std::optional<TSplitResult> result = SplitWords(text, options, regex, NativeLocale());
+  std::optional<TSplitResult> result = SplitWords(AnsiString(text), options, regex, NativeLocale());
   EXPECT_TRUE(result.has_value());
   return result.value_or(TSplitResult{});
 }
 
+// A memo's lines: its text cut at CR LF; none for an empty text.
+Lines MemoLines(const AnsiString& text) {
+  Lines lines;
+  if (text.empty()) return lines;
+  for (std::size_t start = 0;;) {
+    const std::size_t end = text.find("\r\n", start);
+    lines.push_back(text.substr(start, end - start));
+    if (end == AnsiString::npos) return lines;
+    start = end + 2;
+  }
+}
+
 Lines Words(std::string_view text) {
-  return Split(text).split_lines;
+  return MemoLines(Split(text).split_text);
 }
 
 }  // namespace
@@ -62,24 +74,24 @@ TEST(WordSplit, TwoByteCharactersOutsideGb2312StayWhole) {
 
 TEST(WordSplit, ListsAndMemosForRepeatedWords) {
   const TSplitResult plain = Split("Apple apple APPLE");
-  EXPECT_EQ(plain.split_lines, (Lines{"Apple", "apple", "APPLE"}));
-  EXPECT_EQ(plain.sorted_lines, (Lines{"APPLE", "apple", "Apple"}));
+  EXPECT_EQ(MemoLines(plain.split_text), (Lines{"Apple", "apple", "APPLE"}));
+  EXPECT_EQ(MemoLines(plain.sorted_text), (Lines{"APPLE", "apple", "Apple"}));
   EXPECT_EQ(plain.distinct_words, (Lines{"Apple"}));
   EXPECT_EQ(plain.raw_words, (Lines{"Apple", "apple", "APPLE"}));
 
   const TSplitResult ignoring = Split("Apple apple APPLE", {true, false});
-  EXPECT_EQ(ignoring.split_lines, (Lines{"Apple"}));
-  EXPECT_EQ(ignoring.sorted_lines, (Lines{"Apple"}));
+  EXPECT_EQ(MemoLines(ignoring.split_text), (Lines{"Apple"}));
+  EXPECT_EQ(MemoLines(ignoring.sorted_text), (Lines{"Apple"}));
   EXPECT_EQ(ignoring.raw_words.size(), 3u);
 
   const TSplitResult numbered = Split("Apple apple APPLE", {false, true});
-  EXPECT_EQ(numbered.split_lines, (Lines{"1: Apple", "2: apple", "3: APPLE"}));
-  EXPECT_EQ(numbered.sorted_lines, (Lines{"1: APPLE", "2: apple", "3: Apple"}));
+  EXPECT_EQ(MemoLines(numbered.split_text), (Lines{"1: Apple", "2: apple", "3: APPLE"}));
+  EXPECT_EQ(MemoLines(numbered.sorted_text), (Lines{"1: APPLE", "2: apple", "3: Apple"}));
   EXPECT_EQ(numbered.raw_words, (Lines{"Apple", "apple", "APPLE"}));
 
   const TSplitResult both = Split("b a B c a", {true, true});
-  EXPECT_EQ(both.split_lines, (Lines{"1: b", "2: a", "3: c"}));
-  EXPECT_EQ(both.sorted_lines, (Lines{"1: a", "2: b", "3: c"}));
+  EXPECT_EQ(MemoLines(both.split_text), (Lines{"1: b", "2: a", "3: c"}));
+  EXPECT_EQ(MemoLines(both.sorted_text), (Lines{"1: a", "2: b", "3: c"}));
   EXPECT_EQ(both.distinct_words, (Lines{"a", "b", "c"}));
 }
 
@@ -89,8 +101,8 @@ TEST(WordSplit, EmptyAndSeparatorOnlyInputs) {
   const TSplitResult none = Split("，。！", {true, true});
   EXPECT_TRUE(none.raw_words.empty());
   EXPECT_TRUE(none.distinct_words.empty());
-  EXPECT_TRUE(none.split_lines.empty());
-  EXPECT_TRUE(none.sorted_lines.empty());
+  EXPECT_TRUE(MemoLines(none.split_text).empty());
+  EXPECT_TRUE(MemoLines(none.sorted_text).empty());
 }
 
 TEST(WordSplit, ASecondSplitWithTheSameComponentGivesTheSameResult) {
@@ -98,8 +110,8 @@ TEST(WordSplit, ASecondSplitWithTheSameComponentGivesTheSameResult) {
   const auto first = SplitWords("x y x", {false, true}, regex, NativeLocale());
   const auto second = SplitWords("x y x", {false, true}, regex, NativeLocale());
   ASSERT_TRUE(first && second);
-  EXPECT_EQ(first->sorted_lines, second->sorted_lines);
-  EXPECT_EQ(first->split_lines, second->split_lines);
+  EXPECT_EQ(first->sorted_text, second->sorted_text);
+  EXPECT_EQ(first->split_text, second->split_text);
 }
 
 TEST(RepeatedWords, FoldsOnlyOneByteAsciiLettersAndTrims) {
