@@ -540,4 +540,13 @@ TEST_F(OtherSetsTest, ATabImagePageControlGetsTheSkinsTabFacesAndItsScrollerTheU
   EXPECT_EQ(SendMessageW(scroller, SKM_ISSKINNED, 0, 0), 0);
 }
 
+// A class the mapping can choose but the program's table lacks would leave
+// its controls silently unskinned.
+TEST(SkinControlFactoryTable, MakesEveryClassTheMappingCanChoose) {
+  const TSkinControlFactory table = SkinControlFactory();
+  for (int i = static_cast<int>(TSkinControlClass::scSkinButton);
+       i <= static_cast<int>(TSkinControlClass::scSkinMP); ++i)
+    EXPECT_NE(FindCreator(table, static_cast<TSkinControlClass>(i)), nullptr) << i;
+}
+
 }  // namespace
