@@ -171,6 +171,16 @@ class TTestRzCheckBox : public TForeignControl<TTestRzCheckBox> {
   bool use_glyphs_ = false;
 };
 
+class TTestRzRadioButton : public TTestRzCheckBox {
+ public:
+  using TTestRzCheckBox::TTestRzCheckBox;
+  static const TClassInfo& StaticClassInfo() {
+    static const TClassInfo info = MakeClassInfo<TTestRzRadioButton, TTestRzCheckBox>("TRzRadioButton");
+    return info;
+  }
+  const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+};
+
 class TTestCxProperties : public TPersistent {
  public:
   static const TClassInfo& StaticClassInfo() {
@@ -480,6 +490,19 @@ TEST_F(OtherSetsTest, GlyphCheckBoxesGetTheSkinsStripAndLoseItOnDetach) {
   skin->Detach();
   EXPECT_FALSE(rz->UseCustomGlyphs());
   EXPECT_NE(CropImage(Shown(*rz), {0, 0, w, check.Height()}), CropImage(expected, {0, 0, w, check.Height()}));
+
+  // A radio button's strip comes from the radio image.
+  auto* radio = Place<TTestRzRadioButton>(10, 70, 80, 24);
+  ASSERT_NE(MapAndAttach<TSkinObjImage>(*radio), nullptr);
+  const TSkinBitmap& dot = b.RadioBitmap;
+  const int dot_count = std::max(b.RadioButtonFrame, 1);
+  const int dot_w = dot.Width() / dot_count;
+  const TSkinBitmap dots = PixelsOf(*radio->CustomGlyphs());
+  for (int slot = 0; slot < kGlyphStripFrames; ++slot)
+    EXPECT_EQ(CropImage(dots, {slot * dot_w, 0, slot * dot_w + dot_w, dot.Height()}),
+              CropImage(dot, FrameRect(dot, RadioGlyphSources(dot_count)[static_cast<std::size_t>(slot)],
+                                       dot_count, false)))
+        << slot;
 
   // The other set's check box takes the strip as its Properties.Glyph.
   auto* cx = Place<TTestCxCheckBox>(10, 40, 80, 24);
