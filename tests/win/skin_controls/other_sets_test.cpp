@@ -339,6 +339,12 @@ TEST_F(OtherSetsTest, AScrollBarControlShowsTheSkinsBarAndAnArrowClickStepsIt) {
   const TSkinBitmap before = Shown(*bar);
   EXPECT_EQ(before, expected(0));
 
+  // Over the overlay the control's hint is the one that shows.
+  bar->SetShowHint(true);
+  bar->SetHint("Scroll");
+  MouseTo(OnScreen(*bar, bar->Width() / 2, bar->Height() / 2));
+  EXPECT_TRUE(PumpUntil([&] { return Application().HintControl() == bar; }));
+
   // A click on the second arrow is the control's own: one line on.
   QueueClick(OnScreen(*bar, bar->Width() - arrow / 2, bar->Height() / 2));
   ASSERT_TRUE(PumpUntil([&] { return bar->Position() == 1; }));

@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "framework/win/control_link.h"
 #include "framework/win/win_control.h"
 #include "skin/controls/win/property_by_name.h"
 #include "skin/controls/win/scroll_bar_paint.h"
@@ -43,7 +44,9 @@ TWScrollbar::TWScrollbar(const TSkinControl& owner)
 
 TWScrollbar::~TWScrollbar() {
   *alive_ = false;
-  if (window_) SetWindowLongPtrW(window_.get(), GWLP_USERDATA, 0);
+  if (!window_) return;
+  SetWindowLongPtrW(window_.get(), GWLP_USERDATA, 0);
+  UnlinkControl(window_.get());
 }
 
 void TWScrollbar::AttachToWindow(HWND target, TKind kind) {
@@ -59,6 +62,8 @@ void TWScrollbar::AttachToControl(TWinControl& control) {
   kind_ = skControl;
   vertical_ = OverlayVertical(kind_, LowerCaseAscii(GetEnumPropByName(&control, "Kind")));
   CreateOverlay();
+  // The mouse over the overlay is over the control: its hint shows.
+  if (window_) LinkControl(window_.get(), &control);
 }
 
 void TWScrollbar::CreateOverlay() {
@@ -75,6 +80,7 @@ LRESULT CALLBACK TWScrollbar::Procedure(HWND window, UINT msg, WPARAM wparam, LP
   }
   auto* self = reinterpret_cast<TWScrollbar*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (msg == WM_NCDESTROY) {
+    UnlinkControl(window);
     // Destroyed with its parent: the overlay must not destroy it again.
     if (self != nullptr) (void)self->window_.release();
     return DefWindowProcW(window, msg, wparam, lparam);
