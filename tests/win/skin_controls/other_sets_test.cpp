@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "skin_windows/skin_test_input.h"
@@ -20,10 +21,12 @@
 #include "framework/win/form.h"
 #include "framework/win/gdi.h"
 #include "framework/win/scroll_bar.h"
+#include "framework/win/tab_control.h"
 #include "framework/win/wide.h"
 #include "skin/controls/control_mapping.h"
 #include "skin/controls/glyph_strip_geometry.h"
 #include "skin/controls/tab_set_geometry.h"
+#include "skin/controls/win/control_skin_mapper.h"
 #include "skin/controls/win/control_tree.h"
 #include "skin/controls/win/scroll_bar_paint.h"
 #include "skin/controls/win/skin_adv_page.h"
@@ -39,6 +42,7 @@
 #include "skin/data/win/dib_image.h"
 #include "skin/data/win/skin_environment_win.h"
 #include "skin/windows/skin_messages.h"
+#include "skin/windows/win/skin_engine.h"
 
 #include <commctrl.h>
 
@@ -576,6 +580,45 @@ TEST(SkinControlFactoryTable, MakesEveryClassTheMappingCanChoose) {
   for (int i = static_cast<int>(TSkinControlClass::scSkinButton);
        i <= static_cast<int>(TSkinControlClass::scSkinMP); ++i)
     EXPECT_NE(FindCreator(table, static_cast<TSkinControlClass>(i)), nullptr) << i;
+}
+
+// The scroller inside a tab control or a tab-image page control is skinned
+// by that control's skin object: turning the skin off and on again gives
+// each scroller back and skins it anew, once.
+TEST(InnerScrollerSkins, SurviveTheSkinGoingOffAndOnAgain) {
+  InitializeApplication();
+  static const TSkinEngine engine(ControlSkinsProvider());
+  const TSkinEnvironmentScope scope(engine);
+  auto* form = new Tfrmmain(&Application());
+  auto* skin = ObjectAs<TSkinData>(form->FindComponent("skndt1"));
+  ASSERT_NE(skin, nullptr);
+  skin->Skin3rd()->Add("TAdvPageControl=advpagecontrol");
+  auto* tabs = new TTabControl(form);
+  tabs->SetParent(form);
+  tabs->SetBounds(10, 10, 120, 60);
+  for (int i = 0; i < 12; ++i) tabs->Tabs()->Add("Tab " + std::to_string(i));
+  auto* page = new TTestAdvPage(form);
+  page->SetParent(form);
+  page->SetBounds(140, 10, 200, 60);
+  form->Show();
+  const HWND scrollers[] = {FindWindowExW(tabs->Handle(), nullptr, UPDOWN_CLASSW, nullptr),
+                            CreateWindowExW(0, UPDOWN_CLASSW, L"", WS_CHILD | WS_VISIBLE, 170, 0, 20, 24,
+                                            page->Handle(), nullptr, GetModuleHandleW(nullptr), nullptr)};
+  ASSERT_NE(scrollers[0], nullptr);
+  const auto skinned = [&](LRESULT answer) {
+    return PumpUntil([&] {
+      RedrawWindow(form->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+      return SendMessageW(scrollers[0], SKM_ISSKINNED, 0, 0) == answer &&
+             SendMessageW(scrollers[1], SKM_ISSKINNED, 0, 0) == answer;
+    });
+  };
+  EXPECT_TRUE(skinned(1));
+  skin->SetActive(false);
+  EXPECT_TRUE(skinned(0));
+  skin->SetActive(true);
+  EXPECT_TRUE(skinned(1));
+  form->Free();
+  Pump(50);
 }
 
 }  // namespace
