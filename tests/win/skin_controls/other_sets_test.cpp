@@ -346,7 +346,11 @@ TEST_F(OtherSetsTest, AScrollBarControlShowsTheSkinsBarAndAnArrowClickStepsIt) {
   // Over the overlay the control's hint is the one that shows.
   bar->SetShowHint(true);
   bar->SetHint("Scroll");
+  // The leave of the window the mouse came from clears the hint control
+  // once more: the next move over the overlay sets it again.
+  MouseTo(OnScreen(*bar, bar->Width() / 2, 100));
   MouseTo(OnScreen(*bar, bar->Width() / 2, bar->Height() / 2));
+  MouseTo(OnScreen(*bar, bar->Width() / 2 + 4, bar->Height() / 2));
   EXPECT_TRUE(PumpUntil([&] { return Application().HintControl() == bar; }));
 
   // A click on the second arrow is the control's own: one line on.
