@@ -57,13 +57,19 @@ std::optional<TSkinMapping> StandardClassRow(const TControlFacts& c, const TMapp
   if (c.IsA("TSpinEdit") && s.Has(xcEdit)) return OwnSkin(scSkinEdit);
   if (c.IsA("TBitBtn") && s.Has(xcBitBtn)) return OwnSkin(scSkinBitButton);
   if (c.IsA("TSpeedButton") && s.Has(xcSpeedButton)) return OwnSkin(scSkinSpeedButton);
+  if (c.IsA("TScrollBar") && s.Has(xcScrollbar)) return OwnSkin(scSkinScControl);
   return std::nullopt;
 }
 
 std::optional<TSkinMapping> ClassTable(const TControlFacts& c, const TMappingSettings& s) {
   const bool tab = s.Has(xcTab) && s.SkinHasTab;
   const bool scroll = s.Has(xcScrollbar);
-  if (NameIs(c, {"TTabSet"}) && tab) return OwnSkin(scSkinTab31);
+  if (NameIs(c, {"TTabSet"}) && tab) {
+    // Skinned through its window: it paints itself outside its WindowProc.
+    TSkinMapping mapping = OwnSkin(scSkinTab31);
+    mapping.Skin.Target = TAttachTarget::atControlWindow;
+    return mapping;
+  }
   if (NameIs(c, {"TTabbedNotebook"}) && tab) return OwnSkin(scSkinTab);
   if (NameIs(c, {"TMvcPanel"})) {
     TSkinMapping mapping;
@@ -104,8 +110,6 @@ std::optional<TSkinMapping> ClassTable(const TControlFacts& c, const TMappingSet
     mapping.Skin.Target = TAttachTarget::atControlWindow;
     return mapping;
   }
-  // Scrolling containers last: an embedded form is one too.
-  if (c.IsA("TScrollingWinControl") && scroll) return OwnSkin(scSkinScControl);
   return std::nullopt;
 }
 

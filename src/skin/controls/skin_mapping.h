@@ -36,7 +36,7 @@ enum class TSkinControlClass {
   scSkinTabSheet,
   scSkinAdvPage,
   scSkinSizer,
-  scSkinMP,
+  scSkinMP,  // kept last: a check of the factory table runs up to it
 };
 
 // TSkinObjImage's modes: whose glyphs it builds.

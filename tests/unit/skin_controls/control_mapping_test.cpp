@@ -71,7 +71,9 @@ TEST(ControlMapping, EachRowNeedsItsSkinControlsMember) {
   // Tab sets need the skin's tab element as well.
   TMappingSettings no_tab = all;
   no_tab.SkinHasTab = false;
-  EXPECT_EQ(ChooseControlSkin(Foreign("TTabSet"), all), Skin(scSkinTab31));
+  TSkinMapping tab_set = Skin(scSkinTab31);
+  tab_set.Skin.Target = TAttachTarget::atControlWindow;
+  EXPECT_EQ(ChooseControlSkin(Foreign("TTabSet"), all), tab_set);
   EXPECT_EQ(ChooseControlSkin(Foreign("TTabSet"), no_tab), TSkinMapping{});
   EXPECT_EQ(ChooseControlSkin(Foreign("TTABBEDNOTEBOOK"), all), Skin(scSkinTab));
 }
@@ -130,7 +132,7 @@ TEST(ControlMapping, TableOrder) {
         }()},
        {"group box", Windowed({"TGroupBox", "TCustomGroupBox"}), Skin(scSkinGroupBox)},
        {"page control", Windowed({"TPageControl", "TCustomTabControl"}), variant(scSkinTab, kTabPageControl)},
-       {"scroll box", Windowed({"TScrollBox", "TScrollingWinControl"}), Skin(scSkinScControl)},
+       {"scroll bar", Windowed({"TScrollBar"}), Skin(scSkinScControl)},
        {"speed button", Graphic({"TSpeedButton"}), Skin(scSkinSpeedButton)}},
       all);
   // A Rz check box's name row comes after the framework's check-box row; the

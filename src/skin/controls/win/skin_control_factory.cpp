@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "skin/controls/win/skin_adv_page.h"
 #include "skin/controls/win/skin_bit_button.h"
 #include "skin/controls/win/skin_box.h"
 #include "skin/controls/win/skin_box_h.h"
@@ -15,13 +16,17 @@
 #include "skin/controls/win/skin_header.h"
 #include "skin/controls/win/skin_list_view.h"
 #include "skin/controls/win/skin_menu_button.h"
+#include "skin/controls/win/skin_mp.h"
+#include "skin/controls/win/skin_obj_image.h"
 #include "skin/controls/win/skin_progress.h"
 #include "skin/controls/win/skin_radio_button.h"
+#include "skin/controls/win/skin_sc_control.h"
 #include "skin/controls/win/skin_scrollbar.h"
 #include "skin/controls/win/skin_sizer.h"
 #include "skin/controls/win/skin_speed_button.h"
 #include "skin/controls/win/skin_status_bar.h"
 #include "skin/controls/win/skin_tab.h"
+#include "skin/controls/win/skin_tab31.h"
 #include "skin/controls/win/skin_tab_btn.h"
 #include "skin/controls/win/skin_tab_sheet.h"
 #include "skin/controls/win/skin_track_bar.h"
@@ -51,10 +56,15 @@ TSkinControl* MakeTab(TComponent* owner, const TSkinChoice& choice) {
   return new TSkinTab(owner, choice.Variant);
 }
 
+TSkinControl* MakeObjImage(TComponent* owner, const TSkinChoice& choice) {
+  return new TSkinObjImage(owner, choice.Variant);
+}
+
 }  // namespace
 
 TSkinControlFactory SkinControlFactory() {
   static constexpr TSkinControlFactoryRow kRows[] = {
+      {TSkinControlClass::scSkinAdvPage, Make<TSkinAdvPage>},
       {TSkinControlClass::scSkinBitButton, MakeBitButton},
       {TSkinControlClass::scSkinBox, Make<TSkinBox>},
       {TSkinControlClass::scSkinBoxH, Make<TSkinBoxH>},
@@ -68,13 +78,17 @@ TSkinControlFactory SkinControlFactory() {
       {TSkinControlClass::scSkinHeader, Make<TSkinHeader>},
       {TSkinControlClass::scSkinListView, Make<TSkinListView>},
       {TSkinControlClass::scSkinMenuButton, Make<TSkinMenuButton>},
+      {TSkinControlClass::scSkinMP, Make<TSkinMP>},
+      {TSkinControlClass::scSkinObjImage, MakeObjImage},
       {TSkinControlClass::scSkinProgress, Make<TSkinProgress>},
       {TSkinControlClass::scSkinRadioButton, Make<TSkinRadioButton>},
+      {TSkinControlClass::scSkinScControl, Make<TSkinScControl>},
       {TSkinControlClass::scSkinScrollbar, Make<TSkinScrollbar>},
       {TSkinControlClass::scSkinSizer, Make<TSkinSizer>},
       {TSkinControlClass::scSkinSpeedButton, MakeSpeedButton},
       {TSkinControlClass::scSkinStatusBar, Make<TSkinStatusBar>},
       {TSkinControlClass::scSkinTab, MakeTab},
+      {TSkinControlClass::scSkinTab31, Make<TSkinTab31>},
       {TSkinControlClass::scSkinTabBtn, Make<TSkinTabBtn>},
       {TSkinControlClass::scSkinTabSheet, Make<TSkinTabSheet>},
       {TSkinControlClass::scSkinTrackBar, Make<TSkinTrackBar>},

@@ -104,7 +104,9 @@ void TSkinTab::FindUpDown() {
   for (HWND child = GetTopWindow(Handle()); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
     if (!IsUpDown(child)) continue;
     auto skin = std::make_unique<TSkinUpDown>(nullptr);
-    skin->AttachWindow(child, *SkinData(), Form());
+    // Kept out of the form's list: the form frees what is in it, and this
+    // object frees the scroller's skin itself.
+    skin->AttachWindow(child, *SkinData(), nullptr);
     if (skin->SkinState() == TSkinState::ssAttached) up_down_ = std::move(skin);
     return;
   }

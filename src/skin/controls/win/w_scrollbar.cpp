@@ -2,6 +2,9 @@
 
 #include <windowsx.h>
 
+#include "framework/win/control_link.h"
+#include "framework/win/win_control.h"
+#include "skin/controls/win/property_by_name.h"
 #include "skin/controls/win/scroll_bar_paint.h"
 #include "skin/controls/win/skin_control.h"
 #include "skin/data/model/skin_data.h"
@@ -41,15 +44,32 @@ TWScrollbar::TWScrollbar(const TSkinControl& owner)
 
 TWScrollbar::~TWScrollbar() {
   *alive_ = false;
-  if (window_) SetWindowLongPtrW(window_.get(), GWLP_USERDATA, 0);
+  if (!window_) return;
+  SetWindowLongPtrW(window_.get(), GWLP_USERDATA, 0);
+  UnlinkControl(window_.get());
 }
 
 void TWScrollbar::AttachToWindow(HWND target, TKind kind) {
   target_ = target;
   kind_ = kind;
+  vertical_ = kind == skVertical;
+  CreateOverlay();
+}
+
+void TWScrollbar::AttachToControl(TWinControl& control) {
+  target_control_ = &control;
+  target_ = control.Handle();
+  kind_ = skControl;
+  vertical_ = OverlayVertical(kind_, LowerCaseAscii(GetEnumPropByName(&control, "Kind")));
+  CreateOverlay();
+  // The mouse over the overlay is over the control: its hint shows.
+  if (window_) LinkControl(window_.get(), &control);
+}
+
+void TWScrollbar::CreateOverlay() {
   RegisterOverlayClass(Procedure);
   window_.reset(CreateWindowExW(WS_EX_TOOLWINDOW, kClassName, L"", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0,
-                                GetParent(target), nullptr, GetModuleHandleW(nullptr), this));
+                                GetParent(target_), nullptr, GetModuleHandleW(nullptr), this));
   Place();
 }
 
@@ -60,6 +80,7 @@ LRESULT CALLBACK TWScrollbar::Procedure(HWND window, UINT msg, WPARAM wparam, LP
   }
   auto* self = reinterpret_cast<TWScrollbar*>(GetWindowLongPtrW(window, GWLP_USERDATA));
   if (msg == WM_NCDESTROY) {
+    UnlinkControl(window);
     // Destroyed with its parent: the overlay must not destroy it again.
     if (self != nullptr) (void)self->window_.release();
     return DefWindowProcW(window, msg, wparam, lparam);
@@ -105,7 +126,27 @@ LRESULT TWScrollbar::WndProc(HWND window, UINT msg, WPARAM wparam, LPARAM lparam
 }
 
 bool TWScrollbar::QueryBar(SCROLLBARINFO& info) const {
-  return owner_.SkinData() != nullptr && QueryWindowBar(*owner_.SkinData(), target_, Vertical(), info);
+  if (owner_.SkinData() == nullptr) return false;
+  if (kind_ == skControl) return QueryControlBar(info);
+  return QueryWindowBar(*owner_.SkinData(), target_, Vertical(), info);
+}
+
+bool TWScrollbar::QueryControlBar(SCROLLBARINFO& info) const {
+  info = SCROLLBARINFO{};
+  info.cbSize = sizeof(info);
+  RECT bounds;
+  if (!GetWindowRect(target_, &bounds)) return false;
+  SCROLLINFO scroll{sizeof(scroll), SIF_RANGE | SIF_PAGE | SIF_POS | SIF_TRACKPOS, 0, 0, 0, 0, 0};
+  if (!GetScrollInfo(target_, SB_CTL, &scroll)) return false;
+  info.rcScrollBar = bounds;
+  const int length = Vertical() ? bounds.bottom - bounds.top : bounds.right - bounds.left;
+  const TThumbSpan thumb = ControlThumb(
+      length, arrow_size_, {scroll.nMin, scroll.nMax, static_cast<int>(scroll.nPage), scroll.nPos});
+  info.xyThumbTop = thumb.Start;
+  info.xyThumbBottom = thumb.End;
+  if (!IsWindowEnabled(target_)) info.rgstate[0] |= STATE_SYSTEM_UNAVAILABLE;
+  if (!IsWindowVisible(target_)) info.rgstate[0] |= STATE_SYSTEM_INVISIBLE;
+  return true;
 }
 
 void TWScrollbar::Place() {
@@ -181,8 +222,8 @@ void TWScrollbar::Paint(HDC dc) {
   length_ = Vertical() ? bar.Height() : bar.Width();
   thumb_ = {info.xyThumbTop, info.xyThumbBottom};
   // While the thumb is dragged it follows the cursor, not the position the
-  // target has taken so far.
-  if (pressed_ && hot_part_ == TScrollPart::spThumb) {
+  // target has taken so far; a control's thumb follows its position.
+  if (pressed_ && hot_part_ == TScrollPart::spThumb && kind_ != skControl) {
     const int moved = CursorAlongAxis() - (Vertical() ? down_cursor_.y : down_cursor_.x);
     thumb_ = TrackedThumb(down_thumb_start_, moved, thumb_.Length(), length_, arrow_size_);
   }
@@ -212,18 +253,31 @@ void TWScrollbar::ButtonDown(POINT point) {
   GetCursorPos(&down_cursor_);
   SCROLLBARINFO info;
   if (QueryBar(info)) {
-    down_thumb_start_ = info.xyThumbTop;
     thumb_ = {info.xyThumbTop, info.xyThumbBottom};
-    bar_origin_ = {info.rcScrollBar.left, info.rcScrollBar.top};
+    down_thumb_start_ = info.xyThumbTop;
+    if (kind_ == skControl) {
+      down_thumb_start_ = ControlPressThumbStart(
+          length_, arrow_size_, static_cast<int>(GetOrdPropByName(target_control_, "Position")),
+          static_cast<int>(GetOrdPropByName(target_control_, "Min")),
+          static_cast<int>(GetOrdPropByName(target_control_, "Max")),
+          static_cast<int>(GetOrdPropByName(target_control_, "PageSize")));
+    } else {
+      bar_origin_ = {info.rcScrollBar.left, info.rcScrollBar.top};
+    }
   }
   SetHotPart(HitTest(point));
-  const POINT screen{point.x + bar_origin_.x, point.y + bar_origin_.y};
   pressed_ = true;
   Invalidate();
   ReleaseCapture();
   // Returns once the system's scroll loop has ended, the button released.
   const std::shared_ptr<bool> alive = alive_;
-  SendMessageW(target_, WM_NCLBUTTONDOWN, Vertical() ? HTVSCROLL : HTHSCROLL, ToLParam(screen));
+  if (kind_ == skControl) {
+    // The overlay covers the control exactly: its points are the control's.
+    SendMessageW(target_, WM_LBUTTONDOWN, MK_LBUTTON, ToLParam(point));
+  } else {
+    const POINT screen{point.x + bar_origin_.x, point.y + bar_origin_.y};
+    SendMessageW(target_, WM_NCLBUTTONDOWN, Vertical() ? HTVSCROLL : HTHSCROLL, ToLParam(screen));
+  }
   if (!*alive) return;
   pressed_ = false;
   ReleaseCapture();
@@ -231,8 +285,13 @@ void TWScrollbar::ButtonDown(POINT point) {
 }
 
 void TWScrollbar::ButtonUp(POINT point) {
-  const POINT screen{point.x + bar_origin_.x, point.y + bar_origin_.y};
   pressed_ = false;
   ReleaseCapture();
+  if (kind_ == skControl) {
+    PostMessageW(target_, WM_LBUTTONUP, MK_LBUTTON, ToLParam(point));
+    Invalidate();
+    return;
+  }
+  const POINT screen{point.x + bar_origin_.x, point.y + bar_origin_.y};
   PostMessageW(target_, WM_NCLBUTTONUP, Vertical() ? HTVSCROLL : HTHSCROLL, ToLParam(screen));
 }

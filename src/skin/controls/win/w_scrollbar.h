@@ -3,7 +3,9 @@
 // window, as that window's sibling directly above it. It paints the bar from
 // the skin (arrows, track, thumb, each by its state) and hands a press on
 // itself to the native bar as the non-client press the bar would have got, so
-// that the system's own scroll loop scrolls the window. The owning skin object
+// that the system's own scroll loop scrolls the window. Over a scroll bar
+// control it covers the whole control and hands presses on as the control's
+// own. The owning skin object
 // passes on the window's scroll codes (ScrollCode), which light the part
 // being scrolled, and asks for placement whenever the window moves, resizes,
 // shows, hides or gains a bar.
@@ -17,10 +19,11 @@
 #include "skin/controls/scroll_bar_geometry.h"
 
 class TSkinControl;
+class TWinControl;
 
 class TWScrollbar {
  public:
-  enum TKind : int { skHorizontal = 0, skVertical = 1 };
+  enum TKind : int { skHorizontal = 0, skVertical = 1, skControl = 2 };
 
   // The owner supplies the skin; it outlives the overlay.
   explicit TWScrollbar(const TSkinControl& owner);
@@ -31,6 +34,9 @@ class TWScrollbar {
   // Covers the `kind` bar of `target` (a window with a parent) and places
   // the overlay.
   void AttachToWindow(HWND target, TKind kind);
+  // Covers a scroll bar control (a framework control with a parent); its
+  // orientation is its published Kind.
+  void AttachToControl(TWinControl& control);
   // Over the native bar when the target and its bar are visible, else hidden.
   void Place();
   void Hide();
@@ -44,7 +50,7 @@ class TWScrollbar {
 
   HWND Handle() const { return window_.get(); }
   HWND Target() const { return target_; }
-  bool Vertical() const { return kind_ == skVertical; }
+  bool Vertical() const { return vertical_; }
   bool Shown() const { return shown_; }
   bool Pressed() const { return pressed_; }
   TScrollPart HotPart() const { return hot_part_; }
@@ -55,6 +61,10 @@ class TWScrollbar {
   static LRESULT CALLBACK Procedure(HWND window, UINT msg, WPARAM wparam, LPARAM lparam);
   LRESULT WndProc(HWND window, UINT msg, WPARAM wparam, LPARAM lparam);
   bool QueryBar(SCROLLBARINFO& info) const;
+  // A scroll bar control's figures worked out as the system reports a
+  // window's bar.
+  bool QueryControlBar(SCROLLBARINFO& info) const;
+  void CreateOverlay();
   void Paint(HDC dc);
   void MouseMove(POINT point);
   void MouseLeave();
@@ -67,7 +77,9 @@ class TWScrollbar {
   const TSkinControl& owner_;
   UniqueWindow window_;
   HWND target_ = nullptr;
+  TWinControl* target_control_ = nullptr;
   TKind kind_ = skVertical;
+  bool vertical_ = true;
   int arrow_size_ = 0;
   int length_ = 0;
   TThumbSpan thumb_;

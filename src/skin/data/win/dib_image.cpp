@@ -58,3 +58,12 @@ TSkinBitmap CaptureImage(HDC dc, const RECT& area) {
   BitBlt(copy.DC(), 0, 0, copy.Width(), copy.Height(), dc, area.left, area.top, SRCCOPY);
   return copy.ToImage();
 }
+
+UniqueBitmap ImageToBitmap(const TSkinBitmap& image) {
+  const WindowDC screen(nullptr);
+  UniqueBitmap bitmap(CreateCompatibleBitmap(screen.get(), image.Width(), image.Height()));
+  if (!bitmap) return bitmap;
+  const MemoryDC memory(bitmap.get());
+  BlitImage(memory.get(), 0, 0, image);
+  return bitmap;
+}

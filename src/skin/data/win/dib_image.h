@@ -34,5 +34,9 @@ class TDibImage {
 // Copies the whole image opaquely with its top-left corner at (x, y).
 void BlitImage(HDC dc, int x, int y, const TSkinBitmap& image);
 
+// A screen-compatible bitmap holding the image, for a control that takes a
+// bitmap of its own; null when it cannot be made.
+UniqueBitmap ImageToBitmap(const TSkinBitmap& image);
+
 // The pixels of `area` of a device context (a window's, a memory DC's).
 TSkinBitmap CaptureImage(HDC dc, const RECT& area);
