@@ -10,8 +10,8 @@
 #include "framework/form_reader.h"
 #include "framework/win/application.h"
 #include "framework/win/standard_classes.h"
+#include "mdi_bar_buttons.h"
 #include "skin/data/model/skin_data.h"
-#include "skin/data/win/dib_image.h"
 #include "skin/windows/skin_messages.h"
 #include "skin/windows/win/skin_manage.h"
 #include "skin_test_input.h"
@@ -46,13 +46,6 @@ int ChildCount(HWND client) {
   for (HWND c = GetWindow(client, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT))
     count += (GetWindowLongW(c, GWL_EXSTYLE) & WS_EX_MDICHILD) != 0;
   return count;
-}
-
-TSkinBitmap Screen(const RECT& r) {
-  HDC dc = GetDC(nullptr);
-  const TSkinBitmap image = CaptureImage(dc, r);
-  ReleaseDC(nullptr, dc);
-  return image;
 }
 
 RECT WindowRectOf(HWND wnd) {
@@ -119,69 +112,22 @@ class SkinnedMdi : public ::testing::Test {
 
   HWND Active() const { return reinterpret_cast<HWND>(SendMessageW(client, WM_MDIGETACTIVE, 0, 0)); }
   bool Maximised() const { return SkinManager() != nullptr && SkinManager()->MdiChildMaximised(); }
-
   int FrameWidth(const TDataSkinObject& element) const { return element.Bitmap.Width() / element.Frame; }
   int TopHeight() const { return skin->BorderTop->Bitmap.Height() / skin->BorderTop->Frame; }
 
-  // A caption button of the skin on the title (not on the menu bar).
-  const TDataSkinSysButton& TitleButton(int action, int visibility) const {
-    for (const auto& b : skin->SysButtons)
-      if (b->Action == action && b->Visibility == visibility && !b->Bitmap.Empty()) return *b;
-    throw std::runtime_error("no such caption button");
-  }
-  POINT TitleButtonCentre(HWND window, const TDataSkinSysButton& b) const {
-    const RECT r = WindowRectOf(window);
-    const int fw = b.Bitmap.Width() / b.Frame;
-    return {r.right - b.Xcoord + fw / 2, r.top + b.Ycoord + b.Bitmap.Height() / 2};
-  }
   void MaximiseByItsButton(HWND child) {
-    Click(TitleButtonCentre(child, TitleButton(1, 2)));
+    Click(TitleButtonCentre(*skin, child, 1, 2));
     ASSERT_TRUE(PumpUntil([&] { return IsZoomed(child) != FALSE; }));
     Pump(150);
   }
-
-  // A maximised child's button on the parent's bar, in screen coordinates:
-  // from the right edge, clear of the right border and the bar's left margin,
-  // centred in the bar's height.
-  const TDataSkinSysButton& BarButton(int action) const {
-    for (const auto& b : skin->SysButtons)
-      if (b->Action == action && b->Visibility == 100) return *b;
-    throw std::runtime_error("no such bar button");
-  }
-  RECT BarButtonRect(int action) const {
-    const TDataSkinSysButton& b = BarButton(action);
-    const RECT w = WindowRectOf(wnd);
-    const int fw = b.Bitmap.Width() / b.Frame, h = b.Bitmap.Height();
-    const int margin = skin->MenuBar ? skin->MenuBar->LeftWidth : 0;
-    const int left = w.right - b.Xcoord - FrameWidth(*skin->BorderRight) - margin;
-    const int top = w.top + TopHeight() + (GetSystemMetrics(SM_CYMENU) - h) / 2;
-    return {left, top, left + fw, top + h};
-  }
-  POINT BarButtonCentre(int action) const {
-    const RECT r = BarButtonRect(action);
-    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-  }
-  // Pixels of the screen over the button that differ from the button's frame
-  // (its key-coloured pixels show the bar and are not compared).
   int BarButtonMismatches(int action, int frame) const {
-    const TDataSkinSysButton& b = BarButton(action);
-    const RECT r = BarButtonRect(action);
-    const TSkinBitmap shown = Screen(r);
-    const int fw = b.Bitmap.Width() / b.Frame;
-    int mismatches = 0;
-    for (int y = 0; y < shown.Height(); ++y)
-      for (int x = 0; x < fw; ++x) {
-        const TColor want = b.Bitmap.Pixel((frame - 1) * fw + x, y);
-        if (want != clFuchsia && shown.Pixel(x, y) != want) ++mismatches;
-      }
-    return mismatches;
+    return MdiBarButtonMismatches(*skin, wnd, action, frame);
   }
-
   // The parent's menu bar band as the screen shows it.
   TSkinBitmap Bar() const {
     const RECT w = WindowRectOf(wnd);
     const int top = w.top + TopHeight();
-    return Screen({w.left, top, w.right, top + GetSystemMetrics(SM_CYMENU)});
+    return ScreenPixels({w.left, top, w.right, top + GetSystemMetrics(SM_CYMENU)});
   }
 
   Tfrmmain* skin_owner = nullptr;
@@ -218,7 +164,7 @@ TEST_F(SkinnedMdi, ChildrenWearTheSkinFrameWithTheKeyColourCutAway) {
                RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
   Pump(100);
   const RECT outer = WindowRectOf(children[1]);
-  const TSkinBitmap corner = Screen({outer.left, outer.top, outer.left + 3, outer.top + 3});
+  const TSkinBitmap corner = ScreenPixels({outer.left, outer.top, outer.left + 3, outer.top + 3});
   for (int y = 0; y < 3; ++y)
     for (int x = 0; x < 3; ++x)
       if (left.Pixel(x, y) == clFuchsia) {
@@ -226,12 +172,12 @@ TEST_F(SkinnedMdi, ChildrenWearTheSkinFrameWithTheKeyColourCutAway) {
       }
   // The border beside the corner, in the title band: the skin's, active or not.
   const int y = TopHeight() / 2, fw = FrameWidth(*skin->BorderLeft);
-  const TColor shown = Screen({outer.left + 1, outer.top + y, outer.left + 2, outer.top + y + 1}).Pixel(0, 0);
+  const TColor shown =
+      ScreenPixels({outer.left + 1, outer.top + y, outer.left + 2, outer.top + y + 1}).Pixel(0, 0);
   EXPECT_TRUE(shown == left.Pixel(1, y) || shown == left.Pixel(fw + 1, y));
 }
 
 TEST_F(SkinnedMdi, AMaximisedChildsButtonsOnTheParentsBarRestoreAndCloseIt) {
-  ASSERT_FALSE(BarButton(8).Bitmap.Empty());
   const TSkinBitmap bar_before = Bar();
   ASSERT_GT(BarButtonMismatches(8, 1), 0);  // nothing there yet
 
@@ -244,7 +190,7 @@ TEST_F(SkinnedMdi, AMaximisedChildsButtonsOnTheParentsBarRestoreAndCloseIt) {
   for (const int action : {7, 8, 9}) EXPECT_EQ(BarButtonMismatches(action, 1), 0) << action;
 
   // Under the mouse the restore button lights up; its click restores the child.
-  MouseTo(BarButtonCentre(8));
+  MouseTo(MdiBarButtonCentre(*skin, wnd, 8));
   EXPECT_EQ(BarButtonMismatches(8, 4), 0);
   MouseButton(MOUSEEVENTF_LEFTDOWN);
   EXPECT_EQ(BarButtonMismatches(8, 2), 0);
@@ -259,7 +205,7 @@ TEST_F(SkinnedMdi, AMaximisedChildsButtonsOnTheParentsBarRestoreAndCloseIt) {
   // Maximised again, its close button ends it; the other child takes its place.
   MaximiseByItsButton(first);
   for (const int action : {7, 8, 9}) EXPECT_EQ(BarButtonMismatches(action, 1), 0) << action;
-  Click(BarButtonCentre(9));
+  Click(MdiBarButtonCentre(*skin, wnd, 9));
   ASSERT_TRUE(PumpUntil([&] { return ChildCount(client) == 1; }));
   Pump(150);
   EXPECT_FALSE(IsWindow(first));

@@ -124,6 +124,8 @@ class TWinSkinForm final : public TComponent {
   void BecomeMdiParent(HWND client);
   void UnhookMdiClient();
   void MdiClientProc(TMessage& m);
+  // The MDI client's active child, and whether it is maximised.
+  HWND ActiveMdiChild(bool& maximised) const;
   void MdiChildDestroyed();
   void MdiChildStart();
   // A menu given to the window after the set-up becomes the skinned bar's.

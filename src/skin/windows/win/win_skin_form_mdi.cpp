@@ -70,26 +70,31 @@ void TWinSkinForm::MdiClientProc(TMessage& m) {
   mdi_hook_.CallSaved(m);
 }
 
+HWND TWinSkinForm::ActiveMdiChild(bool& maximised) const {
+  BOOL zoomed = FALSE;
+  const auto active = mdi_client_ == nullptr
+                          ? nullptr
+                          : reinterpret_cast<HWND>(SendMessageW(mdi_client_, WM_MDIGETACTIVE, 0,
+                                                                reinterpret_cast<LPARAM>(&zoomed)));
+  maximised = active != nullptr && zoomed != FALSE;
+  return active;
+}
+
+bool TWinSkinForm::ActiveMdiChildMaximised() const {
+  bool maximised = false;
+  return mdi_role_ == TMdiRole::mrParent && ActiveMdiChild(maximised) != nullptr && maximised;
+}
+
 void TWinSkinForm::MdiChildDestroyed() {
-  BOOL maximised = FALSE;
-  const auto active = reinterpret_cast<HWND>(
-      SendMessageW(mdi_client_, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximised)));
-  const TMdiChildGone gone =
-      AfterMdiChildDestroyed(active != nullptr, maximised != FALSE, menu_bar_ != nullptr);
+  bool maximised = false;
+  const bool active = ActiveMdiChild(maximised) != nullptr;
+  const TMdiChildGone gone = AfterMdiChildDestroyed(active, maximised, menu_bar_ != nullptr);
   if (TSkinManage* manager = SkinManager()) manager->SetMdiMaximised(gone.Maximised);
   if (gone.RebuildMenuBar) {
     data_->SetMenuUpdate(menu_update_);
     menu_bar_->Build(menu_bar_->NativeMenu());
   }
   PaintFrame(nullptr, false);
-}
-
-bool TWinSkinForm::ActiveMdiChildMaximised() const {
-  if (mdi_role_ != TMdiRole::mrParent || mdi_client_ == nullptr) return false;
-  BOOL maximised = FALSE;
-  const auto active = reinterpret_cast<HWND>(
-      SendMessageW(mdi_client_, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximised)));
-  return active != nullptr && maximised != FALSE;
 }
 
 void TWinSkinForm::MdiChildStart() {
