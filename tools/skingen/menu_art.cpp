@@ -1,5 +1,7 @@
 // The menu bar, menu items and the popup-menu background.
 
+#include <initializer_list>
+
 #include "art_canvas.h"
 #include "palette.h"
 #include "skin_art.h"
@@ -42,7 +44,44 @@ TSkinBitmap SelectedFrame() {
   return frame;
 }
 
+constexpr int kMdiButtonWidth = 16;
+constexpr int kMdiButtonHeight = 14;
+
+// One face of a maximised MDI child's button on the menu bar: the bare glyph
+// over the bar (the key colour lets the bar through), or a box when hot or
+// pressed.
+TSkinBitmap MdiButtonFrame(std::initializer_list<const char*> glyph, int state) {
+  using namespace palette;
+  TSkinBitmap frame(kMdiButtonWidth, kMdiButtonHeight, clFuchsia);
+  TColor ink = kGlyph;
+  if (state == 2) {
+    RoundedBox(frame, frame.BoundsRect(), {kAccentDark, kAccent, kAccentDark, clFuchsia, 2});
+    ink = clWhite;
+  } else if (state >= 3) {
+    RoundedBox(frame, frame.BoundsRect(), {kAccent, kAccentPale, kAccentLight, clFuchsia, 2});
+    ink = kAccentDark;
+  }
+  Glyph(frame, 4, 3, glyph, ink);
+  return frame;
+}
+
+TSkinBitmap MdiButton(std::initializer_list<const char*> glyph) {
+  return JoinFrames({MdiButtonFrame(glyph, 1), MdiButtonFrame(glyph, 2), MdiButtonFrame(glyph, 3),
+                     MdiButtonFrame(glyph, 4)},
+                    false);
+}
+
 }  // namespace
+
+TSkinBitmap MdiButtons() {
+  const TSkinBitmap minimise =
+      MdiButton({".......", ".......", ".......", ".......", ".......", "#######", "#######"});
+  const TSkinBitmap restore =
+      MdiButton({"..#####", "..#...#", "#####.#", "#####.#", "#...###", "#...#..", "#####.."});
+  const TSkinBitmap close =
+      MdiButton({"##...##", "###.###", ".#####.", "..###..", ".#####.", "###.###", "##...##"});
+  return JoinFrames({minimise, restore, close}, false);
+}
 
 TSkinBitmap MenuBar() {
   return JoinFrames({MenuBarFrame(true), MenuBarFrame(false)}, true);

@@ -30,6 +30,7 @@ std::span<const TSkinImageEntry> ControlImages() {
       {"menubar.bmp", MenuBar},
       {"menuitem.bmp", MenuItem},
       {"menuback.bmp", MenuBackground},
+      {"mdibuttons.bmp", MdiButtons},
       {"progress.bmp", Progress},
       {"tabs.bmp", Tabs},
       {"tabborder.bmp", TabBorder},

@@ -61,6 +61,10 @@ TSkinBitmap MenuBar();
 // Frames: normal, separator, normal, selected, normal.
 TSkinBitmap MenuItem();
 TSkinBitmap MenuBackground();
+// A maximised MDI child's minimise, restore and close buttons on the menu
+// bar, side by side; frames of each: normal, pressed, hot, hot (the bar shows
+// frame 4 under the mouse).
+TSkinBitmap MdiButtons();
 
 // Frames: track, filled part.
 TSkinBitmap Progress();

@@ -225,6 +225,8 @@ void TGalleryForm::OpenChildren() {
     SetPropValue(*child, "FormStyle", AnsiString("fsMDIChild"));
     child->SetCaption(name);
     child->SetBounds(0, 0, 260, 160);
+    // Closing a child ends it, as its close button promises.
+    child->SetOnClose([](TObject*, TCloseAction& action) { action = TCloseAction::caFree; });
     Put<TMemo>(child, 0, 0, 250, 120, std::string("The text of the ") + name);
     child->Show();
   }

@@ -118,6 +118,9 @@ class TCustomForm : public TWinControl {
   void InitializeWnd() override;
   // The MDI frame and child procedures stand in for the plain default.
   void DefaultHandler(TMessage& message) override;
+  // An MDI child's window goes through its MDI client, which then activates
+  // the next child and lets go of the frame's maximised-child state.
+  void DestroyWnd() override;
   void Notification(TComponent* component, TOperation operation) override;
 
  private:

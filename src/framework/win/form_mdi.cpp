@@ -76,3 +76,12 @@ void TCustomForm::DefaultHandler(TMessage& m) {
     TWinControl::DefaultHandler(m);
   }
 }
+
+void TCustomForm::DestroyWnd() {
+  HWND wnd = WindowHandle();
+  HWND client = wnd != nullptr ? GetParent(wnd) : nullptr;
+  if (client != nullptr && (GetWindowLongW(wnd, GWL_EXSTYLE) & WS_EX_MDICHILD)) {
+    SendMessageW(client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(wnd), 0);
+  }
+  TWinControl::DestroyWnd();
+}

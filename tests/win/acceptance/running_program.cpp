@@ -11,11 +11,11 @@
 
 namespace {
 
-std::wstring ProgramPath() {
+std::wstring ProgramPath(const wchar_t* program) {
   wchar_t path[MAX_PATH];
   const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
   std::wstring here(path, length);
-  return here.substr(0, here.find_last_of(L"\\/") + 1) + L"lexitally.exe";
+  return here.substr(0, here.find_last_of(L"\\/") + 1) + program;
 }
 
 std::wstring ClassOf(HWND wnd) {
@@ -54,16 +54,18 @@ BOOL CALLBACK CollectTopLevel(HWND wnd, LPARAM search) {
 
 }  // namespace
 
-TRunningProgram::TRunningProgram() {
-  std::wstring command = L"\"" + ProgramPath() + L"\"";
+TRunningProgram::TRunningProgram() : TRunningProgram(L"lexitally.exe", L"Tfrmmain") {}
+
+TRunningProgram::TRunningProgram(const wchar_t* program, const wchar_t* main_class) {
+  std::wstring command = L"\"" + ProgramPath(program) + L"\"";
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
   if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                       &info_))
     return;
   Eventually(
-      [this] {
-        if (main_ == nullptr) main_ = TopLevel(L"Tfrmmain");
+      [this, main_class] {
+        if (main_ == nullptr) main_ = TopLevel(main_class);
         return main_ != nullptr && SendMessageW(main_, SKM_ISSKINNED, 0, 0) == 1;
       },
       15000);

@@ -15,6 +15,8 @@ class TRunningProgram {
   // Starts lexitally.exe from beside this test program and waits until its
   // main window is shown and skinned.
   TRunningProgram();
+  // The same for another program beside it, whose main window has class `main_class`.
+  TRunningProgram(const wchar_t* program, const wchar_t* main_class);
   // Closes it if it still runs, and ends it if it does not go.
   ~TRunningProgram();
   TRunningProgram(const TRunningProgram&) = delete;

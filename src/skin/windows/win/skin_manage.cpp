@@ -432,4 +432,6 @@ void TSkinManage::SetMdiMaximised(bool maximised) {
 void TSkinManage::SetMdiClient(HWND client, TCustomForm* parent_form) {
   mdi_client_ = client;
   mdi_parent_form_ = parent_form;
+  // Without a skinned MDI parent no child's maximised state is followed.
+  if (client == nullptr) mdi_maximised_ = false;
 }

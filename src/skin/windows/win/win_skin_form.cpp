@@ -4,6 +4,7 @@
 
 #include "framework/win/form.h"
 #include "skin/data/win/skin_data_part_win.h"
+#include "skin/windows/mdi_cooperation.h"
 #include "skin/windows/skin_messages.h"
 #include "skin/windows/win/framework_menu_skin.h"
 #include "skin/windows/win/skin_manage.h"
@@ -47,6 +48,7 @@ TWinSkinForm::~TWinSkinForm() {
   controls_.reset();
   form_hook_.Unhook();
   hook_.Unhook();
+  UnhookMdiClient();
   buttons_.clear();
   menu_bar_.reset();
   system_menu_.reset();
@@ -92,9 +94,10 @@ void TWinSkinForm::CommonSetup(TSkinData& data) {
   has_maximize_ = (style & WS_MAXIMIZEBOX) != 0;
   has_help_ = (ex_style & WS_EX_CONTEXTHELP) != 0;
   ReadShowState();
-  if (HWND client = FindChildOfClass(window_, L"MDIClient")) {
+  sized_state_ = show_state_;
+  HWND client = FindChildOfClass(window_, L"MDIClient");
+  if (client != nullptr) {
     mdi_role_ = TMdiRole::mrParent;
-    if (TSkinManage* manager = SkinManager()) manager->SetMdiClient(client, form_);
   } else if (ex_style & WS_EX_MDICHILD) {
     mdi_role_ = TMdiRole::mrChild;
     const TSkinData* main = SkinManager() != nullptr ? SkinManager()->MainSkinData() : nullptr;
@@ -106,6 +109,7 @@ void TWinSkinForm::CommonSetup(TSkinData& data) {
   keep_styles_ =
       KeepsStyles((version & 0x80000000) == 0, LOBYTE(LOWORD(version)), HIBYTE(LOWORD(version)), ex_style,
                   GetWindow(window_, GW_OWNER) != nullptr, mdi_role_ == TMdiRole::mrChild);
+  if (mdi_role_ == TMdiRole::mrParent) BecomeMdiParent(client);
   hook_.Hook(window_, [this](TMessage& m) { WndProc(m); });
   if (!frame_skinning_) {
     life_ = TFormLifeState::flsRunning;
@@ -118,9 +122,21 @@ void TWinSkinForm::CommonSetup(TSkinData& data) {
     menu_bar_->Build(native);
   }
   RefreshSkin();
+  if (mdi_role_ != TMdiRole::mrChild) return;
+  metrics_.MenuBar = std::max(
+      metrics_.MenuBar,
+      MdiChildMenuBarHeight(metrics_.Top, GetSystemMetrics(SM_CYCAPTION), GetSystemMetrics(SM_CXFRAME)));
+  if (show_state_ == TShowState::ssMaximized && SkinManager() != nullptr &&
+      !SkinManager()->MdiChildMaximised()) {
+    SkinManager()->SetMdiMaximised(true);
+  }
 }
 
 void TWinSkinForm::StartSkin() {
+  // A window shown as it was made was skinned before its MDI client came.
+  if (mdi_role_ == TMdiRole::mrNone && !child_) {
+    if (HWND client = FindChildOfClass(window_, L"MDIClient")) BecomeMdiParent(client);
+  }
   RECT window{}, client{};
   GetWindowRect(window_, &window);
   GetClientRect(window_, &client);
@@ -129,8 +145,10 @@ void TWinSkinForm::StartSkin() {
   default_nc_height_ = (window.bottom - window.top) - client.bottom;
   active_ = GetActiveWindow() == window_;
   if (controls_ != nullptr) controls_->MapControls();
-  if (life_ == TFormLifeState::flsCreated && frame_skinning_ && mdi_role_ != TMdiRole::mrChild && !child_ &&
-      kind_ != TFrameKind::fkNoCaption && show_state_ != TShowState::ssMinimized) {
+  if (life_ == TFormLifeState::flsCreated && frame_skinning_ && mdi_role_ == TMdiRole::mrChild) {
+    MdiChildStart();
+  } else if (life_ == TFormLifeState::flsCreated && frame_skinning_ && !child_ &&
+             kind_ != TFrameKind::fkNoCaption && show_state_ != TShowState::ssMinimized) {
     life_ = TFormLifeState::flsResizing;
     ResizeToSkinFrame(false);
     life_ = TFormLifeState::flsRunning;
@@ -229,7 +247,10 @@ void TWinSkinForm::ResizeToSkinFrame(bool fresh_client) {
     GetClientRect(window_, &r);
     client = {r.right, r.bottom + metrics_.MenuBar};
   }
-  TSkinFrameSize size = SkinFrameSize(client.cx, client.cy - metrics_.MenuBar, metrics_);
+  // An MDI child's band below the title is not a menu taken off the window:
+  // the whole client area stays.
+  const int menu_taken = mdi_role_ == TMdiRole::mrChild ? 0 : metrics_.MenuBar;
+  TSkinFrameSize size = SkinFrameSize(client.cx, client.cy - menu_taken, metrics_);
   if (dialog_) {
     const std::wstring text = ReadWindowText(window_);
     const WindowDC screen(nullptr);
@@ -278,6 +299,7 @@ void TWinSkinForm::Detach() {
   SetTimerRunning(false);
   form_hook_.Unhook();
   hook_.Unhook();
+  UnhookMdiClient();
   FreeControlSkins();
   if (form_ != nullptr && !destroying) form_->SetColor(form_color_);
   if (framework_menus_ != nullptr && !destroying) framework_menus_->Detach();
@@ -288,8 +310,10 @@ void TWinSkinForm::Detach() {
     menu_bar_->Restore();
     menu_bar_.reset();
   }
+  // A maximised MDI child already has the system's frame.
+  const bool maximised_child = mdi_role_ == TMdiRole::mrChild && show_state_ == TShowState::ssMaximized;
   if (frame_skinning_ && (mdi_role_ == TMdiRole::mrChild || !child_) && life_ != TFormLifeState::flsCreated &&
-      kind_ != TFrameKind::fkNoCaption) {
+      kind_ != TFrameKind::fkNoCaption && !maximised_child) {
     RECT r{};
     GetWindowRect(window_, &r);
     const TSkinFrameSize size = RestoredFrameSize(r.right - r.left, r.bottom - r.top, default_nc_width_,
@@ -443,6 +467,10 @@ void TWinSkinForm::FormWndProc(TMessage& m) {
     case WM_SETTEXT:
       form_hook_.CallSaved(m);
       if (!IsWindowVisible(window_)) return;
+      if (mdi_role_ == TMdiRole::mrChild && show_state_ == TShowState::ssMaximized) {
+        if (HWND client = GetParent(window_)) PostMessageW(client, SKM_MDIREDRAW, 0, 0);
+        return;
+      }
       if (show_state_ == TShowState::ssMinimized) return PaintFrame(nullptr, false);
       return ForceFrameChange();
     case SKM_REAPPLY:
@@ -493,6 +521,12 @@ void TWinSkinForm::WmNcDestroy(TMessage& m) {
 void TWinSkinForm::WmSize(TMessage& m) {
   hook_.CallSaved(m);
   if (const auto state = ShowStateFromSizeType(static_cast<unsigned>(m.WParam))) show_state_ = *state;
+  // The parent's menu bar shows a maximised child's buttons. Compared with the
+  // last size, not the show state, which a caption click sets ahead of it.
+  if (mdi_role_ == TMdiRole::mrChild && MdiChildChangeRedrawsParent(sized_state_, show_state_)) {
+    if (HWND client = GetParent(window_)) PostMessageW(client, SKM_MDIREDRAW, 0, 0);
+  }
+  sized_state_ = show_state_;
   if (show_state_ == TShowState::ssMinimized) return RestoreSysMenuStyle();
   const bool mdi_maximised = SkinManager() != nullptr && SkinManager()->MdiChildMaximised();
   if (SizeRebuildsRegion(show_state_, mdi_role_ == TMdiRole::mrChild, mdi_maximised, life_)) BuildRegion();
@@ -558,13 +592,4 @@ void TWinSkinForm::RestoreSysMenuStyle() {
   if (!sysmenu_dropped_) return;
   sysmenu_dropped_ = false;
   if (IsWindow(window_)) SetWindowLongPtrW(window_, GWL_STYLE, static_cast<LONG_PTR>(Style() | WS_SYSMENU));
-}
-
-void TWinSkinForm::MdiMaximisedChanged(bool maximised) {
-  if (mdi_role_ != TMdiRole::mrChild) return;
-  if (maximised) return RemoveRegion();
-  if (show_state_ == TShowState::ssMaximized) return;
-  show_state_ = TShowState::ssNormal;
-  BuildRegion();
-  if (!region_set_) ForceFrameChange();
 }

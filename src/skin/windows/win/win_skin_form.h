@@ -60,6 +60,8 @@ class TWinSkinForm final : public TComponent {
   // A window made inside this one after the set-up (a size grip).
   void MapWindow(HWND window);
   void MdiMaximisedChanged(bool maximised);
+  // Whether the MDI client's active child is shown maximised (MDI parent only).
+  bool ActiveMdiChildMaximised() const;
 
   // How often the hover-and-hint timer runs while the window is active.
   static constexpr UINT kTimerInterval = 250;
@@ -83,6 +85,8 @@ class TWinSkinForm final : public TComponent {
   void ResetHint();
   // Repaints only the title band (a caption button changed state).
   void PaintTitle();
+  // Repaints a maximised MDI child's button on the menu bar in its state.
+  void PaintMenuBarButton(const TWinSysButton& button);
   // Runs a caption button's action.
   void RunCaptionAction(const TWinSysButton& button, POINT screen_point);
   void SetPopupTracking(bool tracking) { popup_tracking_ = tracking; }
@@ -116,6 +120,17 @@ class TWinSkinForm final : public TComponent {
   void WmNcDestroy(TMessage& m);
   void FormSetText(TMessage& m);
 
+  // The MDI client of an MDI parent, whose messages the parent's skin follows.
+  void BecomeMdiParent(HWND client);
+  void UnhookMdiClient();
+  void MdiClientProc(TMessage& m);
+  // The MDI client's active child, and whether it is maximised.
+  HWND ActiveMdiChild(bool& maximised) const;
+  void MdiChildDestroyed();
+  void MdiChildStart();
+  // A menu given to the window after the set-up becomes the skinned bar's.
+  void TakeMenu(HMENU menu);
+
   DWORD Style() const { return static_cast<DWORD>(GetWindowLongPtrW(window_, GWL_STYLE)); }
 
   // Set-up and state.
@@ -130,6 +145,7 @@ class TWinSkinForm final : public TComponent {
 
   // Painting and the region.
   void PaintFrame(HDC dc, bool title_only);
+  void PaintMenuBar(HDC dc, const TRect& bar);
   void BuildRegion();
   void RemoveRegion();
   void LayoutCaptionButtons(int window_width, const TRect& title_text);
@@ -163,6 +179,7 @@ class TWinSkinForm final : public TComponent {
   TMdiRole mdi_role_ = TMdiRole::mrNone;
   TFrameKind kind_ = TFrameKind::fkFixed;
   TShowState show_state_ = TShowState::ssNormal;
+  TShowState sized_state_ = TShowState::ssNormal;  // as the last WM_SIZE said
   bool active_ = false;
 
   // Features of the window's frame.
@@ -204,4 +221,10 @@ class TWinSkinForm final : public TComponent {
   // The window's procedure and, for framework forms, its message handler.
   TWindowHook hook_;
   TWindowProcHook form_hook_;
+
+  // An MDI parent's client window, hooked while the skin runs, and the skin
+  // component's menu updating as it was before a child was made.
+  HWND mdi_client_ = nullptr;
+  TWindowHook mdi_hook_;
+  bool menu_update_ = true;
 };

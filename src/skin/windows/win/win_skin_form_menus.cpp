@@ -16,27 +16,27 @@ void TWinSkinForm::CmMenuChanged(TMessage& m) {
   }
   HMENU menu = GetMenu(window_);
   if (menu == nullptr) return;
-  if (menu_bar_ == nullptr && frame_skinning_ && !child_ && mdi_role_ != TMdiRole::mrChild) {
-    // A menu given after the skin took the window over (its window was made
-    // while the skin ran) gets its bar now rather than being dropped; the
-    // window grows by the bar, so that the client keeps its size.
-    menu_bar_ = std::make_unique<TWinSkinMenu>(*this, *data_);
-    metrics_.MenuBar = GetSystemMetrics(SM_CYMENU);
+  if (menu_bar_ == nullptr || data_->MenuUpdate()) TakeMenu(menu);
+  if (GetMenu(window_) != nullptr) SetMenu(window_, nullptr);
+}
+
+void TWinSkinForm::TakeMenu(HMENU menu) {
+  if (menu_bar_ != nullptr) {
     menu_bar_->Build(menu);
-    if (life_ != TFormLifeState::flsCreated) {
-      RECT r{};
-      GetWindowRect(window_, &r);
-      SetWindowPos(window_, nullptr, 0, 0, r.right - r.left, r.bottom - r.top + metrics_.MenuBar,
-                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-    }
-    return;
+    return PaintFrame(nullptr, false);
   }
-  if (menu_bar_ != nullptr && data_->MenuUpdate()) {
-    menu_bar_->Build(menu);
-    PaintFrame(nullptr, false);
-  } else {
-    SetMenu(window_, nullptr);
-  }
+  if (!frame_skinning_ || child_ || mdi_role_ == TMdiRole::mrChild) return;
+  // A menu given after the skin took the window over (its window was made
+  // while the skin ran) gets its bar now rather than being dropped; the
+  // window grows by the bar, so that the client keeps its size.
+  menu_bar_ = std::make_unique<TWinSkinMenu>(*this, *data_);
+  metrics_.MenuBar = GetSystemMetrics(SM_CYMENU);
+  menu_bar_->Build(menu);
+  if (life_ == TFormLifeState::flsCreated) return;
+  RECT r{};
+  GetWindowRect(window_, &r);
+  SetWindowPos(window_, nullptr, 0, 0, r.right - r.left, r.bottom - r.top + metrics_.MenuBar,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
 // Items of the bar's drop-downs: sized from their text in the menu font.

@@ -59,8 +59,7 @@ TCaptionFormState TWinSkinForm::CaptionState() const {
   state.HasMaximizeBox = has_maximize_;
   state.HasSystemMenu = has_system_menu_;
   state.HasHelpButton = has_help_;
-  state.MdiParentWithMaximizedChild =
-      mdi_role_ == TMdiRole::mrParent && SkinManager() != nullptr && SkinManager()->MdiChildMaximised();
+  state.MdiParentWithMaximizedChild = ActiveMdiChildMaximised();
   state.HasMenuBar = menu_bar_ != nullptr;
   state.Kind = kind_;
   state.DialogClass = dialog_;
@@ -76,6 +75,13 @@ void TWinSkinForm::LayoutCaptionButtons(int window_width, const TRect& title_tex
 
 void TWinSkinForm::PaintTitle() {
   PaintFrame(nullptr, true);
+}
+
+void TWinSkinForm::PaintMenuBarButton(const TWinSysButton& button) {
+  if (menu_bar_ == nullptr || !button.Visible) return;
+  const TDataSkinSysButton& def = button.Definition();
+  menu_bar_->PaintImage({button.BoundsRect, &def.Bitmap,
+                         CaptionButtonFrame(button.State, button.Enabled, def.Frame, true), def.Frame});
 }
 
 void TWinSkinForm::PaintFrame(HDC given, bool title_only) {
@@ -120,12 +126,16 @@ void TWinSkinForm::PaintFrame(HDC given, bool title_only) {
   std::vector<TCaptionButtonDef> defs;
   const auto visible = std::make_unique<bool[]>(buttons_.size() + 1);
   for (auto& button : buttons_) {
-    button->Visible = !button->IsMenuBarButton() &&
-                      CaptionButtonVisible(button->Def(), state, [this](int code, int action) {
-                        return static_cast<int>(
-                            SendMessageW(window_, SKM_CUSTOMVISIBLE, static_cast<WPARAM>(code), action));
-                      });
+    button->Visible = CaptionButtonVisible(button->Def(), state, [this](int code, int action) {
+      return static_cast<int>(SendMessageW(window_, SKM_CUSTOMVISIBLE, static_cast<WPARAM>(code), action));
+    });
     button->Enabled = CaptionButtonEnabled(button->Def(), state);
+    // A button that went (a restored MDI child's, on the bar) is no longer
+    // under the mouse: it comes back in its normal face.
+    if (!button->Visible) {
+      button->State = TNCState::ncsNormal;
+      if (hot_ == button.get()) hot_ = nullptr;
+    }
     visible[defs.size()] = button->Visible;
     defs.push_back(button->Def());
   }
@@ -169,7 +179,7 @@ void TWinSkinForm::PaintFrame(HDC given, bool title_only) {
   }
   std::vector<const TWinSysButton*> icons;
   for (const auto& button : buttons_) {
-    if (!button->Visible || button->Definition().Bitmap.Empty()) continue;
+    if (!button->Visible || button->IsMenuBarButton() || button->Definition().Bitmap.Empty()) continue;
     if (button->IsIcon()) {
       icons.push_back(button.get());
       continue;
@@ -223,12 +233,29 @@ void TWinSkinForm::PaintFrame(HDC given, bool title_only) {
   if (!title_only && !minimized && metrics_.MenuBar > 0) {
     const TRect bar = MenuBarRect(width, metrics_);
     if (menu_bar_ != nullptr) {
-      menu_bar_->Paint(target, bar);
+      PaintMenuBar(target, bar);
     } else {
       RECT r{bar.Left, bar.Top, bar.Right, bar.Bottom};
       FillRect(target, &r, WinPart(data)->FaceBrush());
     }
   }
+}
+
+// The bar with a maximised MDI child's buttons at their places; right-to-left
+// bar buttons keep clear of them.
+void TWinSkinForm::PaintMenuBar(HDC dc, const TRect& bar) {
+  std::vector<TBarImage> images;
+  int rtl_limit = bar.Right;
+  for (const auto& button : buttons_) {
+    const TDataSkinSysButton& def = button->Definition();
+    if (!button->IsMenuBarButton() || !button->Visible || def.Bitmap.Empty()) continue;
+    images.push_back({button->BoundsRect, &def.Bitmap,
+                      CaptionButtonFrame(button->State, button->Enabled, def.Frame, true), def.Frame});
+    rtl_limit = std::min(rtl_limit, button->BoundsRect.Left);
+  }
+  menu_bar_->Paint(dc, bar, images, rtl_limit);
+  TSkinManage* manager = SkinManager();
+  if (!images.empty() && manager != nullptr && !manager->MdiChildMaximised()) manager->SetMdiMaximised(true);
 }
 
 void TWinSkinForm::BuildRegion() {

@@ -127,7 +127,7 @@ void TWinSkinMenu::Restore() {
   if (native_ != nullptr && IsWindow(form_.Window())) SetMenu(form_.Window(), native_);
 }
 
-void TWinSkinMenu::Layout(const TRect& bar, HDC dc) {
+void TWinSkinMenu::Layout(const TRect& bar, HDC dc, int rtl_limit) {
   const TDataSkinObject* element =
       data_.MenuBar && !data_.MenuBar->Bitmap.Empty() ? data_.MenuBar.get() : nullptr;
   const int start =
@@ -146,11 +146,11 @@ void TWinSkinMenu::Layout(const TRect& bar, HDC dc) {
   }
   const std::vector<TRect> rects =
       LayoutMenuBarButtons(bar, start, widths, std::span<const bool>(visible.get(), widths.size()),
-                           form_.RightToLeft(), bar.Right);
+                           form_.RightToLeft(), rtl_limit);
   for (std::size_t i = 0; i < buttons_.size() && i < rects.size(); ++i) buttons_[i]->BoundsRect = rects[i];
 }
 
-void TWinSkinMenu::Paint(HDC dc, const TRect& bar) {
+void TWinSkinMenu::Paint(HDC dc, const TRect& bar, std::span<const TBarImage> images, int rtl_limit) {
   if (bar.Width() <= 0 || bar.Height() <= 0) return;
   bar_ = bar;
   const TDataSkinObject* element =
@@ -167,12 +167,17 @@ void TWinSkinMenu::Paint(HDC dc, const TRect& bar) {
     }
   }
   background_ = image;
+  for (const TBarImage& extra : images) {
+    const TRect r = extra.Rect;
+    DrawSkinElement(image, Bounds(r.Left - bar.Left, r.Top - bar.Top, r.Width(), r.Height()), *extra.Image,
+                    TRect{}, extra.Frame, extra.Frames, true, false, false);
+  }
   TDibImage composed(image);
   if (composed.DC() == nullptr) return;
   const UniqueFont font(CreateMenuFont());
   const SelectedObject selected(composed.DC(), font.get());
   SetBkMode(composed.DC(), TRANSPARENT);
-  Layout(bar, composed.DC());
+  Layout(bar, composed.DC(), rtl_limit);
   for (const auto& button : buttons_) {
     if (!button->Visible || button->Caption.empty()) continue;
     RECT r{button->BoundsRect.Left - bar.Left, button->BoundsRect.Top - bar.Top,
@@ -203,6 +208,19 @@ void TWinSkinMenu::PaintButton(const TMenuBtn& button) {
   DrawTextW(dc, button.Caption.c_str(), static_cast<int>(button.Caption.size()), &local, kCaptionFormat);
   const WindowDC window(form_.Window(), WindowDC::kWholeWindow);
   BitBlt(window.get(), r.Left, r.Top, r.Width(), r.Height(), dc, 0, 0, SRCCOPY);
+}
+
+void TWinSkinMenu::PaintImage(const TBarImage& extra) {
+  const TRect& r = extra.Rect;
+  if (background_.Empty() || r.Width() <= 0 || r.Height() <= 0) return;
+  TSkinBitmap face =
+      CropImage(background_, Bounds(r.Left - bar_.Left, r.Top - bar_.Top, r.Width(), r.Height()));
+  DrawSkinElement(face, Bounds(0, 0, r.Width(), r.Height()), *extra.Image, TRect{}, extra.Frame, extra.Frames,
+                  true, false, false);
+  const TDibImage composed(face);
+  if (composed.DC() == nullptr) return;
+  const WindowDC window(form_.Window(), WindowDC::kWholeWindow);
+  BitBlt(window.get(), r.Left, r.Top, r.Width(), r.Height(), composed.DC(), 0, 0, SRCCOPY);
 }
 
 TMenuBtn* TWinSkinMenu::ButtonAt(POINT p) const {

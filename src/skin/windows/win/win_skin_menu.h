@@ -9,6 +9,7 @@
 #include "framework/win/win_api.h"
 
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,15 @@
 
 class TSkinData;
 class TWinSkinMenu;
+
+// An image shown on the bar beside the buttons (a maximised MDI child's
+// buttons): one frame of a strip of frames side by side, at a place in
+// window coordinates.
+struct TBarImage {
+  TRect Rect;
+  const TSkinBitmap* Image = nullptr;
+  int Frame = 1, Frames = 1;
+};
 
 class TMenuBtn final : public TNCObject {
  public:
@@ -47,10 +57,12 @@ class TWinSkinMenu {
   void Restore();
   HMENU NativeMenu() const { return native_; }
 
-  // Background and buttons into `bar` (window coordinates) of the window's
-  // device context; the background is kept for repainting single buttons.
-  void Paint(HDC dc, const TRect& bar);
+  // Background, buttons and `images` into `bar` (window coordinates) of the
+  // window's device context; the background is kept for repainting single
+  // buttons. Right-to-left buttons end 5 pixels left of `rtl_limit`.
+  void Paint(HDC dc, const TRect& bar, std::span<const TBarImage> images, int rtl_limit);
   void PaintButton(const TMenuBtn& button);
+  void PaintImage(const TBarImage& image);
   TMenuBtn* ButtonAt(POINT window_point) const;
 
   // Drops a button's submenu down and tracks it, moving to other buttons as
@@ -71,7 +83,7 @@ class TWinSkinMenu {
   static LRESULT CALLBACK MessageFilter(int code, WPARAM wparam, LPARAM lparam);
   bool FilterMessage(MSG& msg);
   void SwitchTo(int index);
-  void Layout(const TRect& bar, HDC dc);
+  void Layout(const TRect& bar, HDC dc, int rtl_limit);
 
   TWinSkinForm& form_;
   TSkinData& data_;

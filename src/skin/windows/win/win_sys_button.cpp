@@ -18,6 +18,7 @@ TCaptionButtonDef TWinSysButton::Def() const {
 }
 
 void TWinSysButton::Paint() {
+  if (IsMenuBarButton()) return Form().PaintMenuBarButton(*this);
   Form().PaintTitle();
 }
 

@@ -18,7 +18,7 @@ class TWinSysButton final : public TNCObject {
   bool IsIcon() const { return IsIconAction(definition_->Action); }
   bool IsMenuBarButton() const { return definition_->Visibility == 100; }
 
-  // Repaints the title with this button in its new state.
+  // Repaints the title (or the menu bar) with this button in its new state.
   void Paint() override;
   // Runs the button's action for a click at `screen_point`.
   void RunAction(POINT screen_point);
