@@ -11,11 +11,11 @@
 
 namespace {
 
-std::wstring ProgramPath() {
+std::wstring ProgramPath(const wchar_t* program) {
   wchar_t path[MAX_PATH];
   const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
   std::wstring here(path, length);
-  return here.substr(0, here.find_last_of(L"\\/") + 1) + L"lexitally.exe";
+  return here.substr(0, here.find_last_of(L"\\/") + 1) + program;
 }
 
 std::wstring ClassOf(HWND wnd) {
@@ -54,16 +54,16 @@ BOOL CALLBACK CollectTopLevel(HWND wnd, LPARAM search) {
 
 }  // namespace
 
-TRunningProgram::TRunningProgram() {
-  std::wstring command = L"\"" + ProgramPath() + L"\"";
+TRunningProgram::TRunningProgram(const wchar_t* program, const wchar_t* main_class) {
+  std::wstring command = L"\"" + ProgramPath(program) + L"\"";
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
   if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                       &info_))
     return;
   Eventually(
-      [this] {
-        if (main_ == nullptr) main_ = TopLevel(L"Tfrmmain");
+      [this, main_class] {
+        if (main_ == nullptr) main_ = TopLevel(main_class);
         return main_ != nullptr && SendMessageW(main_, SKM_ISSKINNED, 0, 0) == 1;
       },
       15000);
@@ -139,6 +139,19 @@ std::wstring TRunningProgram::CellText(HWND list, int row, int column) const {
   // LVM_GETITEMTEXT answers the text's length: an empty cell reads as failure, and empty.
   return AskForText(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), &record, sizeof(record),
                     offsetof(LVITEMW, pszText));
+}
+
+RECT TRunningProgram::AskForRect(HWND wnd, UINT message, WPARAM wparam) const {
+  RECT rect{};
+  void* block = VirtualAllocEx(info_.hProcess, nullptr, sizeof(rect), MEM_COMMIT, PAGE_READWRITE);
+  if (block == nullptr) return rect;
+  // Some of these messages answer nothing: an untouched block reads as empty.
+  if (WriteProcessMemory(info_.hProcess, block, &rect, sizeof(rect), nullptr)) {
+    SendMessageW(wnd, message, wparam, reinterpret_cast<LPARAM>(block));
+    ReadProcessMemory(info_.hProcess, block, &rect, sizeof(rect), nullptr);
+  }
+  VirtualFreeEx(info_.hProcess, block, 0, MEM_RELEASE);
+  return rect;
 }
 
 bool Eventually(const std::function<bool()>& done, int ms) {
