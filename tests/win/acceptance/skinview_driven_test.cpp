@@ -188,10 +188,18 @@ TEST_F(SkinviewDriven, AClickOnATabShowsItsPage) {
            !IsWindowVisible(sheets[1 - page]);
   };
   ASSERT_TRUE(shown(0));
-  ClickAt(CentreOfClientRect(pages, program_->AskForRect(pages, TCM_GETITEMRECT, 1)));
+  const RECT second = program_->AskForRect(pages, TCM_GETITEMRECT, 1);
+  Rest();
+  const TSkinBitmap unchosen = CaptureClientRect(pages, second);
+  ClickAt(CentreOfClientRect(pages, second));
   EXPECT_TRUE(Eventually([&] { return shown(1); }));
+  Rest();
+  EXPECT_TRUE(Eventually([&] { return !SamePixels(CaptureClientRect(pages, second), unchosen); }))
+      << "the chosen tab is not drawn as chosen";
   ClickAt(CentreOfClientRect(pages, program_->AskForRect(pages, TCM_GETITEMRECT, 0)));
   EXPECT_TRUE(Eventually([&] { return shown(0); }));
+  Rest();
+  EXPECT_TRUE(Eventually([&] { return SamePixels(CaptureClientRect(pages, second), unchosen); }));
 
   const HWND tabs = Skinned(Only(L"TTabControl"));
   ASSERT_NE(tabs, nullptr);
