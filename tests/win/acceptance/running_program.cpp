@@ -54,8 +54,10 @@ BOOL CALLBACK CollectTopLevel(HWND wnd, LPARAM search) {
 
 }  // namespace
 
-TRunningProgram::TRunningProgram(const wchar_t* program, const wchar_t* main_class) {
+TRunningProgram::TRunningProgram(const wchar_t* program, const wchar_t* main_class,
+                                 const std::wstring& arguments) {
   std::wstring command = L"\"" + ProgramPath(program) + L"\"";
+  if (!arguments.empty()) command += L" " + arguments;
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
   if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,

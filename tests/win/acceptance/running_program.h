@@ -12,10 +12,10 @@
 
 class TRunningProgram {
  public:
-  // Starts `program` from beside this test program and waits until its main
-  // window, of class `main_class`, is shown and skinned.
-  explicit TRunningProgram(const wchar_t* program = L"lexitally.exe",
-                           const wchar_t* main_class = L"Tfrmmain");
+  // Starts `program` from beside this test program with `arguments` and
+  // waits until its main window, of class `main_class`, is shown and skinned.
+  explicit TRunningProgram(const wchar_t* program = L"lexitally.exe", const wchar_t* main_class = L"Tfrmmain",
+                           const std::wstring& arguments = {});
   // Closes it if it still runs, and ends it if it does not go.
   ~TRunningProgram();
   TRunningProgram(const TRunningProgram&) = delete;

@@ -107,16 +107,36 @@ int MenuTextWidth(const wchar_t* caption) {
   return r.right - r.left;
 }
 
-class SkinviewDriven : public ::testing::Test {
+// The skins beside the program, each driven the same way: they draw the
+// controls from different images, frame counts and margins.
+class SkinviewDriven : public ::testing::TestWithParam<const wchar_t*> {
  protected:
   static void SetUpTestSuite() { InitializeApplication(); }
   static void TearDownTestSuite() { program_.reset(); }
 
   void SetUp() override {
-    if (!program_ || !program_->Running())
-      program_ = std::make_unique<TRunningProgram>(L"skinview.exe", L"TForm");
+    if (!program_ || !program_->Running() || skin_ != GetParam()) {
+      program_.reset();
+      skin_ = GetParam();
+      program_ =
+          std::make_unique<TRunningProgram>(L"skinview.exe", L"TForm", L"\"" + SkinPath(skin_) + L"\"");
+      // Skinned is not yet painted: the controls take their skins a moment later.
+      TSkinBitmap shown;
+      Eventually([&] {
+        const TSkinBitmap before = std::move(shown);
+        Sleep(250);
+        shown = CaptureWindow(Main());
+        return SamePixels(before, shown);
+      });
+    }
     ASSERT_NE(Main(), nullptr) << "skinview's window did not come up skinned";
     SetForegroundWindow(Main());
+  }
+
+  static std::wstring SkinPath(const wchar_t* archive) {
+    wchar_t path[MAX_PATH];
+    const std::wstring here(path, GetModuleFileNameW(nullptr, path, MAX_PATH));
+    return here.substr(0, here.find_last_of(L"\\/") + 1) + L"skins\\" + archive;
   }
 
   static HWND Main() { return program_->MainWindow(); }
@@ -138,9 +158,10 @@ class SkinviewDriven : public ::testing::Test {
   static void Rest() { MouseTo(ToScreen(Gallery(), {720, 300})); }
 
   static inline std::unique_ptr<TRunningProgram> program_;
+  static inline const wchar_t* skin_ = nullptr;
 };
 
-TEST_F(SkinviewDriven, AClickOnASkinnedRadioBoxChecksItAndUnchecksTheOthersOfItsGroup) {
+TEST_P(SkinviewDriven, AClickOnASkinnedRadioBoxChecksItAndUnchecksTheOthersOfItsGroup) {
   const HWND one = Skinned(program_->Child(L"TRadioButton", L"Radio 1"));
   const HWND two = Skinned(program_->Child(L"TRadioButton", L"Radio 2"));
   ASSERT_TRUE(one && two);
@@ -150,9 +171,12 @@ TEST_F(SkinviewDriven, AClickOnASkinnedRadioBoxChecksItAndUnchecksTheOthersOfIts
   GetClientRect(one, &box);
   box.right = 10;
   Rest();
-  const TSkinBitmap checked = CaptureClientRect(one, box);
-  const TSkinBitmap unchecked = CaptureClientRect(two, box);
-  ASSERT_FALSE(SamePixels(checked, unchecked));
+  TSkinBitmap checked, unchecked;
+  ASSERT_TRUE(Eventually([&] {
+    checked = CaptureClientRect(one, box);
+    unchecked = CaptureClientRect(two, box);
+    return !SamePixels(checked, unchecked);
+  })) << "the boxes are not drawn";
 
   const auto box_centre = [&](HWND wnd) { return CentreOfClientRect(wnd, box); };
   ClickAt(box_centre(two));
@@ -177,7 +201,7 @@ TEST_F(SkinviewDriven, AClickOnASkinnedRadioBoxChecksItAndUnchecksTheOthersOfIts
   Rest();
 }
 
-TEST_F(SkinviewDriven, AClickOnATabShowsItsPage) {
+TEST_P(SkinviewDriven, AClickOnATabShowsItsPage) {
   const HWND pages = Skinned(Only(L"TPageControl"));
   ASSERT_NE(pages, nullptr);
   const HWND sheets[] = {program_->Child(L"TTabSheet", L"First page"),
@@ -211,7 +235,7 @@ TEST_F(SkinviewDriven, AClickOnATabShowsItsPage) {
   Rest();
 }
 
-TEST_F(SkinviewDriven, TheTrackBarsThumbFollowsADragAndIsDrawnWhereItWent) {
+TEST_P(SkinviewDriven, TheTrackBarsThumbFollowsADragAndIsDrawnWhereItWent) {
   HWND across = nullptr, down = nullptr;
   for (const HWND bar : program_->Children(L"TTrackBar"))
     (GetWindowLongW(bar, GWL_STYLE) & TBS_VERT ? down : across) = Skinned(bar);
@@ -246,7 +270,7 @@ TEST_F(SkinviewDriven, TheTrackBarsThumbFollowsADragAndIsDrawnWhereItWent) {
   Rest();
 }
 
-TEST_F(SkinviewDriven, TheUpDownsArrowsStepItsBuddysNumber) {
+TEST_P(SkinviewDriven, TheUpDownsArrowsStepItsBuddysNumber) {
   const HWND spin = Skinned(Only(L"TUpDown"));
   ASSERT_NE(spin, nullptr);
   const auto buddy = reinterpret_cast<HWND>(Ask(spin, UDM_GETBUDDY));
@@ -270,7 +294,7 @@ TEST_F(SkinviewDriven, TheUpDownsArrowsStepItsBuddysNumber) {
   Rest();
 }
 
-TEST_F(SkinviewDriven, AClickedSpeedButtonOfAGroupStaysDownAndReleasesTheOther) {
+TEST_P(SkinviewDriven, AClickedSpeedButtonOfAGroupStaysDownAndReleasesTheOther) {
   const HWND gallery = Gallery();
   ASSERT_NE(gallery, nullptr);
   // The gallery's two speed buttons of group 1 (windowless: known by place),
@@ -304,7 +328,7 @@ TEST_F(SkinviewDriven, AClickedSpeedButtonOfAGroupStaysDownAndReleasesTheOther) 
   EXPECT_TRUE(Eventually([&] { return SamePixels(border(a), down) && SamePixels(border(b), up); }));
 }
 
-TEST_F(SkinviewDriven, TheSkinsMenuBarDropsDownAndAnItemChosenWithTheMouseRunsItsAction) {
+TEST_P(SkinviewDriven, TheSkinsMenuBarDropsDownAndAnItemChosenWithTheMouseRunsItsAction) {
   const HWND radio = Skinned(program_->Child(L"TRadioButton", L"Radio 1"));
   ASSERT_NE(radio, nullptr);
   ASSERT_TRUE(IsWindowEnabled(radio));
@@ -344,5 +368,8 @@ TEST_F(SkinviewDriven, TheSkinsMenuBarDropsDownAndAnItemChosenWithTheMouseRunsIt
   }
   Rest();
 }
+
+INSTANTIATE_TEST_SUITE_P(Skins, SkinviewDriven, ::testing::Values(L"default.skn", L"ember.skn"),
+                         [](const auto& info) { return info.index == 0 ? "Default" : "Ember"; });
 
 }  // namespace
