@@ -349,8 +349,10 @@ TEST_P(SkinviewDriven, TheSkinsMenuBarDropsDownAndAnItemChosenWithTheMouseRunsIt
   Key(VK_ESCAPE);
   ASSERT_TRUE(Eventually([&] { return drop_down() == nullptr; })) << "Escape left the menu open";
 
-  // The Gallery menu's first item turns the gallery's controls off, and on.
+  // The Gallery menu's first item turns the gallery's controls off, and on:
+  // the radio button is drawn greyed, then as before.
   const int gallery_left = skin_left + skin_width;
+  const TSkinBitmap enabled_look = CaptureWindow(radio);
   for (const bool enabled : {false, true}) {
     ClickAt({gallery_left + (MenuTextWidth(L"&Gallery") + 10) / 2, bar_y});
     ASSERT_TRUE(Eventually([&] {
@@ -365,6 +367,8 @@ TEST_P(SkinviewDriven, TheSkinsMenuBarDropsDownAndAnItemChosenWithTheMouseRunsIt
     EXPECT_TRUE(Eventually([&] { return drop_down() == nullptr; })) << "the menu stayed open";
     EXPECT_TRUE(Eventually([&] { return (IsWindowEnabled(radio) != FALSE) == enabled; }))
         << "the item's action did not run";
+    EXPECT_TRUE(Eventually([&] { return SamePixels(CaptureWindow(radio), enabled_look) == enabled; }))
+        << (enabled ? "not drawn enabled again" : "not drawn disabled");
   }
   Rest();
 }
