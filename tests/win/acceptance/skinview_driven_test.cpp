@@ -120,7 +120,8 @@ class SkinviewDriven : public ::testing::TestWithParam<const wchar_t*> {
       skin_ = GetParam();
       program_ =
           std::make_unique<TRunningProgram>(L"skinview.exe", L"TForm", L"\"" + SkinPath(skin_) + L"\"");
-      // Skinned is not yet painted: the controls take their skins a moment later.
+      // A window that says it is skinned is not yet painted: its controls take
+      // their skins a moment later.
       TSkinBitmap shown;
       Eventually([&] {
         const TSkinBitmap before = std::move(shown);
