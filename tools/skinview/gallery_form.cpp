@@ -202,6 +202,7 @@ void TGalleryForm::BuildGallery(TWinControl* area) {
   }
   auto* tabs = Put<TTabControl>(area, 360, 230, 240, 40);
   for (const char* name : {"One", "Two", "Three"}) tabs->Tabs()->Add(name);
+  tabs->SetTabIndex(0);
   auto* progress = Put<TProgressBar>(area, 360, 278, 240, 16);
   progress->SetPosition(60);
   auto* track = Put<TTrackBar>(area, 610, 10, 190, 40);

@@ -54,10 +54,10 @@ BOOL CALLBACK CollectTopLevel(HWND wnd, LPARAM search) {
 
 }  // namespace
 
-TRunningProgram::TRunningProgram() : TRunningProgram(L"lexitally.exe", L"Tfrmmain") {}
-
-TRunningProgram::TRunningProgram(const wchar_t* program, const wchar_t* main_class) {
+TRunningProgram::TRunningProgram(const wchar_t* program, const wchar_t* main_class,
+                                 const std::wstring& arguments) {
   std::wstring command = L"\"" + ProgramPath(program) + L"\"";
+  if (!arguments.empty()) command += L" " + arguments;
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
   if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
@@ -141,6 +141,19 @@ std::wstring TRunningProgram::CellText(HWND list, int row, int column) const {
   // LVM_GETITEMTEXT answers the text's length: an empty cell reads as failure, and empty.
   return AskForText(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), &record, sizeof(record),
                     offsetof(LVITEMW, pszText));
+}
+
+RECT TRunningProgram::AskForRect(HWND wnd, UINT message, WPARAM wparam) const {
+  RECT rect{};
+  void* block = VirtualAllocEx(info_.hProcess, nullptr, sizeof(rect), MEM_COMMIT, PAGE_READWRITE);
+  if (block == nullptr) return rect;
+  // Some of these messages answer nothing: an untouched block reads as empty.
+  if (WriteProcessMemory(info_.hProcess, block, &rect, sizeof(rect), nullptr)) {
+    SendMessageW(wnd, message, wparam, reinterpret_cast<LPARAM>(block));
+    ReadProcessMemory(info_.hProcess, block, &rect, sizeof(rect), nullptr);
+  }
+  VirtualFreeEx(info_.hProcess, block, 0, MEM_RELEASE);
+  return rect;
 }
 
 bool Eventually(const std::function<bool()>& done, int ms) {

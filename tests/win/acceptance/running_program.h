@@ -12,11 +12,10 @@
 
 class TRunningProgram {
  public:
-  // Starts lexitally.exe from beside this test program and waits until its
-  // main window is shown and skinned.
-  TRunningProgram();
-  // The same for another program beside it, whose main window has class `main_class`.
-  TRunningProgram(const wchar_t* program, const wchar_t* main_class);
+  // Starts `program` from beside this test program with `arguments` and
+  // waits until its main window, of class `main_class`, is shown and skinned.
+  explicit TRunningProgram(const wchar_t* program = L"lexitally.exe", const wchar_t* main_class = L"Tfrmmain",
+                           const std::wstring& arguments = {});
   // Closes it if it still runs, and ends it if it does not go.
   ~TRunningProgram();
   TRunningProgram(const TRunningProgram&) = delete;
@@ -40,6 +39,10 @@ class TRunningProgram {
   // processes. Empty when the window does not answer.
   std::wstring HeaderText(HWND header, int item) const;
   std::wstring CellText(HWND list, int row, int column) const;
+  // The rectangle a message writes through its lParam (TCM_GETITEMRECT,
+  // TBM_GETTHUMBRECT), in the window's client coordinates; empty when it
+  // writes none.
+  RECT AskForRect(HWND wnd, UINT message, WPARAM wparam) const;
 
  private:
   // Sends `message` with its record (`size` bytes, at the start of a block
