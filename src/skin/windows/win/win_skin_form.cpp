@@ -129,7 +129,9 @@ void TWinSkinForm::StartSkin() {
   default_nc_height_ = (window.bottom - window.top) - client.bottom;
   active_ = GetActiveWindow() == window_;
   if (controls_ != nullptr) controls_->MapControls();
-  if (life_ == TFormLifeState::flsCreated && frame_skinning_ && mdi_role_ != TMdiRole::mrChild && !child_ &&
+  // An MDI child skinned again after skinning was off has the system's frame
+  // around it: it is fitted like a top-level window.
+  if (life_ == TFormLifeState::flsCreated && frame_skinning_ && (mdi_role_ == TMdiRole::mrChild || !child_) &&
       kind_ != TFrameKind::fkNoCaption && show_state_ != TShowState::ssMinimized) {
     life_ = TFormLifeState::flsResizing;
     ResizeToSkinFrame(false);
