@@ -81,6 +81,11 @@ BOOL CALLBACK CollectMdiChild(HWND wnd, LPARAM out) {
   return TRUE;
 }
 
+BOOL CALLBACK SetControlSkinning(HWND wnd, LPARAM on) {
+  if (SendMessageW(wnd, SKM_ISSKINNED, 0, 0) == 1) SendMessageW(wnd, SKM_SKINENABLE, on, 0);
+  return TRUE;
+}
+
 class SkinSwitching : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { InstallSkinEngine(); }
@@ -179,6 +184,11 @@ TEST_F(SkinSwitching, FiftyChangesOfSkinAndOfSkinningLeaveNoObjectsBehindAndFitE
     Show(skin);
     ExpectFramesFit(std::string("after change ") + std::to_string(i) + " to " + skin);
     if (i % 10 == 0) {
+      // Each control's own switch, off and on, paints it natively and skinned again.
+      EnumChildWindows(wnd, SetControlSkinning, 0);
+      Pump(50);
+      EnumChildWindows(wnd, SetControlSkinning, 1);
+      Pump(50);
       SetSkinning(false);
       ExpectFramesFit("skinning off after change " + std::to_string(i));
       SetSkinning(true);
