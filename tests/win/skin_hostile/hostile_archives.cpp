@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "framework/text.h"
+#include "skin/data/archive/lzh_encoder.h"
 #include "skin/data/archive/skin_archive_writer.h"
 #include "skin/data/archive/skin_reader.h"
 #include "skin/data/image/bmp_writer.h"
@@ -16,8 +17,8 @@ bool EndsWith(std::string_view text, std::string_view tail) {
   return text.size() >= tail.size() && text.substr(text.size() - tail.size()) == tail;
 }
 
-// The good archive's members, each passed through `edit`, packed again.
-std::string Rebuilt(const std::string& good, const TMemberEdit& edit) {
+// The good archive's members, each passed through `edit`, ready to pack again.
+TSkinArchiveWriter Members(const std::string& good, const TMemberEdit& edit) {
   TSkinReader reader;
   reader.LoadFromStream(good);
   TSkinArchiveWriter writer;
@@ -25,7 +26,11 @@ std::string Rebuilt(const std::string& good, const TMemberEdit& edit) {
     const AnsiString& name = reader.MemberName(i);
     writer.AddMember(name, edit(name, std::string(reader.MemberBytes(i))));
   }
-  return writer.Archive();
+  return writer;
+}
+
+std::string Rebuilt(const std::string& good, const TMemberEdit& edit) {
+  return Members(good, edit).Archive();
 }
 
 std::string EditImages(const std::string& good, const std::function<std::string(const AnsiString&)>& image) {
@@ -102,6 +107,18 @@ std::string HugeImage() {
   return bmp;
 }
 
+// The good archive's members in a container of a format version no skin
+// tool wrote.
+std::string UnknownVersion(const std::string& good) {
+  std::string container =
+      Members(good, [](const AnsiString&, const std::string& bytes) { return bytes; }).Container();
+  const std::uint32_t version = 80000;
+  for (int i = 0; i < 4; ++i) container[static_cast<std::size_t>(i)] = static_cast<char>(version >> (8 * i));
+  std::string archive;
+  for (int i = 0; i < 4; ++i) archive.push_back(static_cast<char>(container.size() >> (8 * i)));
+  return archive + LzhEncode(container);
+}
+
 }  // namespace
 
 std::vector<THostileSkin> HostileSkins(const std::string& good) {
@@ -132,6 +149,7 @@ std::vector<THostileSkin> HostileSkins(const std::string& good) {
 
 std::vector<THostileSkin> DamagedArchives(const std::string& good) {
   return {{"no sections", EditDescription(good, [](const std::string&) { return std::string(); })},
+          {"archive of an unknown version", UnknownVersion(good)},
           {"archive cut in half", good.substr(0, good.size() / 2)},
           {"archive cut to its header", good.substr(0, 12)}};
 }
