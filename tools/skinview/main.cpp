@@ -47,6 +47,24 @@ std::vector<fs::path> SkinsBeside() {
   return skins;
 }
 
+// A capture runs unattended: no message box may wait for a click that never
+// comes. A skin of an unknown version is refused on standard error instead,
+// like any other archive the program cannot read.
+class TUnattendedSkinEngine final : public TSkinEngine {
+ public:
+  using TSkinEngine::TSkinEngine;
+  void ShowOlderSkinMessage() const override {}
+};
+
+const TSkinEngine& SkinEngine(bool unattended) {
+  if (unattended) {
+    static const TUnattendedSkinEngine engine(ControlSkinsProvider());
+    return engine;
+  }
+  static const TSkinEngine engine(ControlSkinsProvider());
+  return engine;
+}
+
 void Fail(const std::string& message) {
   std::fprintf(stderr, "skinview: %s\n", message.c_str());
 }
@@ -137,13 +155,12 @@ int Run(const std::vector<std::string>& args) {
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   InitializeApplication();
-  static const TSkinEngine skin_engine(ControlSkinsProvider());
-  InstallSkinEnvironment(skin_engine);
   int argc = 0;
   wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
   std::vector<std::string> args;
   for (int i = 1; i < argc; ++i) args.push_back(fs::path(argv[i]).string());
   LocalFree(argv);
+  InstallSkinEnvironment(SkinEngine(std::find(args.begin(), args.end(), "--capture") != args.end()));
   try {
     return Run(args);
   } catch (const std::exception& e) {

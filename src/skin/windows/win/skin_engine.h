@@ -13,7 +13,7 @@
 
 class TSkinManage;
 
-class TSkinEngine final : public TWinSkinEnvironment {
+class TSkinEngine : public TWinSkinEnvironment {
  public:
   // `control_skins` gives every skinned window its control skins.
   explicit TSkinEngine(TFormControlSkinsProvider control_skins = {});

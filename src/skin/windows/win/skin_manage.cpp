@@ -194,6 +194,9 @@ void TSkinManage::RunForAllForms(TSkinCommand command, TSkinData& data) {
       scanning_ = true;
       PurgeDestroyed();
       for (int i = Screen().FormCount() - 1; i >= 0; --i) SkinFormIfShown(*Screen().Forms(i));
+      // MDI children are child windows, which that walk passes over; they
+      // come back after their parent, as they came when they were made.
+      for (int i = Screen().FormCount() - 1; i >= 0; --i) SkinMdiChildIfShown(*Screen().Forms(i));
       scanning_ = false;
       return;
     }
@@ -279,6 +282,11 @@ bool TSkinManage::SkinFormIfShown(TCustomForm& form) {
   if (!form.HandleAllocated() || !IsWindowVisible(form.WindowHandle())) return true;
   if (GetWindowLongPtrW(form.WindowHandle(), GWL_STYLE) & WS_CHILD) return true;
   return SkinWindow(form.WindowHandle());
+}
+
+void TSkinManage::SkinMdiChildIfShown(TCustomForm& form) {
+  if (!form.HandleAllocated() || !IsWindowVisible(form.WindowHandle())) return;
+  if (GetWindowLongPtrW(form.WindowHandle(), GWL_EXSTYLE) & WS_EX_MDICHILD) SkinWindow(form.WindowHandle());
 }
 
 bool TSkinManage::SkinWindow(HWND window) {

@@ -48,6 +48,8 @@ class TSkinManage final : public TSkinManagerLink {
   bool SkinWindow(HWND window);
   // Skins a shown, top-level framework form (nothing, and true, otherwise).
   bool SkinFormIfShown(TCustomForm& form);
+  // Skins a shown MDI child form (activation brings them back with their parent).
+  void SkinMdiChildIfShown(TCustomForm& form);
   // The registered skin component that skins `window`, or null.
   TSkinData* SelectSkinData(HWND window) const;
   TWinSkinForm* FindSkinForm(HWND window) const;

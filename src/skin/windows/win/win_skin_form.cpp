@@ -179,7 +179,14 @@ void TWinSkinForm::RefreshSkin() {
   metrics_ = FrameMetricsOf(kind_, SizeOf(data_->BorderLeft.get()), SizeOf(data_->BorderTop.get()),
                             SizeOf(data_->BorderRight.get()), SizeOf(data_->BorderBottom.get()), menu_bar);
   RebuildCaptionButtons();
-  if (life_ == TFormLifeState::flsRunning) ForceFrameChange();
+  if (life_ != TFormLifeState::flsRunning) return;
+  // Borders of another size must not eat into the client area or add to it:
+  // the window grows or shrinks around the client it has now.
+  if (frame_skinning_ && (mdi_role_ == TMdiRole::mrChild || !child_) && kind_ != TFrameKind::fkNoCaption &&
+      show_state_ == TShowState::ssNormal) {
+    return ResizeToSkinFrame(true);
+  }
+  ForceFrameChange();
 }
 
 void TWinSkinForm::ReloadSkinData() {
