@@ -22,6 +22,17 @@ std::uint64_t TWordIndex::Hash(std::string_view s) {
   return h >> 32;
 }
 
+std::uint64_t TWordIndex::Head(std::string_view word) {
+  std::uint64_t head = 0;
+  if (word.size() >= 8) {
+    std::memcpy(&head, word.data(), 8);
+  } else {
+    for (std::size_t i = 0; i < word.size(); ++i)
+      head |= std::uint64_t{static_cast<unsigned char>(word[i])} << (8 * i);
+  }
+  return head;
+}
+
 void TWordIndex::Add(std::span<const std::string_view> words) {
   constexpr std::size_t kBatch = 16;
   std::uint64_t hashes[kBatch];
@@ -50,17 +61,22 @@ bool SameBytes(std::string_view a, std::string_view b) {
 }  // namespace
 
 TSpelling TWordIndex::Intern(std::string_view word, std::uint64_t hash) {
-  if (2 * (SpellingCount() + 1) > slots_.size()) Grow();
+  // At most seven slots in ten taken: probes stay short.
+  if (10 * (SpellingCount() + 1) > 7 * slots_.size()) Grow();
   const std::size_t mask = slots_.size() - 1;
+  const std::uint64_t head = Head(word);
+  const std::uint32_t tag = Tag(word, hash);
   std::size_t slot = hash & mask;
-  for (std::uint64_t entry; (entry = slots_[slot]) != 0; slot = (slot + 1) & mask) {
-    const auto spelling = static_cast<TSpelling>(entry) - 1;
-    if (entry >> 32 == hash && SameBytes(Text(spelling), word)) return spelling;
+  for (; slots_[slot].id != 0; slot = (slot + 1) & mask) {
+    const TSlot& taken = slots_[slot];
+    // Equal heads and lengths up to eight make equal words.
+    if (taken.tag == tag && taken.head == head && (word.size() <= 8 || SameBytes(Text(taken.id - 1), word)))
+      return taken.id - 1;
   }
   const auto spelling = static_cast<TSpelling>(SpellingCount());
   bytes_.append(word);
   starts_.push_back(static_cast<std::uint32_t>(bytes_.size()));
-  slots_[slot] = hash << 32 | (spelling + 1);
+  slots_[slot] = TSlot{head, tag, spelling + 1};
   return spelling;
 }
 
@@ -75,13 +91,13 @@ void TWordIndex::Append(const TWordIndex& other) {
 }
 
 void TWordIndex::Grow() {
-  std::vector<std::uint64_t> old(slots_.empty() ? 512 : 2 * slots_.size(), 0);
+  std::vector<TSlot> old(slots_.empty() ? 1024 : 2 * slots_.size(), TSlot{0, 0, 0});
   old.swap(slots_);
   const std::size_t mask = slots_.size() - 1;
-  for (std::uint64_t entry : old) {
-    if (entry == 0) continue;
-    std::size_t slot = (entry >> 32) & mask;
-    while (slots_[slot] != 0) slot = (slot + 1) & mask;
+  for (const TSlot& entry : old) {
+    if (entry.id == 0) continue;
+    std::size_t slot = Hash(Text(entry.id - 1)) & mask;
+    while (slots_[slot].id != 0) slot = (slot + 1) & mask;
     slots_[slot] = entry;
   }
 }

@@ -5,6 +5,7 @@
 // repeats work on numbers and on the few distinct texts rather than on a copy
 // of every word.
 
+#include <algorithm>
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -51,9 +52,20 @@ class TWordIndex {
 
   AnsiString bytes_;                      // the spellings' texts, back to back
   std::vector<std::uint32_t> starts_{0};  // spelling s is bytes_[starts_[s], starts_[s + 1])
-  // Open addressing: a spelling's hash in the high half, the spelling + 1 in
-  // the low half; 0 for a free slot.
-  std::vector<std::uint64_t> slots_;
+  // Open addressing. A slot holds a word's first eight bytes and its length,
+  // so that most words (they are short) are told apart without reading the
+  // spellings' texts, which lie elsewhere in memory.
+  struct TSlot {
+    std::uint64_t head;  // the first eight bytes, zeros after a shorter word
+    std::uint32_t tag;   // the hash's upper 24 bits, the length (at most 255) below
+    TSpelling id;        // the spelling + 1; 0 for a free slot
+  };
+  static std::uint64_t Head(std::string_view word);
+  static std::uint32_t Tag(std::string_view word, std::uint64_t hash) {
+    return static_cast<std::uint32_t>(hash & 0xFFFFFF00u) |
+           static_cast<std::uint32_t>(std::min<std::size_t>(word.size(), 255));
+  }
+  std::vector<TSlot> slots_;
   std::vector<TSpelling> occurrences_;
   std::vector<std::uint32_t> ranks_;
   std::uint32_t rank_count_ = 0;
