@@ -7,8 +7,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <cstdio>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <string>
 
 #include "framework/win/application.h"
@@ -202,4 +205,89 @@ TEST_F(SkinSwitching, FiftyChangesOfSkinAndOfSkinningLeaveNoObjectsBehindAndFitE
   EXPECT_NEAR(after.User, before.User, 5);
 }
 
+// The pixels of every control the skin draws, by class name: windowed
+// controls that say they are skinned, and the windowless speed buttons.
+using TKindPixels = std::map<std::string, std::vector<std::vector<std::uint32_t>>>;
+
+// The screen's pixels, read once: one call per pixel is far too slow.
+struct TScreenPixels {
+  TScreenPixels() {
+    width = GetSystemMetrics(SM_CXSCREEN);
+    height = GetSystemMetrics(SM_CYSCREEN);
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    HDC screen = GetDC(nullptr);
+    HDC memory = CreateCompatibleDC(screen);
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
+    GdiFlush();
+    pixels.assign(static_cast<const std::uint32_t*>(bits),
+                  static_cast<const std::uint32_t*>(bits) + static_cast<std::size_t>(width) * height);
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+  }
+  std::uint32_t At(int x, int y) const {
+    return x < 0 || y < 0 || x >= width || y >= height ? 0 : pixels[static_cast<std::size_t>(y) * width + x];
+  }
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint32_t> pixels;
+};
+
+void CollectPixels(TControl* control, const TScreenPixels& screen, TKindPixels& kinds) {
+  for (int i = 0; i < control->ControlCount(); ++i) {
+    TControl* child = control->Controls(i);
+    RECT r{};
+    bool drawn = false;
+    if (auto* windowed = dynamic_cast<TWinControl*>(child);
+        windowed != nullptr && windowed->HandleAllocated()) {
+      drawn =
+          IsWindowVisible(windowed->Handle()) && SendMessageW(windowed->Handle(), SKM_ISSKINNED, 0, 0) == 1;
+      GetWindowRect(windowed->Handle(), &r);
+      CollectPixels(child, screen, kinds);
+    } else if (auto* parent = dynamic_cast<TWinControl*>(control);
+               parent != nullptr && child->Visible() && std::string(child->ClassName()) == "TSpeedButton" &&
+               IsWindowVisible(parent->Handle())) {
+      drawn = true;
+      POINT at{child->Left(), child->Top()};
+      ClientToScreen(parent->Handle(), &at);
+      r = {at.x, at.y, at.x + child->Width(), at.y + child->Height()};
+    }
+    if (!drawn) continue;
+    std::vector<std::uint32_t> pixels;
+    for (int y = r.top; y < r.bottom; ++y)
+      for (int x = r.left; x < r.right; ++x) pixels.push_back(screen.At(x, y));
+    kinds[child->ClassName()].push_back(std::move(pixels));
+  }
+}
+
 }  // namespace
+
+TEST_F(SkinSwitching, EveryKindOfControlLooksItsSkinsOwnWay) {
+  const auto capture = [&] {
+    RedrawWindow(wnd, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    Pump(100);
+    TKindPixels kinds;
+    CollectPixels(gallery, TScreenPixels(), kinds);
+    return kinds;
+  };
+  const TKindPixels slate = capture();
+  Show("ember.skn");
+  const TKindPixels ember = capture();
+  ASSERT_GE(slate.size(), 15u);
+  for (const auto& [kind, controls] : slate) {
+    ASSERT_EQ(ember.count(kind), 1u) << kind;
+    const auto& others = ember.at(kind);
+    bool differ = false;
+    for (std::size_t i = 0; i < controls.size() && i < others.size(); ++i)
+      differ = differ || controls[i] != others[i];
+    EXPECT_TRUE(differ) << kind << " looks the same under both skins";
+    std::printf("%s ", kind.c_str());
+  }
+  std::printf("\n");
+}
