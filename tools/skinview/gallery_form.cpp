@@ -25,6 +25,7 @@
 #include "framework/win/scroll_bar.h"
 #include "framework/win/speed_button.h"
 #include "framework/win/tab_control.h"
+#include "framework/win/tool_bar.h"
 #include "framework/win/track_bar.h"
 #include "framework/win/up_down.h"
 #include "skin/data/archive/skin_folder.h"
@@ -78,6 +79,7 @@ TGalleryForm::TGalleryForm(TComponent* owner, std::vector<fs::path> skins)
   status_->SetParent(this);
   SetPropValue(*status_, "Align", AnsiString("alBottom"));
   for (const int width : {220, 200, 100}) status_->Panels()->Add()->SetWidth(width);
+  BuildToolBar();
   gallery_ = new TPanel(this);
   gallery_->SetParent(this);
   gallery_->SetHeight(330);
@@ -137,6 +139,29 @@ void TGalleryForm::BuildMenus() {
   Item(context_->Items(), "&Controls enabled", [this](TObject*) { enabled_->Click(); });
   Line(context_->Items());
   Item(context_->Items(), "&Tile", [this](TObject*) { Tile(); });
+}
+
+void TGalleryForm::BuildToolBar() {
+  auto* bar = new TToolBar(this);
+  bar->SetParent(this);
+  bar->SetShowCaptions(true);
+  bar->SetButtonWidth(64);
+  const auto add = [&](const char* caption, TToolButtonStyle style) {
+    auto* button = new TToolButton(this);
+    button->SetCaption(caption);
+    button->SetStyle(style);
+    button->SetToolBar(bar);
+    return button;
+  };
+  add("Tile", TToolButtonStyle::tbsButton)->SetOnClick({{}, [this](TObject*) { Tile(); }});
+  add("Cascade", TToolButtonStyle::tbsButton)->SetOnClick({{}, [this](TObject*) { Cascade(); }});
+  add("", TToolButtonStyle::tbsSeparator);
+  TToolButton* skinning = add("Skinning", TToolButtonStyle::tbsCheck);
+  skinning->SetDown(true);
+  skinning->SetOnClick({{}, [this, skinning](TObject*) {
+                          skinning_->Click();
+                          skinning->SetDown(skinning_->Checked());
+                        }});
 }
 
 void TGalleryForm::BuildGallery(TWinControl* area) {

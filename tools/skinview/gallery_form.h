@@ -28,6 +28,7 @@ class TGalleryForm : public TForm {
 
  private:
   void BuildMenus();
+  void BuildToolBar();
   void BuildGallery(TWinControl* area);
   void SetGalleryEnabled(bool enabled);
   void OpenSkinArchive();
