@@ -13,7 +13,9 @@
 #include "framework/win/date_time_picker.h"
 #include "framework/win/dialogs.h"
 #include "framework/win/edit.h"
+#include "framework/win/gdi.h"
 #include "framework/win/group_box.h"
+#include "framework/win/image_list.h"
 #include "framework/win/label.h"
 #include "framework/win/list_box.h"
 #include "framework/win/list_view.h"
@@ -60,6 +62,40 @@ void Line(TMenuItem* parent) {
   Item(parent, "-");
 }
 
+// Three 16 x 16 menu images, drawn here: an open folder, tiled and cascaded
+// windows. Fuchsia is see-through.
+TImageList* MenuImages(TComponent* owner) {
+  constexpr int kSize = 16;
+  auto* images = new TImageList(owner);
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  UniqueBitmap strip(CreateCompatibleBitmap(screen, 3 * kSize, kSize));
+  ReleaseDC(nullptr, screen);
+  const HGDIOBJ old = SelectObject(dc, strip.get());
+  const auto fill = [&](int left, int top, int right, int bottom, COLORREF colour) {
+    const UniqueBrush brush(CreateSolidBrush(colour));
+    const RECT r{left, top, right, bottom};
+    FillRect(dc, &r, brush.get());
+  };
+  fill(0, 0, 3 * kSize, kSize, RGB(255, 0, 255));
+  fill(1, 4, 15, 14, RGB(120, 90, 20));  // the folder
+  fill(2, 5, 14, 13, RGB(240, 200, 80));
+  fill(1, 2, 7, 5, RGB(120, 90, 20));
+  for (const int x : {17, 25})  // tiled windows
+    for (const int y : {1, 9}) {
+      fill(x, y, x + 6, y + 6, RGB(40, 70, 130));
+      fill(x + 1, y + 2, x + 5, y + 5, RGB(255, 255, 255));
+    }
+  for (const int k : {0, 4, 8}) {  // cascaded windows
+    fill(33 + k, 1 + k, 40 + k, 8 + k, RGB(40, 70, 130));
+    fill(34 + k, 3 + k, 39 + k, 7 + k, RGB(255, 255, 255));
+  }
+  SelectObject(dc, old);
+  DeleteDC(dc);
+  images->AddMasked(strip.get(), RGB(255, 0, 255));
+  return images;
+}
+
 void Toggle(TMenuItem* item) {
   item->SetChecked(!item->Checked());
 }
@@ -90,6 +126,7 @@ TGalleryForm::TGalleryForm(TComponent* owner, std::vector<fs::path> skins)
 
 void TGalleryForm::BuildMenus() {
   menu_ = new TMainMenu(this);
+  menu_->SetImages(MenuImages(this));
   TMenuItem* skin = Item(menu_->Items(), "&Skin");
   for (const fs::path& path : skins_) {
     Item(skin, path.stem().string(), [this, path](TObject*) {
@@ -99,7 +136,8 @@ void TGalleryForm::BuildMenus() {
   }
   Line(skin);
   Item(
-      skin, "&Open skin archive...", [this](TObject*) { OpenSkinArchive(); }, scCtrl | 'O');
+      skin, "&Open skin archive...", [this](TObject*) { OpenSkinArchive(); }, scCtrl | 'O')
+      ->SetImageIndex(0);
   Line(skin);
   skinning_ = Item(
       skin, "S&kinning",
@@ -130,15 +168,16 @@ void TGalleryForm::BuildMenus() {
   Item(more, "&Second");
 
   TMenuItem* window = Item(menu_->Items(), "&Window");
-  Item(window, "&Tile", [this](TObject*) { Tile(); });
-  Item(window, "&Cascade", [this](TObject*) { Cascade(); });
+  Item(window, "&Tile", [this](TObject*) { Tile(); })->SetImageIndex(1);
+  Item(window, "&Cascade", [this](TObject*) { Cascade(); })->SetImageIndex(2);
   SetMenu(menu_);
 
   context_ = new TPopupMenu(this);
   Item(context_->Items(), "S&kinning", [this](TObject*) { skinning_->Click(); });
   Item(context_->Items(), "&Controls enabled", [this](TObject*) { enabled_->Click(); });
   Line(context_->Items());
-  Item(context_->Items(), "&Tile", [this](TObject*) { Tile(); });
+  Item(context_->Items(), "&Tile", [this](TObject*) { Tile(); })->SetImageIndex(1);
+  context_->SetImages(menu_->Images());
 }
 
 void TGalleryForm::BuildToolBar() {

@@ -7,6 +7,8 @@
 #include "app/win/main_form.h"
 #include "framework/form_reader.h"
 #include "framework/win/application.h"
+#include "framework/win/gdi.h"
+#include "framework/win/image_list.h"
 #include "framework/win/main_menu.h"
 #include "framework/win/popup_menu.h"
 #include "framework/win/standard_classes.h"
@@ -265,6 +267,43 @@ TEST_F(SkinnedMenus, ItemsAreDrawnBySkinWithTheirShortcutsAndSeparators) {
   for (int y = separator.top; y < separator.bottom; ++y)
     found = found || drop_down.Pixel((separator.left + separator.right) / 2, y) == separator_middle;
   EXPECT_TRUE(found);
+}
+
+TEST_F(SkinnedMenus, ADropDownItemShowsItsMenusImage) {
+  // A red square on white, the white see-through.
+  TImageList images(nullptr);
+  {
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    UniqueBitmap image(CreateCompatibleBitmap(screen, 16, 16));
+    ReleaseDC(nullptr, screen);
+    const HGDIOBJ old = SelectObject(dc, image.get());
+    const RECT all{0, 0, 16, 16}, inner{4, 4, 12, 12};
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    const UniqueBrush red(CreateSolidBrush(RGB(255, 0, 0)));
+    FillRect(dc, &inner, red.get());
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    ASSERT_EQ(images.AddMasked(image.get(), 0xFFFFFF), 0);
+  }
+  form->Menu()->SetImages(&images);
+  Item("Save1")->SetImageIndex(0);
+  int red_pixels = -1;
+  AfterDelay(400, [&] {
+    HWND popup = FindWindowW(L"#32768", nullptr);
+    RECT save{};
+    GetMenuItemRect(nullptr, Item("File1")->Handle(), 0, &save);
+    HDC screen = GetDC(nullptr);
+    red_pixels = 0;
+    for (int y = save.top; y < save.bottom; ++y)
+      for (int x = save.left; x < save.left + 30; ++x) red_pixels += GetPixel(screen, x, y) == RGB(255, 0, 0);
+    ReleaseDC(nullptr, screen);
+    PostMessageW(popup, WM_KEYDOWN, VK_ESCAPE, 0);
+  });
+  KeyChord(VK_MENU, 'F');
+  Pump(800);
+  form->Menu()->SetImages(nullptr);
+  EXPECT_EQ(red_pixels, 64);
 }
 
 TEST_F(SkinnedMenus, PopupMenusAreSkinDrawnUnlessTaggedWithDisableTag) {

@@ -1,6 +1,9 @@
 // Menus on a skinned frame: the framework's menu changes reaching the skinned
 // bar, and the items of the bar's drop-downs, measured and drawn by the skin.
 
+#include "framework/win/form.h"
+#include "framework/win/image_list.h"
+#include "framework/win/main_menu.h"
 #include "skin/windows/menu_layout.h"
 #include "skin/windows/win/menu_item_paint.h"
 #include "skin/windows/win/native_menu_item.h"
@@ -74,6 +77,15 @@ void TWinSkinForm::WmDrawItem(TMessage& m) {
   look.Selected = (item->itemState & ODS_SELECTED) != 0;
   TMenuItemCanvas canvas;
   canvas.RightToLeft = right_to_left_;
+  // An item of the framework form's main menu shows its image too.
+  if (const TMainMenu* main_menu = form_ != nullptr ? form_->Menu() : nullptr) {
+    const TMenuItem* own = main_menu->FindItem(item->itemID, TFindItemKind::fkCommand);
+    const auto* images = dynamic_cast<const TImageList*>(main_menu->Images());
+    if (own != nullptr && images != nullptr) {
+      look.ImageIndex = own->ImageIndex();
+      canvas.Images = images->Handle();
+    }
+  }
   const TWinSkinPopMenu* popup = manager != nullptr ? manager->PopupShowing(menu) : nullptr;
   if (popup != nullptr && !popup->Background().Empty()) canvas.PopupBackground = &popup->Background();
   PaintMenuItem(item->hDC, item->rcItem, look, *data_, canvas);
