@@ -7,6 +7,7 @@
 #include "skin/controls/win/property_by_name.h"
 #include "skin/controls/win/scroll_bar_paint.h"
 #include "skin/controls/win/skin_control.h"
+#include "skin/controls/win/skin_window.h"
 #include "skin/data/image/element_draw.h"
 #include "skin/data/model/skin_data.h"
 #include "skin/data/win/dib_image.h"
@@ -16,19 +17,6 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"TWMediaPlayer";
 
-void RegisterPlayerClass(WNDPROC procedure) {
-  static const bool registered = [procedure] {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = procedure;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    wc.lpszClassName = kClassName;
-    return RegisterClassExW(&wc) != 0;
-  }();
-  (void)registered;
-}
-
 TMediaButtonSet ButtonsOf(const TObject* player, std::string_view name) {
   return MediaButtonsIn(FromWide(GetTextPropByName(player, name)));
 }
@@ -37,7 +25,7 @@ TMediaButtonSet ButtonsOf(const TObject* player, std::string_view name) {
 
 TWMediaPlayer::TWMediaPlayer(const TSkinControl& owner, TWinControl& player)
     : owner_(owner), player_(player) {
-  RegisterPlayerClass(Procedure);
+  RegisterSkinWindowClass(kClassName, SkinWindowProcedure<TWMediaPlayer>, 0);
   const HWND target = player_.Handle();
   window_.reset(CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0, GetParent(target),
                                 nullptr, GetModuleHandleW(nullptr), this));
@@ -48,24 +36,9 @@ TWMediaPlayer::~TWMediaPlayer() {
   if (window_) SetWindowLongPtrW(window_.get(), GWLP_USERDATA, 0);
 }
 
-LRESULT CALLBACK TWMediaPlayer::Procedure(HWND window, UINT msg, WPARAM wparam, LPARAM lparam) {
-  if (msg == WM_NCCREATE) {
-    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lparam);
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-  }
-  auto* self = reinterpret_cast<TWMediaPlayer*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (msg == WM_NCDESTROY) {
-    // Destroyed with its parent: it must not be destroyed again.
-    if (self != nullptr) (void)self->window_.release();
-    return DefWindowProcW(window, msg, wparam, lparam);
-  }
-  if (self == nullptr) return DefWindowProcW(window, msg, wparam, lparam);
-  // The skin never reports a failure; its window keeps working.
-  try {
-    return self->WndProc(window, msg, wparam, lparam);
-  } catch (...) {
-    return DefWindowProcW(window, msg, wparam, lparam);
-  }
+void TWMediaPlayer::WindowGone() {
+  // Destroyed with its parent: it must not be destroyed again.
+  (void)window_.release();
 }
 
 LRESULT TWMediaPlayer::WndProc(HWND window, UINT msg, WPARAM wparam, LPARAM lparam) {

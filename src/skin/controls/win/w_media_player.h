@@ -11,6 +11,7 @@
 
 #include "framework/win/gdi.h"
 #include "skin/controls/media_player_geometry.h"
+#include "skin/controls/win/skin_window.h"
 
 class TSkinControl;
 class TWinControl;
@@ -32,8 +33,9 @@ class TWMediaPlayer {
   std::optional<int> Pressed() const { return pressed_; }
 
  private:
-  static LRESULT CALLBACK Procedure(HWND window, UINT msg, WPARAM wparam, LPARAM lparam);
+  friend LRESULT CALLBACK SkinWindowProcedure<TWMediaPlayer>(HWND, UINT, WPARAM, LPARAM);
   LRESULT WndProc(HWND window, UINT msg, WPARAM wparam, LPARAM lparam);
+  void WindowGone();
   std::vector<TMediaButtonFace> Faces() const;
   void Paint(HDC dc) const;
   void ButtonDown(WPARAM wparam, LPARAM lparam);

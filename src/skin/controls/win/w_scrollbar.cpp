@@ -7,6 +7,7 @@
 #include "skin/controls/win/property_by_name.h"
 #include "skin/controls/win/scroll_bar_paint.h"
 #include "skin/controls/win/skin_control.h"
+#include "skin/controls/win/skin_window.h"
 #include "skin/data/model/skin_data.h"
 #include "skin/data/win/skin_data_part_win.h"
 #include "skin/windows/skin_messages.h"
@@ -14,20 +15,6 @@
 namespace {
 
 constexpr wchar_t kClassName[] = L"TWScrollbar";
-
-void RegisterOverlayClass(WNDPROC procedure) {
-  static const bool registered = [procedure] {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof(wc);
-    wc.style = CS_DBLCLKS;
-    wc.lpfnWndProc = procedure;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    wc.lpszClassName = kClassName;
-    return RegisterClassExW(&wc) != 0;
-  }();
-  (void)registered;
-}
 
 POINT PointOf(LPARAM lparam) {
   return {GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)};
@@ -67,31 +54,16 @@ void TWScrollbar::AttachToControl(TWinControl& control) {
 }
 
 void TWScrollbar::CreateOverlay() {
-  RegisterOverlayClass(Procedure);
+  RegisterSkinWindowClass(kClassName, SkinWindowProcedure<TWScrollbar>, CS_DBLCLKS);
   window_.reset(CreateWindowExW(WS_EX_TOOLWINDOW, kClassName, L"", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0,
                                 GetParent(target_), nullptr, GetModuleHandleW(nullptr), this));
   Place();
 }
 
-LRESULT CALLBACK TWScrollbar::Procedure(HWND window, UINT msg, WPARAM wparam, LPARAM lparam) {
-  if (msg == WM_NCCREATE) {
-    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lparam);
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-  }
-  auto* self = reinterpret_cast<TWScrollbar*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (msg == WM_NCDESTROY) {
-    UnlinkControl(window);
-    // Destroyed with its parent: the overlay must not destroy it again.
-    if (self != nullptr) (void)self->window_.release();
-    return DefWindowProcW(window, msg, wparam, lparam);
-  }
-  if (self == nullptr) return DefWindowProcW(window, msg, wparam, lparam);
-  // The skin never reports a failure; its window keeps working.
-  try {
-    return self->WndProc(window, msg, wparam, lparam);
-  } catch (...) {
-    return DefWindowProcW(window, msg, wparam, lparam);
-  }
+void TWScrollbar::WindowGone() {
+  // Destroyed with its parent: the overlay must not destroy it again.
+  UnlinkControl(window_.get());
+  (void)window_.release();
 }
 
 // `window` is the overlay's, also while it is created and window_ is not set yet.

@@ -17,6 +17,7 @@
 #include "framework/win/gdi.h"
 #include "skin/controls/control_geometry.h"
 #include "skin/controls/scroll_bar_geometry.h"
+#include "skin/controls/win/skin_window.h"
 
 class TSkinControl;
 class TWinControl;
@@ -58,8 +59,9 @@ class TWScrollbar {
   const TRect& BarClientRect() const { return bar_client_rect_; }
 
  private:
-  static LRESULT CALLBACK Procedure(HWND window, UINT msg, WPARAM wparam, LPARAM lparam);
+  friend LRESULT CALLBACK SkinWindowProcedure<TWScrollbar>(HWND, UINT, WPARAM, LPARAM);
   LRESULT WndProc(HWND window, UINT msg, WPARAM wparam, LPARAM lparam);
+  void WindowGone();
   bool QueryBar(SCROLLBARINFO& info) const;
   // A scroll bar control's figures worked out as the system reports a
   // window's bar.
