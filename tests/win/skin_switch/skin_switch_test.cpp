@@ -245,8 +245,12 @@ void CollectPixels(TControl* control, const TScreenPixels& screen, TKindPixels& 
     bool drawn = false;
     if (auto* windowed = dynamic_cast<TWinControl*>(child);
         windowed != nullptr && windowed->HandleAllocated()) {
-      drawn =
-          IsWindowVisible(windowed->Handle()) && SendMessageW(windowed->Handle(), SKM_ISSKINNED, 0, 0) == 1;
+      // Panels and tool bars take the skin's colours without a hook of
+      // their own, so they do not answer SKM_ISSKINNED.
+      const std::string kind = child->ClassName();
+      drawn = IsWindowVisible(windowed->Handle()) &&
+              (SendMessageW(windowed->Handle(), SKM_ISSKINNED, 0, 0) == 1 || kind == "TPanel" ||
+               kind == "TToolBar");
       GetWindowRect(windowed->Handle(), &r);
       CollectPixels(child, screen, kinds);
     } else if (auto* parent = dynamic_cast<TWinControl*>(control);
