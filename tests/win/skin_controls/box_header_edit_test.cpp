@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "skinned_host_test.h"
+
 #include <algorithm>
 
 #include "app/win/main_form.h"
@@ -28,24 +30,13 @@
 
 namespace {
 
-class SkinBoxesTest : public ::testing::Test {
+class SkinBoxesTest : public SkinnedHostTest {
  protected:
-  static void SetUpTestSuite() { InitializeApplication(); }
+  SkinBoxesTest() : SkinnedHostTest(320, 260) {}
 
   void SetUp() override {
-    main_ = new Tfrmmain(&Application());
-    skin_ = ObjectAs<TSkinData>(main_->FindComponent("skndt1"));
-    ASSERT_NE(skin_, nullptr);
-    form_ = new TForm(&Application());
-    form_->SetBounds(40, 40, 320, 260);
-    form_->HandleNeeded();
-    ShowWindow(form_->Handle(), SW_SHOW);
-    SetForegroundWindow(form_->Handle());
+    SkinnedHostTest::SetUp();
     Settle();
-  }
-  void TearDown() override {
-    form_->Free();
-    main_->Free();
   }
 
   static void Settle(int rounds = 3) {
@@ -110,12 +101,6 @@ class SkinBoxesTest : public ::testing::Test {
     EXPECT_EQ(ring_not(0, Resolved(scButtonShadow)), 0);
     EXPECT_EQ(ring_not(1, clWhite), 0);
   }
-
-  const TWinSkinEnvironment environment_;
-  const TSkinEnvironmentScope scope_{environment_};
-  Tfrmmain* main_ = nullptr;
-  TSkinData* skin_ = nullptr;
-  TForm* form_ = nullptr;
 };
 
 TEST_F(SkinBoxesTest, APanelShowsTheSkinFaceWhileSkinnedAndGetsItsOwnColourBack) {

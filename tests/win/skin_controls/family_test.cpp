@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "skinned_host_test.h"
+
 #include <vector>
 
 #include "check_box_layout.h"
@@ -64,27 +66,12 @@ POINT CentreOf(HWND wnd) {
   return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
 
-class SkinFamilyTest : public ::testing::Test {
+class SkinFamilyTest : public SkinnedHostTest {
  protected:
-  static void SetUpTestSuite() { InitializeApplication(); }
-
-  void SetUp() override {
-    main_ = new Tfrmmain(&Application());
-    skin_ = ObjectAs<TSkinData>(main_->FindComponent("skndt1"));
-    ASSERT_NE(skin_, nullptr);
-    TSkinOptions options = skin_->Options();
+  void AdjustSkin(TSkinData& skin) override {
+    TSkinOptions options = skin.Options();
     options.Exclude(TSkinOption::xoTransparent);
-    skin_->SetOptions(options);
-    form_ = new TForm(&Application());
-    form_->SetBounds(40, 40, 420, 320);
-    form_->HandleNeeded();
-    ShowWindow(form_->Handle(), SW_SHOW);
-    SetForegroundWindow(form_->Handle());
-    Pump(60);
-  }
-  void TearDown() override {
-    form_->Free();
-    main_->Free();
+    skin.SetOptions(options);
   }
 
   static void Repaint(HWND wnd) {
@@ -143,12 +130,6 @@ class SkinFamilyTest : public ::testing::Test {
     if (vertical) RotateBitmapLeft(bar);
     return bar;
   }
-
-  const TWinSkinEnvironment environment_;
-  const TSkinEnvironmentScope scope_{environment_};
-  Tfrmmain* main_ = nullptr;
-  TSkinData* skin_ = nullptr;
-  TForm* form_ = nullptr;
 };
 
 TEST_F(SkinFamilyTest, AClickOnASkinnedRadioButtonSwitchesTheGroupAndShowsIt) {

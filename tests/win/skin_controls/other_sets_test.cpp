@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include "skinned_host_test.h"
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -243,26 +245,8 @@ TSkinBitmap PixelsOf(const TBitmap& bitmap) {
   return CaptureImage(memory.get(), {0, 0, bitmap.Width(), bitmap.Height()});
 }
 
-class OtherSetsTest : public ::testing::Test {
+class OtherSetsTest : public SkinnedHostTest {
  protected:
-  static void SetUpTestSuite() { InitializeApplication(); }
-
-  void SetUp() override {
-    main_ = new Tfrmmain(&Application());
-    skin_ = ObjectAs<TSkinData>(main_->FindComponent("skndt1"));
-    ASSERT_NE(skin_, nullptr);
-    form_ = new TForm(&Application());
-    form_->SetBounds(40, 40, 420, 320);
-    form_->HandleNeeded();
-    ShowWindow(form_->Handle(), SW_SHOW);
-    SetForegroundWindow(form_->Handle());
-    Pump(60);
-  }
-  void TearDown() override {
-    form_->Free();
-    main_->Free();
-  }
-
   template <class T>
   T* Place(int left, int top, int width, int height) {
     auto* control = new T(form_);
@@ -305,12 +289,6 @@ class OtherSetsTest : public ::testing::Test {
     return p;
   }
   TColor Face() const { return SkinFaceColour(*skin_) & 0xFFFFFF; }
-
-  const TWinSkinEnvironment environment_;
-  const TSkinEnvironmentScope scope_{environment_};
-  Tfrmmain* main_ = nullptr;
-  TSkinData* skin_ = nullptr;
-  TForm* form_ = nullptr;
 };
 
 TEST_F(OtherSetsTest, AScrollBarControlShowsTheSkinsBarAndAnArrowClickStepsIt) {

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "skinned_host_test.h"
+
 #include <algorithm>
 
 #include "../skin_windows/skin_test_input.h"
@@ -30,26 +32,8 @@
 
 namespace {
 
-class SkinTabTest : public ::testing::Test {
+class SkinTabTest : public SkinnedHostTest {
  protected:
-  static void SetUpTestSuite() { InitializeApplication(); }
-
-  void SetUp() override {
-    main_ = new Tfrmmain(&Application());
-    skin_ = ObjectAs<TSkinData>(main_->FindComponent("skndt1"));
-    ASSERT_NE(skin_, nullptr);
-    form_ = new TForm(&Application());
-    form_->SetBounds(40, 40, 420, 320);
-    form_->HandleNeeded();
-    ShowWindow(form_->Handle(), SW_SHOW);
-    SetForegroundWindow(form_->Handle());
-    Pump(60);
-  }
-  void TearDown() override {
-    form_->Free();
-    main_->Free();
-  }
-
   static TSkinBitmap Capture(HWND wnd) {
     RedrawWindow(wnd, nullptr, nullptr,
                  RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
@@ -82,10 +66,6 @@ class SkinTabTest : public ::testing::Test {
         if (shown.Pixel(x, y) != expected.Pixel(x, y)) return false;
     return true;
   }
-
-  Tfrmmain* main_ = nullptr;
-  TSkinData* skin_ = nullptr;
-  TForm* form_ = nullptr;
 };
 
 TEST_F(SkinTabTest, PageControlShowsTheSkinAndAClickTurnsThePage) {

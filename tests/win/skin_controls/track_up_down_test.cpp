@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "skinned_host_test.h"
+
 #include <algorithm>
 
 #include "skin_windows/skin_test_input.h"
@@ -34,26 +36,8 @@
 
 namespace {
 
-class TrackUpDownTest : public ::testing::Test {
+class TrackUpDownTest : public SkinnedHostTest {
  protected:
-  static void SetUpTestSuite() { InitializeApplication(); }
-
-  void SetUp() override {
-    main_ = new Tfrmmain(&Application());
-    skin_ = ObjectAs<TSkinData>(main_->FindComponent("skndt1"));
-    ASSERT_NE(skin_, nullptr);
-    form_ = new TForm(&Application());
-    form_->SetBounds(40, 40, 420, 320);
-    form_->HandleNeeded();
-    ShowWindow(form_->Handle(), SW_SHOW);
-    SetForegroundWindow(form_->Handle());
-    Pump(60);
-  }
-  void TearDown() override {
-    form_->Free();
-    main_->Free();
-  }
-
   // Shown afresh, without the focus (its native frame) or the mouse on it.
   TSkinBitmap Shown(HWND wnd) {
     SetFocus(form_->Handle());
@@ -120,12 +104,6 @@ class TrackUpDownTest : public ::testing::Test {
     GetWindowTextA(wnd, text, sizeof(text));
     return text;
   }
-
-  const TWinSkinEnvironment environment_;
-  const TSkinEnvironmentScope scope_{environment_};
-  Tfrmmain* main_ = nullptr;
-  TSkinData* skin_ = nullptr;
-  TForm* form_ = nullptr;
 };
 
 TEST_F(TrackUpDownTest, ADraggedTrackBarThumbMovesAndShowsTheSkin) {
