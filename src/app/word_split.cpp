@@ -1,5 +1,6 @@
 #include "app/word_split.h"
 
+#include <algorithm>
 #include <charconv>
 #include <functional>
 #include <string>
@@ -48,12 +49,25 @@ void IndexWords(std::string_view working, TWordIndex& index) {
   index.Add(batch);
 }
 
+constexpr std::size_t kLarge = 1 << 20;
+
+// Where the byte pass over a text of a million bytes or more is cut in two:
+// at a byte below "0" near the middle, which is neither kept, nor a lead
+// byte, nor ever a second byte, so the one pass matches it whatever came
+// before. 0 for a smaller text, or one without such a byte.
+std::size_t PassHalfWay(std::string_view text) {
+  if (text.size() < kLarge) return 0;
+  const auto below_digits = [](char c) { return static_cast<unsigned char>(c) < '0'; };
+  const auto it =
+      std::find_if(text.begin() + static_cast<std::ptrdiff_t>(text.size() / 2), text.end(), below_digits);
+  return it == text.end() ? 0 : static_cast<std::size_t>(it - text.begin());
+}
+
 // Where a working text of a million bytes or more is cut in two: after a
 // comma near its middle, which ends an item whatever came before it (after
 // the byte pass no lead byte stands without its second byte, and a comma is
 // never a second byte). 0 for a smaller text, or one without such a comma.
 std::size_t HalfWay(std::string_view working) {
-  constexpr std::size_t kLarge = 1 << 20;
   if (working.size() < kLarge) return 0;
   const std::size_t comma = working.find(',', working.size() / 2);
   return comma == std::string_view::npos ? 0 : comma + 1;
@@ -99,7 +113,14 @@ std::optional<TWordIndex> SplitWordIndex(AnsiString text, TPerlRegEx& regex) {
   regex.AdoptSubject(std::move(text));
   regex.SetRegEx(KeepPattern);
   regex.SetReplacement(",");
-  regex.ReplaceAllMatches();
+  // A large text's two halves are searched at once.
+  const std::size_t cut = PassHalfWay(regex.Subject());
+  if (cut == 0) {
+    regex.ReplaceAllMatches();
+  } else {
+    const int second_half[] = {static_cast<int>(cut) + 1};
+    regex.ReplaceAllMatchesInPieces(second_half);
+  }
 
   // The working text is one line (every line break is a comma now), read back
   // as the one item of a list, CR LF after it, and cut there. A large text is

@@ -129,35 +129,44 @@ bool TPerlRegEx::MatchNext() {
   return Match(search_start_ - 1);
 }
 
-bool TPerlRegEx::Match(int start_offset) {
-  match_count_ = 0;
-  if (!compiled_) Compile();
-  uint32_t flags = 0;
+std::uint32_t TPerlRegEx::SearchFlags() const {
+  std::uint32_t flags = 0;
   if (match_flags_.Contains(mfNotBOL)) flags |= PCRE2_NOTBOL;
   if (match_flags_.Contains(mfNotEOL)) flags |= PCRE2_NOTEOL;
   if (match_flags_.Contains(mfNotEmpty)) flags |= PCRE2_NOTEMPTY;
+  return flags;
+}
+
+int TPerlRegEx::Search(pcre2_match_data* data, std::size_t length, std::size_t start) const {
+  const auto subject = reinterpret_cast<PCRE2_SPTR>(subject_.data());
+  const std::uint32_t flags = SearchFlags();
+  // The machine code's own entry skips checks that hold here: the offset is
+  // within the subject and the flags are ones it was compiled for.
+  const int found = jit_ && start <= length
+                        ? pcre2_jit_match(pattern_, subject, length, start, flags, data, nullptr)
+                        : pcre2_match(pattern_, subject, length, start, flags, data, nullptr);
+  // Machine code runs on a small fixed stack; the interpreter, whose limits
+  // are far wider, decides when that is not enough.
+  if (found == PCRE2_ERROR_JIT_STACKLIMIT)
+    return pcre2_match(pattern_, subject, length, start, flags | PCRE2_NO_JIT, data, nullptr);
+  return found;
+}
+
+bool TPerlRegEx::Match(int start_offset) {
+  match_count_ = 0;
+  if (!compiled_) Compile();
   if (search_stop_ < search_start_) {
     match_count_ = -1;
     return false;
   }
-  // A search window set beyond the subject or before its start finds nothing
-  // rather than reading outside it.
-  const auto length = static_cast<PCRE2_SIZE>(std::min<std::size_t>(search_stop_, subject_.size()));
   if (start_offset < 0) {
     match_count_ = PCRE2_ERROR_BADOFFSET;
     return false;
   }
-  const auto subject = reinterpret_cast<PCRE2_SPTR>(subject_.data());
-  const auto start = static_cast<PCRE2_SIZE>(start_offset);
-  // The machine code's own entry skips checks that hold here: the offset is
-  // within the subject and the flags are ones it was compiled for.
-  match_count_ = jit_ && start <= length
-                     ? pcre2_jit_match(pattern_, subject, length, start, flags, match_data_, nullptr)
-                     : pcre2_match(pattern_, subject, length, start, flags, match_data_, nullptr);
-  // Machine code runs on a small fixed stack; the interpreter, whose limits
-  // are far wider, decides when that is not enough.
-  if (match_count_ == PCRE2_ERROR_JIT_STACKLIMIT)
-    match_count_ = pcre2_match(pattern_, subject, length, start, flags | PCRE2_NO_JIT, match_data_, nullptr);
+  // A search window set beyond the subject or before its start finds nothing
+  // rather than reading outside it.
+  const std::size_t length = std::min<std::size_t>(search_stop_, subject_.size());
+  match_count_ = Search(match_data_, length, static_cast<std::size_t>(start_offset));
   if (match_count_ <= 0) return false;
   const PCRE2_SIZE* vector = pcre2_get_ovector_pointer(match_data_);
   for (int i = 0; i < 2 * match_count_; ++i) {

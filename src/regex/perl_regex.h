@@ -7,7 +7,10 @@
 // description.
 
 #include <array>
+#include <cstddef>
+#include <cstdint>
 #include <functional>
+#include <span>
 #include <string_view>
 
 #include "framework/component.h"
@@ -93,12 +96,24 @@ class TPerlRegEx : public TComponent {
   AnsiString BuildReplacement() const;
   AnsiString ReplaceMatch();
   bool ReplaceAllMatches();
+  // ReplaceAllMatches with the subject searched in pieces at once, a thread
+  // each; a piece begins at each of `piece_starts` (1-based, ascending). The
+  // result is that of ReplaceAllMatches where a match of the one pass begins
+  // at each start and no search reads outside its piece (nothing looks back
+  // before where a search starts or ahead past the piece's end): the caller
+  // knows its pattern. With a template that refers to the match, OnMatch or
+  // OnReplace handlers, or empty matches allowed, it is ReplaceAllMatches.
+  bool ReplaceAllMatchesInPieces(std::span<const int> piece_starts);
 
  private:
   // The whole match and at most 99 groups, as pairs of 1-based offsets.
   static constexpr int kMaxPairs = 100;
 
   bool Match(int start_offset);
+  // One search of the subject's first `length` bytes from `start` (0-based)
+  // into `data`: PCRE2's answer.
+  int Search(pcre2_real_match_data_8* data, std::size_t length, std::size_t start) const;
+  std::uint32_t SearchFlags() const;
   void RequireMatch(int line) const;
   void RequireIndex(int index, int line) const;
 

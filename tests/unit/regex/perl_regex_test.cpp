@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+#include <string>
+#include <vector>
+
 #include "framework/form_reader.h"
 #include "framework/properties.h"
 #include "framework/published.h"
@@ -252,6 +256,57 @@ TEST(PerlRegEx, JITFindsWhatTheInterpreterFinds) {
       }
       EXPECT_EQ(found[1], found[0]) << pattern;
       EXPECT_EQ(replaced[1], replaced[0]) << pattern;
+    }
+  }
+}
+
+// Pieces searched at once leave what one pass leaves, for patterns that read
+// nothing outside a piece, cut where a match of the one pass begins: subject,
+// search window and answer, with templates shorter, as long and longer than
+// the matches, one that is not literal, and a search window short of the end.
+TEST(PerlRegEx, PiecesSearchedAtOnceLeaveWhatOnePassLeaves) {
+  struct Case {
+    const char* pattern;
+    bool (*starts_match)(unsigned char);  // a byte where a match of the one pass begins
+  };
+  const Case cases[] = {
+      {"\\G(?:[\\x81-\\xFE][\\x40-\\x7E\\x80-\\xFE]|[0-9A-Za-z])*+\\K[\\x00-\\xFF]",
+       [](unsigned char c) { return c < '0'; }},
+      {"[^a-z]+", [](unsigned char c) { return c < 'a' || c > 'z'; }},
+  };
+  const std::string_view alphabet[] = {"a", "Zz", "9", " ", ",", "\r\n", "\xD6\xD0", "\xB0\x40", "\x81", "-"};
+  std::mt19937 random(12);
+  for (const Case& c : cases) {
+    for (const char* replacement : {",", "", ",,", "<$0>"}) {
+      for (int round = 0; round < 150; ++round) {
+        AnsiString subject;
+        const int pieces = static_cast<int>(random() % 40);
+        for (int k = 0; k < pieces; ++k) subject += alphabet[random() % std::size(alphabet)];
+        std::vector<int> starts;
+        for (std::size_t i = 0; i < subject.size(); ++i) {
+          if (c.starts_match(static_cast<unsigned char>(subject[i])) && random() % 4 == 0 &&
+              (i == 0 || !c.starts_match(static_cast<unsigned char>(subject[i - 1]))))
+            starts.push_back(static_cast<int>(i) + 1);
+        }
+        const int stop = round % 5 == 0 ? static_cast<int>(subject.size() * 2 / 3) : -1;
+        TPerlRegEx regexes[2];
+        bool answers[2];
+        for (int pieced = 0; pieced < 2; ++pieced) {
+          TPerlRegEx& re = regexes[pieced];
+          re.SetOptions(TPerlRegExOptions{preJIT});
+          re.SetRegEx(c.pattern);
+          re.SetReplacement(replacement);
+          re.SetSubject(subject);
+          if (stop >= 0) re.SetSearchStop(stop);
+          answers[pieced] = pieced ? re.ReplaceAllMatchesInPieces(starts) : re.ReplaceAllMatches();
+        }
+        const std::string what = std::string(c.pattern) + " / " + replacement + " / " + subject;
+        EXPECT_EQ(regexes[1].Subject(), regexes[0].Subject()) << what;
+        EXPECT_EQ(answers[1], answers[0]) << what;
+        EXPECT_EQ(regexes[1].SearchStart(), regexes[0].SearchStart()) << what;
+        EXPECT_EQ(regexes[1].SearchStop(), regexes[0].SearchStop()) << what;
+        EXPECT_FALSE(regexes[1].HasMatch());
+      }
     }
   }
 }

@@ -199,5 +199,12 @@ TEST(WordLists, LargeTextsCutInHalvesGiveTheWordsOfOnePass) {
       if (spelling == next_new) ++next_new;
     }
     ASSERT_EQ(next_new, index->SpellingCount());
+    // The byte pass, searched in halves at once, left the subject one pass leaves.
+    TPerlRegEx one_pass;
+    one_pass.SetSubject(text);
+    one_pass.SetRegEx(KeepPattern);
+    one_pass.SetReplacement(",");
+    one_pass.ReplaceAllMatches();
+    EXPECT_TRUE(regex.Subject() == one_pass.Subject());
   }
 }
