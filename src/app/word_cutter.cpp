@@ -51,7 +51,8 @@ TWordCutter::TWordCutter(std::span<const std::string_view> table) : table_(table
   }
   marked_ = single_ | longer_start_;
   for (unsigned byte = 0; byte < 256; ++byte) {
-    plain_byte_[byte] = !IsLeadByte(static_cast<unsigned char>(byte)) && !marked_[byte] && byte != ',' &&
-                        byte != '\r' && byte != '\n';
+    const bool plain = !IsLeadByte(static_cast<unsigned char>(byte)) && !marked_[byte] && byte != ',' &&
+                       byte != '\r' && byte != '\n';
+    kind_[byte] = plain ? kPlainByte : IsLeadByte(static_cast<unsigned char>(byte)) ? kLeadByte : kOtherByte;
   }
 }

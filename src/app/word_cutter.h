@@ -3,7 +3,9 @@
 // commas, CR and LF, spaces, CR and LF at the start of an item skipped, empty
 // items dropped. Found in one pass, without writing the replaced text.
 
+#include <array>
 #include <bitset>
+#include <cstdint>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -58,7 +60,8 @@ class TWordCutter {
   // False when the table's order decides between matches that overlap: the
   // text is then replaced first and cut afterwards.
   bool one_pass_ = true;
-  std::bitset<256> plain_byte_;           // one-byte characters that never end a word
+  enum TByteKind : std::uint8_t { kPlainByte, kLeadByte, kOtherByte };
+  std::array<TByteKind, 256> kind_{};     // plain: one-byte characters that never end a word
   std::bitset<65536> marked_;             // characters that may start an entry
   std::bitset<65536> single_;             // entries of one character
   std::bitset<65536> longer_start_;       // first characters of longer entries
@@ -85,11 +88,12 @@ void TWordCutter::ForEachWord(std::string_view text, Visit&& visit) const {
     while (i < n) {
       // Most characters are plain: one table read tells them apart.
       const unsigned char byte = bytes[i];
-      if (plain_byte_[byte]) {
+      const TByteKind kind = kind_[byte];
+      if (kind == kPlainByte) {
         ++i;
         continue;
       }
-      if (IsLeadByte(byte) && i + 1 < n && !marked_[byte << 8 | bytes[i + 1]]) {
+      if (kind == kLeadByte && i + 1 < n && !marked_[byte << 8 | bytes[i + 1]]) {
         i += 2;
         continue;
       }

@@ -1,52 +1,31 @@
 #include "app/word_index.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 #include "framework/collation.h"
 
-// Eight bytes at a time: words are short and there are millions of them.
-std::uint64_t TWordIndex::Hash(std::string_view s) {
-  std::uint64_t h = 0x9E3779B97F4A7C15u ^ s.size();
-  std::size_t i = 0;
-  for (; i + 8 <= s.size(); i += 8) {
-    std::uint64_t w;
-    std::memcpy(&w, s.data() + i, 8);
-    h = (h ^ w) * 0xFF51AFD7ED558CCDu;
-    h ^= h >> 32;
-  }
-  std::uint64_t w = 0;
-  if (i < s.size()) std::memcpy(&w, s.data() + i, s.size() - i);
-  h = (h ^ w) * 0xC4CEB9FE1A85EC53u;
-  h ^= h >> 29;
-  return h >> 32;
-}
-
-std::uint64_t TWordIndex::Head(std::string_view word) {
-  std::uint64_t head = 0;
-  if (word.size() >= 8) {
-    std::memcpy(&head, word.data(), 8);
-  } else {
-    for (std::size_t i = 0; i < word.size(); ++i)
-      head |= std::uint64_t{static_cast<unsigned char>(word[i])} << (8 * i);
-  }
-  return head;
-}
-
-void TWordIndex::Add(std::span<const std::string_view> words) {
-  constexpr std::size_t kBatch = 16;
-  std::uint64_t hashes[kBatch];
-  for (std::size_t first = 0; first < words.size(); first += kBatch) {
-    const std::size_t n = std::min(kBatch, words.size() - first);
-    for (std::size_t k = 0; k < n; ++k) {
-      hashes[k] = Hash(words[first + k]);
-      if (!slots_.empty()) __builtin_prefetch(&slots_[hashes[k] & (slots_.size() - 1)]);
-    }
-    for (std::size_t k = 0; k < n; ++k) Add(words[first + k], hashes[k]);
-  }
-}
-
 namespace {
+
+static_assert(std::endian::native == std::endian::little, "a head keeps a word's first byte lowest");
+
+std::uint64_t Load64(const unsigned char* p) {
+  std::uint64_t v;
+  std::memcpy(&v, p, 8);
+  return v;
+}
+
+std::uint64_t Load32(const unsigned char* p) {
+  std::uint32_t v;
+  std::memcpy(&v, p, 4);
+  return v;
+}
+
+std::uint64_t Mix(std::uint64_t h, std::uint64_t bytes) {
+  h = (h ^ bytes) * 0xFF51AFD7ED558CCDu;
+  return h ^ h >> 32;
+}
 
 // Words are a few bytes long: a call of memcmp per word costs more than this.
 bool SameBytes(std::string_view a, std::string_view b) {
@@ -60,23 +39,61 @@ bool SameBytes(std::string_view a, std::string_view b) {
 
 }  // namespace
 
-TSpelling TWordIndex::Intern(std::string_view word, std::uint64_t hash) {
+// Millions of words pass here: the head is read in at most three loads
+// (overlapping ones for a short word), the rest eight bytes at a time, the
+// last eight overlapping what came before.
+TWordIndex::TKey TWordIndex::Key(std::string_view word) {
+  const auto* p = reinterpret_cast<const unsigned char*>(word.data());
+  const std::size_t n = word.size();
+  std::uint64_t head = 0;
+  if (n >= 8) {
+    head = Load64(p);
+  } else if (n >= 4) {
+    head = Load32(p) | Load32(p + n - 4) << (8 * (n - 4));
+  } else if (n > 0) {
+    head = std::uint64_t{p[0]} | std::uint64_t{p[n / 2]} << (8 * (n / 2)) |
+           std::uint64_t{p[n - 1]} << (8 * (n - 1));
+  }
+  std::uint64_t h = Mix(0x9E3779B97F4A7C15u ^ n, head);
+  if (n > 8) {
+    std::size_t i = 8;
+    for (; i + 8 <= n; i += 8) h = Mix(h, Load64(p + i));
+    if (i < n) h = Mix(h, Load64(p + n - 8));
+  }
+  h *= 0xC4CEB9FE1A85EC53u;
+  return TKey{head, h ^ h >> 29};
+}
+
+void TWordIndex::Add(std::span<const std::string_view> words) {
+  constexpr std::size_t kBatch = 16;
+  TKey keys[kBatch];
+  for (std::size_t first = 0; first < words.size(); first += kBatch) {
+    const std::size_t n = std::min(kBatch, words.size() - first);
+    for (std::size_t k = 0; k < n; ++k) {
+      keys[k] = Key(words[first + k]);
+      if (!slots_.empty()) __builtin_prefetch(&slots_[Place(keys[k].hash)]);
+    }
+    for (std::size_t k = 0; k < n; ++k) Add(words[first + k], keys[k]);
+  }
+}
+
+TSpelling TWordIndex::Intern(std::string_view word, const TKey& key) {
   // At most seven slots in ten taken: probes stay short.
   if (10 * (SpellingCount() + 1) > 7 * slots_.size()) Grow();
   const std::size_t mask = slots_.size() - 1;
-  const std::uint64_t head = Head(word);
-  const std::uint32_t tag = Tag(word, hash);
-  std::size_t slot = hash & mask;
+  const std::uint32_t tag = Tag(word, key.hash);
+  std::size_t slot = Place(key.hash);
   for (; slots_[slot].id != 0; slot = (slot + 1) & mask) {
     const TSlot& taken = slots_[slot];
     // Equal heads and lengths up to eight make equal words.
-    if (taken.tag == tag && taken.head == head && (word.size() <= 8 || SameBytes(Text(taken.id - 1), word)))
+    if (taken.tag == tag && taken.head == key.head &&
+        (word.size() <= 8 || SameBytes(Text(taken.id - 1), word)))
       return taken.id - 1;
   }
   const auto spelling = static_cast<TSpelling>(SpellingCount());
   bytes_.append(word);
   starts_.push_back(static_cast<std::uint32_t>(bytes_.size()));
-  slots_[slot] = TSlot{head, tag, spelling + 1};
+  slots_[slot] = TSlot{key.head, tag, spelling + 1};
   return spelling;
 }
 
@@ -84,7 +101,7 @@ void TWordIndex::Append(const TWordIndex& other) {
   std::vector<TSpelling> here(other.SpellingCount());
   for (TSpelling spelling = 0; spelling < other.SpellingCount(); ++spelling) {
     const std::string_view text = other.Text(spelling);
-    here[spelling] = Intern(text, Hash(text));
+    here[spelling] = Intern(text, Key(text));
   }
   occurrences_.reserve(occurrences_.size() + other.occurrences_.size());
   for (TSpelling spelling : other.occurrences_) occurrences_.push_back(here[spelling]);
@@ -94,9 +111,10 @@ void TWordIndex::Grow() {
   std::vector<TSlot> old(slots_.empty() ? 1024 : 2 * slots_.size(), TSlot{0, 0, 0});
   old.swap(slots_);
   const std::size_t mask = slots_.size() - 1;
+  const bool by_tag = slots_.size() <= kPlacedByTag;
   for (const TSlot& entry : old) {
     if (entry.id == 0) continue;
-    std::size_t slot = Hash(Text(entry.id - 1)) & mask;
+    std::size_t slot = by_tag ? (entry.tag >> 8) & mask : Place(Key(Text(entry.id - 1)).hash);
     while (slots_[slot].id != 0) slot = (slot + 1) & mask;
     slots_[slot] = entry;
   }

@@ -19,7 +19,7 @@ using TSpelling = std::uint32_t;
 class TWordIndex {
  public:
   // Appends one occurrence of `word`; the text is copied when it is new.
-  void Add(std::string_view word) { Add(word, Hash(word)); }
+  void Add(std::string_view word) { Add(word, Key(word)); }
   // The same for each word in turn. The table slots of a few words are
   // fetched before they are added, so that the memory reads overlap.
   void Add(std::span<const std::string_view> words);
@@ -44,10 +44,15 @@ class TWordIndex {
   std::uint32_t RankCount() const { return rank_count_; }
 
  private:
-  static std::uint64_t Hash(std::string_view word);
-  void Add(std::string_view word, std::uint64_t hash) { occurrences_.push_back(Intern(word, hash)); }
+  // A word's first eight bytes, zeros after a shorter word, and its hash.
+  struct TKey {
+    std::uint64_t head;
+    std::uint64_t hash;
+  };
+  static TKey Key(std::string_view word);
+  void Add(std::string_view word, const TKey& key) { occurrences_.push_back(Intern(word, key)); }
   // The spelling of `word`, made when it is new.
-  TSpelling Intern(std::string_view word, std::uint64_t hash);
+  TSpelling Intern(std::string_view word, const TKey& key);
   void Grow();
 
   AnsiString bytes_;                      // the spellings' texts, back to back
@@ -57,13 +62,18 @@ class TWordIndex {
   // spellings' texts, which lie elsewhere in memory.
   struct TSlot {
     std::uint64_t head;  // the first eight bytes, zeros after a shorter word
-    std::uint32_t tag;   // the hash's upper 24 bits, the length (at most 255) below
+    std::uint32_t tag;   // the hash's top 24 bits, the length (at most 255) below
     TSpelling id;        // the spelling + 1; 0 for a free slot
   };
-  static std::uint64_t Head(std::string_view word);
   static std::uint32_t Tag(std::string_view word, std::uint64_t hash) {
-    return static_cast<std::uint32_t>(hash & 0xFFFFFF00u) |
+    return static_cast<std::uint32_t>(hash >> 40 << 8) |
            static_cast<std::uint32_t>(std::min<std::size_t>(word.size(), 255));
+  }
+  // Where a hash is first looked for. Tables of up to 2^24 slots place by
+  // the bits the tag keeps, so that growing needs no word's text.
+  static constexpr std::size_t kPlacedByTag = std::size_t{1} << 24;
+  std::size_t Place(std::uint64_t hash) const {
+    return (slots_.size() <= kPlacedByTag ? hash >> 40 : hash) & (slots_.size() - 1);
   }
   std::vector<TSlot> slots_;
   std::vector<TSpelling> occurrences_;

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
+#include <cstring>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -49,32 +50,56 @@ AnsiString ReadStandardInput() {
 // The input pane's text after the file is loaded into an empty pane with
 // "去除空行" ticked and "追加文件" clear: the lines up to the first NUL byte
 // (ended by CR LF, CR or LF), those that are blank after trimming dropped,
-// joined by CR LF.
-AnsiString PaneText(std::string_view file_bytes) {
-  file_bytes = file_bytes.substr(0, file_bytes.find('\0'));
-  AnsiString text;
-  text.reserve(file_bytes.size());
+// joined by CR LF. Made where the file's bytes stand, which the text never
+// outgrows while its line breaks are CR LF; from the first line break that
+// is not, the rest goes into a new text.
+AnsiString PaneText(AnsiString file) {
+  file.resize(std::min(file.find('\0'), file.size()));
+  const std::string_view bytes = file;
+  // Written over the file's bytes while it stays behind those still to be
+  // read, into `moved` from then on.
+  std::size_t written = 0;
+  bool outgrown = false;
+  AnsiString moved;
+  const auto put = [&](std::string_view piece, std::size_t unread) {
+    if (!outgrown && written + piece.size() > unread) {
+      outgrown = true;
+      moved.reserve(bytes.size() + bytes.size() / 8);
+      moved.assign(file, 0, written);
+    }
+    if (outgrown) {
+      moved += piece;
+    } else {
+      if (file.data() + written != piece.data())
+        std::memmove(file.data() + written, piece.data(), piece.size());
+      written += piece.size();
+    }
+  };
   // The next CR and LF are searched for (by memchr) only once passed: lines
   // run to hundreds of bytes, and a file may hold only one kind of break.
-  std::size_t next_lf = file_bytes.find('\n');
-  std::size_t next_cr = file_bytes.find('\r');
+  std::size_t next_lf = bytes.find('\n');
+  std::size_t next_cr = bytes.find('\r');
   std::size_t start = 0;
-  while (start < file_bytes.size()) {
-    if (next_lf < start) next_lf = file_bytes.find('\n', start);
-    if (next_cr < start) next_cr = file_bytes.find('\r', start);
-    const std::size_t end = std::min({next_lf, next_cr, file_bytes.size()});
-    const std::string_view line = file_bytes.substr(start, end - start);
+  bool first = true;
+  while (start < bytes.size()) {
+    if (next_lf < start) next_lf = bytes.find('\n', start);
+    if (next_cr < start) next_cr = bytes.find('\r', start);
+    const std::size_t end = std::min({next_lf, next_cr, bytes.size()});
+    const std::string_view line = bytes.substr(start, end - start);
     const bool blank =
         std::all_of(line.begin(), line.end(), [](char c) { return static_cast<unsigned char>(c) <= 32; });
     if (!blank) {
-      if (!text.empty()) text += "\r\n";
-      text += line;
+      if (!first) put("\r\n", start);
+      put(line, end);
+      first = false;
     }
     start = end;
-    if (start < file_bytes.size() && file_bytes[start] == '\r') ++start;
-    if (start < file_bytes.size() && file_bytes[start] == '\n') ++start;
+    if (start < bytes.size() && bytes[start] == '\r') ++start;
+    if (start < bytes.size() && bytes[start] == '\n') ++start;
   }
-  return text;
+  if (outgrown) return moved;
+  file.resize(written);
+  return file;
 }
 
 // Standard output through one large buffer: the memo modes write millions of
@@ -136,8 +161,7 @@ void Count(const TCountOptions& options, AnsiString input, TOutput& out) {
   std::optional<TWordIndex> index;
   {
     // Each text is dropped as soon as the next one is made from it.
-    AnsiString pane = PaneText(input);
-    AnsiString().swap(input);  // a moved-in empty string would keep the buffer
+    AnsiString pane = PaneText(std::move(input));
     TPerlRegEx regex;
     index = SplitWordIndex(std::move(pane), regex);
   }

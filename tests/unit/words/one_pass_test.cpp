@@ -3,13 +3,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
+#include <set>
 #include <vector>
 
 #include "app/punctuation_table.h"
 #include "app/repeated_words.h"
 #include "app/separator_replace.h"
 #include "app/word_cutter.h"
+#include "app/word_index.h"
 
 namespace {
 
@@ -119,5 +122,34 @@ TEST(OnePass, RepeatedWordsByFoldedKeyEqualsComparingWithEveryKeptWord) {
     const std::vector<AnsiString> expected = RemoveRepeatedWordsOneByOne(list);
     RemoveRepeatedWords(list);
     ASSERT_EQ(list.Items(), expected);
+  }
+}
+
+// The index tells words apart by their first bytes and length read in a few
+// overlapping loads, and by a hash: words that differ in any one byte, at any
+// length, must get spellings of their own, and equal words the same one.
+TEST(OnePass, WordIndexTellsApartWordsThatDifferInAnyOneByte) {
+  std::mt19937 random(17);
+  std::vector<AnsiString> words;
+  for (std::size_t length = 0; length <= 24; ++length) {
+    AnsiString base(length, '\0');
+    for (char& c : base) c = static_cast<char>(random());
+    words.push_back(base);
+    for (std::size_t at = 0; at < length; ++at) {
+      for (unsigned char flip : {0x01, 0x80}) {
+        AnsiString variant = base;
+        variant[at] = static_cast<char>(variant[at] ^ flip);
+        words.push_back(variant);
+      }
+    }
+  }
+  std::shuffle(words.begin(), words.end(), random);
+  TWordIndex index;
+  for (int pass = 0; pass < 2; ++pass) {
+    for (const AnsiString& word : words) index.Add(word);
+  }
+  ASSERT_EQ(index.SpellingCount(), std::set<AnsiString>(words.begin(), words.end()).size());
+  for (std::size_t i = 0; i < index.Occurrences().size(); ++i) {
+    ASSERT_EQ(index.Text(index.Occurrences()[i]), words[i % words.size()]) << i;
   }
 }
