@@ -90,13 +90,10 @@ TFrequencyReport BuildFrequencyReport(const TFoldedCounts& folded, const TWordIn
   TFrequencyReport report;
   report.summary = SummaryLine(folded.word_count);
   report.rows.reserve(distinct_words.size());
-  int number = 0;
-  for (TSpelling spelling : distinct_words) {
-    const std::uint32_t fold = folded.fold_of[spelling];
-    if (folded.empty[fold] || folded.counts[fold] == 0) continue;
-    report.rows.push_back(TReportRow{std::to_string(++number),
-                                     {AnsiString(index.Text(spelling)), std::to_string(folded.counts[fold])},
-                                     -1});
-  }
+  ForEachReportRow(folded, index, distinct_words,
+                   [&](std::size_t number, std::string_view word, std::size_t count) {
+                     report.rows.push_back(
+                         TReportRow{std::to_string(number), {AnsiString(word), std::to_string(count)}, -1});
+                   });
   return report;
 }

@@ -39,3 +39,16 @@ TFrequencyReport BuildFrequencyReport(const TWordIndex& index, const std::vector
                                       const TLocale& locale);
 TFrequencyReport BuildFrequencyReport(const TFoldedCounts& counts, const TWordIndex& index,
                                       const std::vector<TSpelling>& distinct_words);
+
+// The report's rows without making them: visit(number, word, count) for each
+// in turn, numbered from 1, a word none of whose occurrences count skipped.
+template <class Visit>
+void ForEachReportRow(const TFoldedCounts& folded, const TWordIndex& index,
+                      const std::vector<TSpelling>& distinct_words, Visit&& visit) {
+  std::size_t number = 0;
+  for (TSpelling spelling : distinct_words) {
+    const std::uint32_t fold = folded.fold_of[spelling];
+    if (folded.empty[fold] || folded.counts[fold] == 0) continue;
+    visit(++number, index.Text(spelling), folded.counts[fold]);
+  }
+}

@@ -4,8 +4,24 @@
 
 #include "framework/exception.h"
 
+AnsiString ReportHeader(bool numbered) {
+  return numbered ? "编号,单词,出现频率\r\n\r\n" : "单词,出现频率\r\n\r\n";
+}
+
+void AppendReportRecord(AnsiString& report, std::string_view number, std::string_view word,
+                        std::string_view count, bool numbered) {
+  if (numbered) {
+    report += number;
+    report += ',';
+  }
+  report += word;
+  report += ',';
+  report += count;
+  report += "\r\n";
+}
+
 AnsiString ExportReport(const std::vector<TReportRow>& rows, bool numbered) {
-  AnsiString out = numbered ? "编号,单词,出现频率\r\n\r\n" : "单词,出现频率\r\n\r\n";
+  AnsiString out = ReportHeader(numbered);
   for (const TReportRow& row : rows) {
     if (row.sub_items.size() < 2) {
       char message[64];
@@ -13,8 +29,7 @@ AnsiString ExportReport(const std::vector<TReportRow>& rows, bool numbered) {
                     static_cast<int>(row.sub_items.size()));
       throw EListError(message);
     }
-    if (numbered) out += row.caption + ",";
-    out += row.sub_items[0] + "," + row.sub_items[1] + "\r\n";
+    AppendReportRecord(out, row.caption, row.sub_items[0], row.sub_items[1], numbered);
   }
   return out;
 }

@@ -187,10 +187,31 @@ void Count(const TCountOptions& options, AnsiString input, TOutput& out) {
     case TOutputMode::kReport:
       break;
   }
+  TFoldedCounts folded;
+  if (index) InParallel([&] { index->Rank(locale); }, [&] { folded = CountFolded(*index, locale); });
+  if (options.sort_columns.empty()) {
+    // In the order the split leaves the rows, written as they are found.
+    AnsiString report = ReportHeader(options.numbered);
+    if (index) {
+      const std::vector<TSpelling> distinct = DistinctSpellings(*index);
+      report.reserve(report.size() + index->SpellingCount() * 24);
+      char number[24];
+      char count[24];
+      ForEachReportRow(
+          folded, *index, distinct, [&](std::size_t row, std::string_view word, std::size_t times) {
+            const auto number_size =
+                static_cast<std::size_t>(std::to_chars(number, number + sizeof number, row).ptr - number);
+            const auto count_size =
+                static_cast<std::size_t>(std::to_chars(count, count + sizeof count, times).ptr - count);
+            AppendReportRecord(report, std::string_view(number, number_size), word,
+                               std::string_view(count, count_size), options.numbered);
+          });
+    }
+    out.Write(report);
+    return;
+  }
   std::vector<TReportRow> rows;
   if (index) {
-    TFoldedCounts folded;
-    InParallel([&] { index->Rank(locale); }, [&] { folded = CountFolded(*index, locale); });
     rows = BuildFrequencyReport(folded, *index, DistinctSpellings(*index)).rows;
     index.reset();
   }
