@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "framework/published.h"
+#include "regex/pcre2_handles.h"
 
 namespace {
 
@@ -87,6 +88,7 @@ void TPerlRegEx::AdoptSubject(AnsiString&& subject) {
 void TPerlRegEx::ResetCompiled() {
   compiled_ = false;
   jit_ = false;
+  jit_stack_.reset();
   pcre2_code_free(pattern_);
   pattern_ = nullptr;
   match_count_ = 0;
@@ -118,6 +120,7 @@ void TPerlRegEx::Compile() {
   }
   // Without JIT support (or memory for the code) the pattern is interpreted.
   jit_ = options_.Contains(preJIT) && pcre2_jit_compile(pattern_, PCRE2_JIT_COMPLETE) == 0;
+  if (jit_) jit_stack_ = std::make_unique<TJitStack>();
   compiled_ = true;
 }
 
@@ -137,13 +140,14 @@ std::uint32_t TPerlRegEx::SearchFlags() const {
   return flags;
 }
 
-int TPerlRegEx::Search(pcre2_match_data* data, std::size_t length, std::size_t start) const {
+int TPerlRegEx::Search(pcre2_match_data* data, pcre2_match_context* context, std::size_t length,
+                       std::size_t start) const {
   const auto subject = reinterpret_cast<PCRE2_SPTR>(subject_.data());
   const std::uint32_t flags = SearchFlags();
   // The machine code's own entry skips checks that hold here: the offset is
   // within the subject and the flags are ones it was compiled for.
   const int found = jit_ && start <= length
-                        ? pcre2_jit_match(pattern_, subject, length, start, flags, data, nullptr)
+                        ? pcre2_jit_match(pattern_, subject, length, start, flags, data, context)
                         : pcre2_match(pattern_, subject, length, start, flags, data, nullptr);
   // Machine code runs on a small fixed stack; the interpreter, whose limits
   // are far wider, decides when that is not enough.
@@ -166,7 +170,8 @@ bool TPerlRegEx::Match(int start_offset) {
   // A search window set beyond the subject or before its start finds nothing
   // rather than reading outside it.
   const std::size_t length = std::min<std::size_t>(search_stop_, subject_.size());
-  match_count_ = Search(match_data_, length, static_cast<std::size_t>(start_offset));
+  match_count_ = Search(match_data_, jit_stack_ ? jit_stack_->Context() : nullptr, length,
+                        static_cast<std::size_t>(start_offset));
   if (match_count_ <= 0) return false;
   const PCRE2_SIZE* vector = pcre2_get_ovector_pointer(match_data_);
   for (int i = 0; i < 2 * match_count_; ++i) {

@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <span>
 #include <string_view>
 
@@ -21,6 +22,8 @@
 
 struct pcre2_real_code_8;
 struct pcre2_real_match_data_8;
+struct pcre2_real_match_context_8;
+class TJitStack;
 
 enum TPerlRegExOption {
   preCaseLess,
@@ -111,8 +114,10 @@ class TPerlRegEx : public TComponent {
 
   bool Match(int start_offset);
   // One search of the subject's first `length` bytes from `start` (0-based)
-  // into `data`: PCRE2's answer.
-  int Search(pcre2_real_match_data_8* data, std::size_t length, std::size_t start) const;
+  // into `data`, machine code on the stack of `context` when there is one:
+  // PCRE2's answer.
+  int Search(pcre2_real_match_data_8* data, pcre2_real_match_context_8* context, std::size_t length,
+             std::size_t start) const;
   std::uint32_t SearchFlags() const;
   void RequireMatch(int line) const;
   void RequireIndex(int index, int line) const;
@@ -132,5 +137,6 @@ class TPerlRegEx : public TComponent {
   TPerlRegExReplaceEvent on_replace_;
   pcre2_real_code_8* pattern_ = nullptr;
   pcre2_real_match_data_8* match_data_ = nullptr;
+  std::unique_ptr<TJitStack> jit_stack_;  // while the pattern has machine code
   TCharTables char_tables_;
 };

@@ -13,14 +13,10 @@
 #include <vector>
 
 #include "framework/in_parallel.h"
+#include "regex/pcre2_handles.h"
 #include "regex/perl_regex.h"
 
 namespace {
-
-struct TMatchDataFree {
-  void operator()(pcre2_match_data* data) const { pcre2_match_data_free(data); }
-};
-using TMatchData = std::unique_ptr<pcre2_match_data, TMatchDataFree>;
 
 // What the search of one piece found, as 0-based offsets.
 struct TPiece {
@@ -60,12 +56,19 @@ bool TPerlRegEx::ReplaceAllMatchesInPieces(std::span<const int> piece_starts) {
   const std::size_t width = replacement_.size();
   InParallelFor(pieces.size(), [&](std::size_t i) {
     TPiece& piece = pieces[i];
+    // Each piece's search has its own match data and machine-code stack.
     TMatchData own;
+    std::unique_ptr<TJitStack> own_stack;
     pcre2_match_data* data = match_data_;
+    pcre2_match_context* context = jit_stack_ ? jit_stack_->Context() : nullptr;
     if (i > 0) {
       own.reset(pcre2_match_data_create_from_pattern(pattern_, nullptr));
       if (!own) throw std::bad_alloc();
       data = own.get();
+      if (jit_) {
+        own_stack = std::make_unique<TJitStack>();
+        context = own_stack->Context();
+      }
     }
     // No match is empty, so each search starts where the last match ended.
     for (std::size_t start = piece.begin;;) {
@@ -74,7 +77,7 @@ bool TPerlRegEx::ReplaceAllMatchesInPieces(std::span<const int> piece_starts) {
         piece.result = -1;
         break;
       }
-      piece.result = Search(data, piece.end, start);
+      piece.result = Search(data, context, piece.end, start);
       if (piece.result <= 0) break;
       const PCRE2_SIZE* vector = pcre2_get_ovector_pointer(data);
       const std::size_t first = vector[0];

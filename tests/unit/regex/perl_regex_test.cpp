@@ -260,6 +260,22 @@ TEST(PerlRegEx, JITFindsWhatTheInterpreterFinds) {
   }
 }
 
+// A match too deep for the machine code's own stack is found by the
+// interpreter instead, on one thread and on several.
+TEST(PerlRegEx, MatchesTooDeepForTheMachineCodeStackStillMatch) {
+  const AnsiString subject = AnsiString(300000, 'a') + "c," + AnsiString(300000, 'b') + "c";
+  for (bool pieced : {false, true}) {
+    TPerlRegEx re;
+    re.SetOptions(TPerlRegExOptions{preJIT});
+    re.SetRegEx("(a|b)*c");
+    re.SetReplacement("#");
+    re.SetSubject(subject);
+    const int second[] = {300002};
+    EXPECT_TRUE(pieced ? re.ReplaceAllMatchesInPieces(second) : re.ReplaceAllMatches());
+    EXPECT_EQ(re.Subject(), "#,#") << pieced;
+  }
+}
+
 // Pieces searched at once leave what one pass leaves, for patterns that read
 // nothing outside a piece, cut where a match of the one pass begins: subject,
 // search window and answer, with templates shorter, as long and longer than
