@@ -52,7 +52,8 @@ TFrequencyReport BuildFrequencyReport(const std::vector<AnsiString>& raw_words,
   for (TSpelling spelling = 0; spelling < index.SpellingCount(); ++spelling)
     texts.push_back(index.Text(spelling));
   std::vector<std::size_t> occurrences(index.SpellingCount(), 0);
-  for (TSpelling spelling : index.Occurrences()) ++occurrences[spelling];
+  for (TSpelling spelling = 0; spelling < index.SpellingCount(); ++spelling)
+    occurrences[spelling] = index.Count(spelling);
   return Report(raw_words.size(), texts, occurrences,
                 std::vector<std::string_view>(distinct_words.begin(), distinct_words.end()), locale);
 }
@@ -61,21 +62,18 @@ TFoldedCounts CountFolded(const TWordIndex& index, const TLocale& locale) {
   // Spellings share a count when their folded forms are equal: each spelling
   // is folded once, and the occurrences are counted by number.
   TFoldedCounts folded;
-  folded.word_count = index.Occurrences().size();
-  std::vector<std::size_t> occurrences(index.SpellingCount(), 0);
-  for (TSpelling spelling : index.Occurrences()) ++occurrences[spelling];
+  folded.word_count = index.WordCount();
   folded.fold_of.resize(index.SpellingCount());
   TWordIndex folds;  // the folded texts, each once
   for (TSpelling spelling = 0; spelling < index.SpellingCount(); ++spelling) {
     const AnsiString key = locale.AnsiUpperCase(Trim(index.Text(spelling)));
-    folds.Add(key);
-    const TSpelling fold = folds.Occurrences().back();
+    const TSpelling fold = folds.Spell(key);
     if (fold == folded.counts.size()) {
       folded.counts.push_back(0);
       folded.empty.push_back(key.empty());
     }
     folded.fold_of[spelling] = fold;
-    folded.counts[fold] += occurrences[spelling];
+    folded.counts[fold] += index.Count(spelling);
   }
   return folded;
 }

@@ -93,6 +93,7 @@ TSpelling TWordIndex::Intern(std::string_view word, const TKey& key) {
   const auto spelling = static_cast<TSpelling>(SpellingCount());
   bytes_.append(word);
   starts_.push_back(static_cast<std::uint32_t>(bytes_.size()));
+  counts_.push_back(0);
   slots_[slot] = TSlot{key.head, tag, spelling + 1};
   return spelling;
 }
@@ -102,7 +103,10 @@ void TWordIndex::Append(const TWordIndex& other) {
   for (TSpelling spelling = 0; spelling < other.SpellingCount(); ++spelling) {
     const std::string_view text = other.Text(spelling);
     here[spelling] = Intern(text, Key(text));
+    counts_[here[spelling]] += other.counts_[spelling];
   }
+  word_count_ += other.word_count_;
+  if (order_ != TWordOrder::kKept) return;
   occurrences_.reserve(occurrences_.size() + other.occurrences_.size());
   for (TSpelling spelling : other.occurrences_) occurrences_.push_back(here[spelling]);
 }

@@ -16,8 +16,14 @@
 
 using TSpelling = std::uint32_t;
 
+// Whether an index keeps the order of its words or only how often each
+// spelling occurs (enough for the report, and lighter).
+enum class TWordOrder { kKept, kCountsOnly };
+
 class TWordIndex {
  public:
+  explicit TWordIndex(TWordOrder order = TWordOrder::kKept) : order_(order) {}
+
   // Appends one occurrence of `word`; the text is copied when it is new.
   void Add(std::string_view word) { Add(word, Key(word)); }
   // The same for each word in turn. The table slots of a few words are
@@ -25,9 +31,13 @@ class TWordIndex {
   void Add(std::span<const std::string_view> words);
   // Room for the occurrences of a text of `text_bytes` bytes (a word and its
   // separator take two bytes at least), so that they are never copied.
-  void Reserve(std::size_t text_bytes) { occurrences_.reserve(text_bytes / 2 + 1); }
-  // Appends every occurrence of `other`, as if its words were added here
-  // one by one.
+  void Reserve(std::size_t text_bytes) {
+    if (order_ == TWordOrder::kKept) occurrences_.reserve(text_bytes / 2 + 1);
+  }
+  // The spelling of `word`, made when it is new; adds no occurrence.
+  TSpelling Spell(std::string_view word) { return Intern(word, Key(word)); }
+  // Appends every occurrence of `other`, which keeps its order if this index
+  // does, as if its words were added here one by one.
   void Append(const TWordIndex& other);
   // Ranks the spellings in the locale's order; called after the last Add.
   void Rank(const TLocale& locale);
@@ -36,8 +46,11 @@ class TWordIndex {
     return std::string_view(bytes_.data() + starts_[spelling], starts_[spelling + 1] - starts_[spelling]);
   }
   std::size_t SpellingCount() const { return starts_.size() - 1; }
-  // Every word, in text order.
+  // Every word, in text order; none when the order is not kept.
   const std::vector<TSpelling>& Occurrences() const { return occurrences_; }
+  // How many words were added, and how many of them are `spelling`.
+  std::size_t WordCount() const { return word_count_; }
+  std::uint32_t Count(TSpelling spelling) const { return counts_[spelling]; }
   // The locale's case-insensitive order: dense from 0, equal for spellings
   // that compare equal.
   std::uint32_t RankOf(TSpelling spelling) const { return ranks_[spelling]; }
@@ -50,7 +63,12 @@ class TWordIndex {
     std::uint64_t hash;
   };
   static TKey Key(std::string_view word);
-  void Add(std::string_view word, const TKey& key) { occurrences_.push_back(Intern(word, key)); }
+  void Add(std::string_view word, const TKey& key) {
+    const TSpelling spelling = Intern(word, key);
+    ++counts_[spelling];
+    ++word_count_;
+    if (order_ == TWordOrder::kKept) occurrences_.push_back(spelling);
+  }
   // The spelling of `word`, made when it is new.
   TSpelling Intern(std::string_view word, const TKey& key);
   void Grow();
@@ -76,7 +94,10 @@ class TWordIndex {
     return (slots_.size() <= kPlacedByTag ? hash >> 40 : hash) & (slots_.size() - 1);
   }
   std::vector<TSlot> slots_;
-  std::vector<TSpelling> occurrences_;
+  TWordOrder order_;
+  std::vector<TSpelling> occurrences_;  // kept order only
+  std::vector<std::uint32_t> counts_;   // by spelling
+  std::size_t word_count_ = 0;
   std::vector<std::uint32_t> ranks_;
   std::uint32_t rank_count_ = 0;
 };

@@ -100,7 +100,7 @@ AnsiString MemoText(const TWordIndex& index, const std::vector<TSpelling>& words
 
 }  // namespace
 
-std::optional<TWordIndex> SplitWordIndex(AnsiString text, TPerlRegEx& regex) {
+std::optional<TWordIndex> SplitWordIndex(AnsiString text, TPerlRegEx& regex, TWordOrder order) {
   const std::string_view trimmed = TrimmedView(text);
   if (trimmed.empty()) return std::nullopt;
   // Trimmed where it stands: the text becomes the subject without a copy.
@@ -126,14 +126,14 @@ std::optional<TWordIndex> SplitWordIndex(AnsiString text, TPerlRegEx& regex) {
   // as the one item of a list, CR LF after it, and cut there. A large text is
   // cut in two halves at once, the second half's words appended afterwards.
   const std::string_view working = TrimmedView(regex.Subject());
-  std::optional<TWordIndex> index(std::in_place);
+  std::optional<TWordIndex> index(std::in_place, order);
   index->Reserve(working.size());
   const std::size_t middle = HalfWay(working);
   if (middle == 0) {
     IndexWords(working, *index);
     return index;
   }
-  TWordIndex second;
+  TWordIndex second(order);
   InParallel(
       [&] {
         second.Reserve(working.size() - middle);

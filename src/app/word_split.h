@@ -35,10 +35,12 @@ struct TSplitResult {
   TFrequencyReport report;  // the summary and the rows of these words
 };
 
-// The words of the text, in order, not yet ranked. Nothing (and no change
-// to `regex`) when the text is empty after trimming.
-// The text itself becomes the regular expression's subject: move it in.
-std::optional<TWordIndex> SplitWordIndex(AnsiString text, TPerlRegEx& regex);
+// The words of the text, in order unless `order` says otherwise, not yet
+// ranked. Nothing (and no change to `regex`) when the text is empty after
+// trimming. The text itself becomes the regular expression's subject: move
+// it in.
+std::optional<TWordIndex> SplitWordIndex(AnsiString text, TPerlRegEx& regex,
+                                         TWordOrder order = TWordOrder::kKept);
 
 // Nothing (and no change anywhere) when the text is empty after trimming.
 // `regex` keeps the compiled pattern for the next split; the locale orders

@@ -163,7 +163,9 @@ void Count(const TCountOptions& options, AnsiString input, TOutput& out) {
     // Each text is dropped as soon as the next one is made from it.
     AnsiString pane = PaneText(std::move(input));
     TPerlRegEx regex;
-    index = SplitWordIndex(std::move(pane), regex);
+    // The report and the summary need how often words occur, not their order.
+    const bool in_order = options.mode == TOutputMode::kWords || options.mode == TOutputMode::kSorted;
+    index = SplitWordIndex(std::move(pane), regex, in_order ? TWordOrder::kKept : TWordOrder::kCountsOnly);
   }
   // Each mode works out only the lists it shows.
   switch (options.mode) {
@@ -182,7 +184,7 @@ void Count(const TCountOptions& options, AnsiString input, TOutput& out) {
       }
       return;
     case TOutputMode::kSummary:
-      if (index) out.Write(SummaryLine(index->Occurrences().size()) + "\r\n");
+      if (index) out.Write(SummaryLine(index->WordCount()) + "\r\n");
       return;
     case TOutputMode::kReport:
       break;

@@ -170,9 +170,12 @@ TEST(WordLists, SplitAndCountEqualTheLiteralProcedures) {
         const std::vector<TReportRow> rows = LiteralReport(*expected);
         ASSERT_EQ(split->report.rows, rows) << text;
         ASSERT_EQ(BuildFrequencyReport(split->raw_words, split->distinct_words, NativeLocale()).rows, rows);
-        std::optional<TWordIndex> index = SplitWordIndex(text, regex);
-        index->Rank(NativeLocale());
-        ASSERT_EQ(BuildFrequencyReport(*index, DistinctSpellings(*index), NativeLocale()).rows, rows) << text;
+        for (TWordOrder order : {TWordOrder::kKept, TWordOrder::kCountsOnly}) {
+          std::optional<TWordIndex> index = SplitWordIndex(text, regex, order);
+          index->Rank(NativeLocale());
+          ASSERT_EQ(BuildFrequencyReport(*index, DistinctSpellings(*index), NativeLocale()).rows, rows)
+              << text;
+        }
       }
     }
   }
@@ -206,5 +209,16 @@ TEST(WordLists, LargeTextsCutInHalvesGiveTheWordsOfOnePass) {
     one_pass.SetReplacement(",");
     one_pass.ReplaceAllMatches();
     EXPECT_TRUE(regex.Subject() == one_pass.Subject());
+    // Counted only, the halves give the same spellings and how often each occurs.
+    TPerlRegEx again;
+    const std::optional<TWordIndex> counted = SplitWordIndex(text, again, TWordOrder::kCountsOnly);
+    ASSERT_EQ(counted->SpellingCount(), index->SpellingCount());
+    EXPECT_EQ(counted->WordCount(), expected.size());
+    std::vector<std::uint32_t> counts(index->SpellingCount(), 0);
+    for (TSpelling spelling : index->Occurrences()) ++counts[spelling];
+    for (TSpelling spelling = 0; spelling < counted->SpellingCount(); ++spelling) {
+      ASSERT_EQ(counted->Text(spelling), index->Text(spelling));
+      ASSERT_EQ(counted->Count(spelling), counts[spelling]);
+    }
   }
 }
