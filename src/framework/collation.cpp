@@ -17,6 +17,26 @@ std::uint64_t KeyPrefix(std::string_view key) {
   return prefix;
 }
 
+struct Keyed {
+  std::uint64_t prefix;
+  std::uint32_t id;
+};
+
+// Orders by prefix a byte at a time from the last (a radix sort): keys are
+// many and their prefixes short, so this beats comparing them. Bytes that
+// every prefix shares take no pass.
+void SortByPrefix(std::vector<Keyed>& items) {
+  std::vector<Keyed> other(items.size());
+  for (int shift = 0; shift < 64; shift += 8) {
+    std::size_t next[257] = {};
+    for (const Keyed& item : items) ++next[(item.prefix >> shift & 0xFF) + 1];
+    if (std::find(next + 1, next + 257, items.size()) != next + 257) continue;
+    for (int b = 0; b < 256; ++b) next[b + 1] += next[b];
+    for (const Keyed& item : items) other[next[item.prefix >> shift & 0xFF]++] = item;
+    items.swap(other);
+  }
+}
+
 }  // namespace
 
 std::vector<std::uint32_t> CollationRanks(const std::vector<AnsiString>& items, const TLocale& locale) {
@@ -39,10 +59,6 @@ std::vector<std::uint32_t> CollationRanks(const std::vector<AnsiString>& items, 
 
 std::vector<std::uint32_t> DistinctCollationRanks(const std::vector<std::string_view>& texts,
                                                   const TLocale& locale) {
-  struct Keyed {
-    std::uint64_t prefix;
-    std::uint32_t id;
-  };
   std::vector<AnsiString> keys;
   keys.reserve(texts.size());
   std::vector<Keyed> by_key;
@@ -51,10 +67,18 @@ std::vector<std::uint32_t> DistinctCollationRanks(const std::vector<std::string_
     keys.push_back(locale.SortKey(text));
     by_key.push_back({KeyPrefix(keys.back()), static_cast<std::uint32_t>(by_key.size())});
   }
-  std::sort(by_key.begin(), by_key.end(), [&](const Keyed& a, const Keyed& b) {
-    if (a.prefix != b.prefix) return a.prefix < b.prefix;
-    return keys[a.id] < keys[b.id];
-  });
+  SortByPrefix(by_key);
+  // Keys longer than their prefix are told apart within runs of one prefix.
+  for (std::size_t first = 0; first < by_key.size();) {
+    std::size_t last = first + 1;
+    while (last < by_key.size() && by_key[last].prefix == by_key[first].prefix) ++last;
+    if (last - first > 1) {
+      std::sort(by_key.begin() + static_cast<std::ptrdiff_t>(first),
+                by_key.begin() + static_cast<std::ptrdiff_t>(last),
+                [&](const Keyed& a, const Keyed& b) { return keys[a.id] < keys[b.id]; });
+    }
+    first = last;
+  }
 
   // Texts with equal keys are ordered and told apart by the comparison
   // itself, in case the keys are coarser than it.
