@@ -65,8 +65,9 @@ TFoldedCounts CountFolded(const TWordIndex& index, const TLocale& locale) {
   folded.word_count = index.WordCount();
   folded.fold_of.resize(index.SpellingCount());
   TWordIndex folds;  // the folded texts, each once
+  folds.ReserveSpellings(index.SpellingCount());
   for (TSpelling spelling = 0; spelling < index.SpellingCount(); ++spelling) {
-    const AnsiString key = locale.AnsiUpperCase(Trim(index.Text(spelling)));
+    const AnsiString key = locale.AnsiUpperCase(TrimmedView(index.Text(spelling)));
     const TSpelling fold = folds.Spell(key);
     if (fold == folded.counts.size()) {
       folded.counts.push_back(0);

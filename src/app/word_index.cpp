@@ -79,7 +79,7 @@ void TWordIndex::Add(std::span<const std::string_view> words) {
 
 TSpelling TWordIndex::Intern(std::string_view word, const TKey& key) {
   // At most seven slots in ten taken: probes stay short.
-  if (10 * (SpellingCount() + 1) > 7 * slots_.size()) Grow();
+  if (10 * (SpellingCount() + 1) > 7 * slots_.size()) Grow(slots_.empty() ? 1024 : 2 * slots_.size());
   const std::size_t mask = slots_.size() - 1;
   const std::uint32_t tag = Tag(word, key.hash);
   std::size_t slot = Place(key.hash);
@@ -98,10 +98,16 @@ TSpelling TWordIndex::Intern(std::string_view word, const TKey& key) {
   return spelling;
 }
 
+void TWordIndex::ReserveSpellings(std::size_t count) {
+  std::size_t size = std::max<std::size_t>(slots_.size(), 1024);
+  while (10 * (count + 1) > 7 * size) size *= 2;
+  if (size > slots_.size()) Grow(size);
+}
+
 void TWordIndex::Append(const TWordIndex& other) {
   // Grown once for the most spellings there can be, then looked up a batch
   // at a time, the slots fetched ahead as Add(words) does.
-  while (10 * (SpellingCount() + other.SpellingCount() + 1) > 7 * slots_.size()) Grow();
+  ReserveSpellings(SpellingCount() + other.SpellingCount());
   std::vector<TSpelling> here(other.SpellingCount());
   constexpr TSpelling kBatch = 16;
   TKey keys[kBatch];
@@ -123,8 +129,8 @@ void TWordIndex::Append(const TWordIndex& other) {
   for (TSpelling spelling : other.occurrences_) occurrences_.push_back(here[spelling]);
 }
 
-void TWordIndex::Grow() {
-  std::vector<TSlot> old(slots_.empty() ? 1024 : 2 * slots_.size(), TSlot{0, 0, 0});
+void TWordIndex::Grow(std::size_t size) {
+  std::vector<TSlot> old(size, TSlot{0, 0, 0});
   old.swap(slots_);
   const std::size_t mask = slots_.size() - 1;
   const bool by_tag = slots_.size() <= kPlacedByTag;

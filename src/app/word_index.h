@@ -34,6 +34,9 @@ class TWordIndex {
   void Reserve(std::size_t text_bytes) {
     if (order_ == TWordOrder::kKept) occurrences_.reserve(text_bytes / 2 + 1);
   }
+  // Room in the table for `count` spellings in all, so that it grows at most
+  // once more.
+  void ReserveSpellings(std::size_t count);
   // The spelling of `word`, made when it is new; adds no occurrence.
   TSpelling Spell(std::string_view word) { return Intern(word, Key(word)); }
   // Appends every occurrence of `other`, which keeps its order if this index
@@ -71,7 +74,8 @@ class TWordIndex {
   }
   // The spelling of `word`, made when it is new.
   TSpelling Intern(std::string_view word, const TKey& key);
-  void Grow();
+  // Moves the spellings to a table of `size` slots (a power of two).
+  void Grow(std::size_t size);
 
   AnsiString bytes_;                      // the spellings' texts, back to back
   std::vector<std::uint32_t> starts_{0};  // spelling s is bytes_[starts_[s], starts_[s + 1])

@@ -14,14 +14,6 @@ const char* const KeepPattern = "\\G(?:[\\x81-\\xFE][\\x40-\\x7E\\x80-\\xFE]|[0-
 
 namespace {
 
-std::string_view TrimmedView(std::string_view s) {
-  std::size_t first = 0;
-  std::size_t last = s.size();
-  while (first < last && static_cast<unsigned char>(s[first]) <= 32) ++first;
-  while (last > first && static_cast<unsigned char>(s[last - 1]) <= 32) --last;
-  return s.substr(first, last - first);
-}
-
 bool Inside(std::string_view part, std::string_view whole) {
   const std::less<const char*> before;
   return !before(part.data(), whole.data()) &&

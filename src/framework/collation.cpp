@@ -1,6 +1,7 @@
 #include "framework/collation.h"
 
 #include <algorithm>
+#include <cstring>
 #include <string_view>
 #include <unordered_map>
 
@@ -10,10 +11,10 @@ namespace {
 // shorter key padded with zeros), so that most comparisons of the sort touch
 // no key text.
 std::uint64_t KeyPrefix(std::string_view key) {
+  unsigned char bytes[8] = {};
+  std::memcpy(bytes, key.data(), std::min<std::size_t>(key.size(), 8));
   std::uint64_t prefix = 0;
-  for (std::size_t i = 0; i < 8; ++i) {
-    prefix = prefix << 8 | (i < key.size() ? static_cast<unsigned char>(key[i]) : 0u);
-  }
+  for (unsigned char byte : bytes) prefix = prefix << 8 | byte;
   return prefix;
 }
 

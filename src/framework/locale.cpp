@@ -19,18 +19,23 @@ constexpr CaseRange kGbkLowerCase[] = {
 AnsiString ChangeCase(std::string_view s, bool to_upper) {
   AnsiString out(s);
   const char from = to_upper ? 'a' : 'A';
-  for (std::size_t i = 0; i < out.size(); i += CharLength(out, i)) {
-    if (CharLength(out, i) == 1) {
+  const std::size_t n = out.size();
+  for (std::size_t i = 0; i < n;) {
+    const auto lead = static_cast<unsigned char>(out[i]);
+    if (!IsLeadByte(lead) || i + 1 == n) {
       if (out[i] >= from && out[i] <= from + 25) out[i] = static_cast<char>(out[i] ^ 0x20);
+      ++i;
       continue;
     }
-    const auto lead = static_cast<unsigned char>(out[i]);
     const auto trail = static_cast<unsigned char>(out[i + 1]);
+    i += 2;
+    // Most two-byte characters are ideographs, whose lead bytes have no case.
+    if (lead != 0xA3 && lead != 0xA6 && lead != 0xA7) continue;
     for (const CaseRange& r : kGbkLowerCase) {
       if (lead != r.lead) continue;
-      if (to_upper && trail >= r.first && trail <= r.last) out[i + 1] = static_cast<char>(trail - r.shift);
+      if (to_upper && trail >= r.first && trail <= r.last) out[i - 1] = static_cast<char>(trail - r.shift);
       if (!to_upper && trail >= r.first - r.shift && trail <= r.last - r.shift)
-        out[i + 1] = static_cast<char>(trail + r.shift);
+        out[i - 1] = static_cast<char>(trail + r.shift);
     }
   }
   return out;

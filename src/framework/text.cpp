@@ -1,11 +1,15 @@
 #include "framework/text.h"
 
-AnsiString Trim(std::string_view s) {
+std::string_view TrimmedView(std::string_view s) {
   std::size_t first = 0;
   std::size_t last = s.size();
   while (first < last && static_cast<unsigned char>(s[first]) <= 32) ++first;
   while (last > first && static_cast<unsigned char>(s[last - 1]) <= 32) --last;
-  return AnsiString(s.substr(first, last - first));
+  return s.substr(first, last - first);
+}
+
+AnsiString Trim(std::string_view s) {
+  return AnsiString(TrimmedView(s));
 }
 
 AnsiString LowerCaseAscii(std::string_view s) {

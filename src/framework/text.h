@@ -22,6 +22,8 @@ inline std::size_t CharLength(std::string_view s, std::size_t pos) {
 
 // Removes every leading and trailing byte of value 32 or less.
 AnsiString Trim(std::string_view s);
+// The same, as a view of `s`.
+std::string_view TrimmedView(std::string_view s);
 
 // Lower-cases "A"-"Z" in one-byte characters only; the second byte of a
 // two-byte character is never touched, even when it looks like a letter.
