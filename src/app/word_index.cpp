@@ -78,8 +78,8 @@ void TWordIndex::Add(std::span<const std::string_view> words) {
 }
 
 TSpelling TWordIndex::Intern(std::string_view word, const TKey& key) {
-  // At most seven slots in ten taken: probes stay short.
-  if (10 * (SpellingCount() + 1) > 7 * slots_.size()) Grow(slots_.empty() ? 1024 : 2 * slots_.size());
+  // At most four slots in five taken: probes stay short.
+  if (5 * (SpellingCount() + 1) > 4 * slots_.size()) Grow(slots_.empty() ? 1024 : 2 * slots_.size());
   const std::size_t mask = slots_.size() - 1;
   const std::uint32_t tag = Tag(word, key.hash);
   std::size_t slot = Place(key.hash);
@@ -100,7 +100,7 @@ TSpelling TWordIndex::Intern(std::string_view word, const TKey& key) {
 
 void TWordIndex::ReserveSpellings(std::size_t count) {
   std::size_t size = std::max<std::size_t>(slots_.size(), 1024);
-  while (10 * (count + 1) > 7 * size) size *= 2;
+  while (5 * (count + 1) > 4 * size) size *= 2;
   if (size > slots_.size()) Grow(size);
 }
 

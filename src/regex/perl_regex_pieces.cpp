@@ -70,6 +70,9 @@ bool TPerlRegEx::ReplaceAllMatchesInPieces(std::span<const int> piece_starts) {
         context = own_stack->Context();
       }
     }
+    // Room for a match every four bytes, reserved but not touched, so that
+    // the starts are never copied to a larger list.
+    if (i > 0) piece.same_length.reserve((piece.end - piece.begin) / 4);
     // No match is empty, so each search starts where the last match ended.
     for (std::size_t start = piece.begin;;) {
       // The one pass stops where the search window ends.
