@@ -60,14 +60,26 @@ std::vector<std::uint32_t> CollationRanks(const std::vector<AnsiString>& items, 
 
 std::vector<std::uint32_t> DistinctCollationRanks(const std::vector<std::string_view>& texts,
                                                   const TLocale& locale) {
-  std::vector<AnsiString> keys;
-  keys.reserve(texts.size());
+  // The keys back to back in one text: a hundred thousand strings of their
+  // own would cost more memory than their bytes.
+  AnsiString key_bytes;
+  std::size_t text_bytes = 0;
+  for (std::string_view text : texts) text_bytes += text.size();
+  key_bytes.reserve(text_bytes);
+  std::vector<std::size_t> key_starts{0};
+  key_starts.reserve(texts.size() + 1);
   std::vector<Keyed> by_key;
   by_key.reserve(texts.size());
   for (std::string_view text : texts) {
-    keys.push_back(locale.SortKey(text));
-    by_key.push_back({KeyPrefix(keys.back()), static_cast<std::uint32_t>(by_key.size())});
+    key_bytes += locale.SortKey(text);
+    key_starts.push_back(key_bytes.size());
+    const std::string_view key(key_bytes.data() + key_starts[by_key.size()],
+                               key_starts.back() - key_starts[by_key.size()]);
+    by_key.push_back({KeyPrefix(key), static_cast<std::uint32_t>(by_key.size())});
   }
+  const auto keys = [&](std::uint32_t id) {
+    return std::string_view(key_bytes.data() + key_starts[id], key_starts[id + 1] - key_starts[id]);
+  };
   SortByPrefix(by_key);
   // Keys longer than their prefix are told apart within runs of one prefix.
   for (std::size_t first = 0; first < by_key.size();) {
@@ -76,7 +88,7 @@ std::vector<std::uint32_t> DistinctCollationRanks(const std::vector<std::string_
     if (last - first > 1) {
       std::sort(by_key.begin() + static_cast<std::ptrdiff_t>(first),
                 by_key.begin() + static_cast<std::ptrdiff_t>(last),
-                [&](const Keyed& a, const Keyed& b) { return keys[a.id] < keys[b.id]; });
+                [&](const Keyed& a, const Keyed& b) { return keys(a.id) < keys(b.id); });
     }
     first = last;
   }
@@ -91,7 +103,7 @@ std::vector<std::uint32_t> DistinctCollationRanks(const std::vector<std::string_
   for (std::size_t first = 0; first < by_key.size();) {
     std::size_t last = first + 1;
     while (last < by_key.size() && by_key[last].prefix == by_key[first].prefix &&
-           keys[by_key[last].id] == keys[by_key[first].id])
+           keys(by_key[last].id) == keys(by_key[first].id))
       ++last;
     if (last - first > 1) {
       std::sort(by_key.begin() + static_cast<std::ptrdiff_t>(first),
