@@ -20,7 +20,9 @@ using TSpelling = std::uint32_t;
 // spelling occurs (enough for the report, and lighter).
 enum class TWordOrder { kKept, kCountsOnly };
 
-class TWordIndex {
+// Two indexes are filled at once, one a thread: each on cache lines of its
+// own, as its counters change with every word.
+class alignas(64) TWordIndex {
  public:
   explicit TWordIndex(TWordOrder order = TWordOrder::kKept) : order_(order) {}
 

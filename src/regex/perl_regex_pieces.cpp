@@ -55,7 +55,9 @@ bool TPerlRegEx::ReplaceAllMatchesInPieces(std::span<const int> piece_starts) {
 
   const std::size_t width = replacement_.size();
   InParallelFor(pieces.size(), [&](std::size_t i) {
-    TPiece& piece = pieces[i];
+    // Worked on apart from the list: pieces side by side share cache lines,
+    // which threads writing a match at a time would pass back and forth.
+    TPiece piece = std::move(pieces[i]);
     // Each piece's search has its own match data and machine-code stack.
     TMatchData own;
     std::unique_ptr<TJitStack> own_stack;
@@ -97,6 +99,7 @@ bool TPerlRegEx::ReplaceAllMatchesInPieces(std::span<const int> piece_starts) {
       piece.last_end = last;
       start = last;
     }
+    pieces[i] = std::move(piece);
   });
 
   // The pieces in order, up to one whose search ended in an error.
