@@ -33,8 +33,12 @@ class alignas(64) TWordIndex {
   void Add(std::span<const std::string_view> words);
   // Room for the occurrences of a text of `text_bytes` bytes (a word and its
   // separator take two bytes at least), so that they are never copied.
+  // The table is made for a new spelling every 64 bytes, at most 2^17 of
+  // them: prose has about that many, and a table that grows step by step
+  // writes all its earlier sizes too.
   void Reserve(std::size_t text_bytes) {
     if (order_ == TWordOrder::kKept) occurrences_.reserve(text_bytes / 2 + 1);
+    ReserveSpellings(std::min<std::size_t>(text_bytes / 64, std::size_t{1} << 17));
   }
   // Room in the table for `count` spellings in all, so that it grows at most
   // once more.
