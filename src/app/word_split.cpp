@@ -41,12 +41,14 @@ void IndexWords(std::string_view working, TWordIndex& index) {
   index.Add(batch);
 }
 
-constexpr std::size_t kLarge = 1 << 20;
+// Texts from here on are worked on in two halves at once: a thread costs
+// far less than half of such a text takes.
+constexpr std::size_t kLarge = 1 << 18;
 
-// Where the byte pass over a text of a million bytes or more is cut in two:
-// at a byte below "0" near the middle, which is neither kept, nor a lead
-// byte, nor ever a second byte, so the one pass matches it whatever came
-// before. 0 for a smaller text, or one without such a byte.
+// Where the byte pass over a large text is cut in two: at a byte below "0"
+// near the middle, which is neither kept, nor a lead byte, nor ever a second
+// byte, so the one pass matches it whatever came before. 0 for a smaller
+// text, or one without such a byte.
 std::size_t PassHalfWay(std::string_view text) {
   if (text.size() < kLarge) return 0;
   const auto below_digits = [](char c) { return static_cast<unsigned char>(c) < '0'; };
@@ -55,10 +57,10 @@ std::size_t PassHalfWay(std::string_view text) {
   return it == text.end() ? 0 : static_cast<std::size_t>(it - text.begin());
 }
 
-// Where a working text of a million bytes or more is cut in two: after a
-// comma near its middle, which ends an item whatever came before it (after
-// the byte pass no lead byte stands without its second byte, and a comma is
-// never a second byte). 0 for a smaller text, or one without such a comma.
+// Where a large working text is cut in two: after a comma near its middle,
+// which ends an item whatever came before it (after the byte pass no lead
+// byte stands without its second byte, and a comma is never a second byte).
+// 0 for a smaller text, or one without such a comma.
 std::size_t HalfWay(std::string_view working) {
   if (working.size() < kLarge) return 0;
   const std::size_t comma = working.find(',', working.size() / 2);
