@@ -17,15 +17,19 @@ constexpr const char* kScrollStyleNames[] = {"ssNone", "ssHorizontal", "ssVertic
 constexpr std::size_t kFillFrom = 64 * 1024;
 constexpr std::size_t kFillPart = 32 * 1024;
 constexpr std::size_t kFillLines = 2000;
+// The first part is shown at once, while the caller waits: a few windows'
+// worth of lines, the rest coming while idle.
+constexpr std::size_t kFirstPart = 8 * 1024;
+constexpr std::size_t kFirstLines = 200;
 constexpr UINT_PTR kFillTimer = 0x4C46;
 
 // The length of the part of `text` from `from` on: up to the line break after
-// `size` characters or up to the kFillLines-th one, whichever comes first, the
-// break included; the rest when there is no such break.
-std::size_t PartLength(const std::wstring& text, std::size_t from, std::size_t size) {
+// `size` characters or up to the `max_lines`-th one, whichever comes first,
+// the break included; the rest when there is no such break.
+std::size_t PartLength(const std::wstring& text, std::size_t from, std::size_t size, std::size_t max_lines) {
   std::size_t lines = 0;
   for (std::size_t i = from; i < text.size(); ++i) {
-    if (text[i] == L'\n' && (++lines == kFillLines || i - from >= size)) return i + 1 - from;
+    if (text[i] == L'\n' && (++lines == max_lines || i - from >= size)) return i + 1 - from;
   }
   return text.size() - from;
 }
@@ -171,7 +175,7 @@ void TCustomMemo::SetText(std::string_view text) {
   }
   TControl::SetText(text);
   fill_text_ = ToWide(text);
-  fill_at_ = PartLength(fill_text_, 0, kFillPart);
+  fill_at_ = PartLength(fill_text_, 0, kFirstPart, kFirstLines);
   {
     const ScopedValue filling(filling_, true);
     SetWindowTextW(WindowHandle(), fill_text_.substr(0, fill_at_).c_str());
@@ -188,7 +192,7 @@ void TCustomMemo::SetText(std::string_view text) {
 
 void TCustomMemo::FillMore() {
   const std::size_t from = fill_at_;
-  fill_at_ += PartLength(fill_text_, from, kFillPart);
+  fill_at_ += PartLength(fill_text_, from, kFillPart, kFillLines);
   const std::wstring part = fill_text_.substr(from, fill_at_ - from);
   if (!Filling()) StopFill();
   AppendToWindow(part);
