@@ -53,6 +53,11 @@ TWordCutter::TWordCutter(std::span<const std::string_view> table) : table_(table
   for (unsigned byte = 0; byte < 256; ++byte) {
     const bool plain = !IsLeadByte(static_cast<unsigned char>(byte)) && !marked_[byte] && byte != ',' &&
                        byte != '\r' && byte != '\n';
-    kind_[byte] = plain ? kPlainByte : IsLeadByte(static_cast<unsigned char>(byte)) ? kLeadByte : kOtherByte;
+    bool marks = false;
+    for (unsigned trail = 0; trail < 256 && !marks; ++trail) marks = marked_[byte << 8 | trail];
+    kind_[byte] = plain                                           ? kPlainByte
+                  : !IsLeadByte(static_cast<unsigned char>(byte)) ? kOtherByte
+                  : marks                                         ? kLeadByte
+                                                                  : kPlainLeadByte;
   }
 }

@@ -60,7 +60,8 @@ class TWordCutter {
   // False when the table's order decides between matches that overlap: the
   // text is then replaced first and cut afterwards.
   bool one_pass_ = true;
-  enum TByteKind : std::uint8_t { kPlainByte, kLeadByte, kOtherByte };
+  // A plain lead byte starts no character that is marked.
+  enum TByteKind : std::uint8_t { kPlainByte, kPlainLeadByte, kLeadByte, kOtherByte };
   std::array<TByteKind, 256> kind_{};     // plain: one-byte characters that never end a word
   std::bitset<65536> marked_;             // characters that may start an entry
   std::bitset<65536> single_;             // entries of one character
@@ -91,6 +92,10 @@ void TWordCutter::ForEachWord(std::string_view text, Visit&& visit) const {
       const TByteKind kind = kind_[byte];
       if (kind == kPlainByte) {
         ++i;
+        continue;
+      }
+      if (kind == kPlainLeadByte && i + 1 < n) {
+        i += 2;
         continue;
       }
       if (kind == kLeadByte && i + 1 < n && !marked_[byte << 8 | bytes[i + 1]]) {
