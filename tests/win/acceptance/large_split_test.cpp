@@ -22,12 +22,6 @@
 
 namespace {
 
-void ClickAt(POINT at) {
-  MouseTo(at);
-  MouseButton(MOUSEEVENTF_LEFTDOWN);
-  MouseButton(MOUSEEVENTF_LEFTUP);
-}
-
 std::wstring Wide(std::string_view gbk) {
   std::wstring wide(gbk.size(), L'\0');
   wide.resize(static_cast<std::size_t>(MultiByteToWideChar(936, 0, gbk.data(), static_cast<int>(gbk.size()),

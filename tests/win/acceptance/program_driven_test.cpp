@@ -11,13 +11,13 @@
 #include "skin_controls/check_box_layout.h"
 #include "skin_windows/skin_test_input.h"
 
-#include "app/win/main_form.h"
+#include <commctrl.h>
+
 #include "app/win/startup.h"
 #include "framework/win/application.h"
 #include "skin/data/image/element_draw.h"
 #include "skin/data/model/skin_data.h"
 #include "skin/data/model/skin_elements.h"
-#include "skin/data/win/skin_environment_win.h"
 #include "skin/windows/skin_messages.h"
 
 namespace {
@@ -34,12 +34,6 @@ void Key(WORD key, bool up) {
   input.ki.wVk = key;
   input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
   SendInput(1, &input, sizeof(input));
-}
-
-void ClickAt(POINT at) {
-  MouseTo(at);
-  MouseButton(MOUSEEVENTF_LEFTDOWN);
-  MouseButton(MOUSEEVENTF_LEFTUP);
 }
 
 int Rows(HWND list) {
@@ -84,17 +78,12 @@ class ProgramDriven : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     InitializeApplication();
-    environment_ = std::make_unique<TWinSkinEnvironment>();
-    scope_ = std::make_unique<TSkinEnvironmentScope>(*environment_);
-    // The program's own description, read here: the skin it shows.
-    form_ = new Tfrmmain(&Application());
-    skin_ = ObjectAs<TSkinData>(form_->FindComponent("skndt1"));
+    own_ = std::make_unique<TOwnSkin>();
+    skin_ = own_->Skin();
   }
   static void TearDownTestSuite() {
     program_.reset();
-    form_->Free();
-    scope_.reset();
-    environment_.reset();
+    own_.reset();
   }
 
   void SetUp() override {
@@ -182,9 +171,7 @@ class ProgramDriven : public ::testing::Test {
     });
   }
 
-  static inline std::unique_ptr<TWinSkinEnvironment> environment_;
-  static inline std::unique_ptr<TSkinEnvironmentScope> scope_;
-  static inline Tfrmmain* form_ = nullptr;
+  static inline std::unique_ptr<TOwnSkin> own_;
   static inline TSkinData* skin_ = nullptr;
   static inline std::unique_ptr<TRunningProgram> program_;
   HWND input_ = nullptr;

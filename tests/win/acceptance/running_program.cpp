@@ -5,9 +5,22 @@
 #include <cstddef>
 #include <cstring>
 
+#include "app/win/main_form.h"
 #include "framework/win/application.h"
+#include "skin/data/model/skin_data.h"
 #include "skin/data/win/dib_image.h"
+#include "skin/data/win/skin_environment_win.h"
 #include "skin/windows/skin_messages.h"
+
+TOwnSkin::TOwnSkin()
+    : environment_(std::make_unique<TWinSkinEnvironment>()),
+      scope_(std::make_unique<TSkinEnvironmentScope>(*environment_)),
+      form_(new Tfrmmain(&Application())),
+      skin_(ObjectAs<TSkinData>(form_->FindComponent("skndt1"))) {}
+
+TOwnSkin::~TOwnSkin() {
+  form_->Free();
+}
 
 namespace {
 

@@ -3,12 +3,36 @@
 // process: its windows found by class and caption, the screen read back.
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "framework/win/win_api.h"
 #include "skin/data/image/image.h"
 #include "skin/data/image/image_rect.h"
+
+class TSkinData;
+class TSkinEnvironmentScope;
+class TWinSkinEnvironment;
+class Tfrmmain;
+
+// The program's own skin, read in this process from its main window's
+// description under the skin environment: what the screen is compared with.
+class TOwnSkin {
+ public:
+  TOwnSkin();
+  ~TOwnSkin();
+  TOwnSkin(const TOwnSkin&) = delete;
+  TOwnSkin& operator=(const TOwnSkin&) = delete;
+
+  TSkinData* Skin() const { return skin_; }
+
+ private:
+  std::unique_ptr<TWinSkinEnvironment> environment_;
+  std::unique_ptr<TSkinEnvironmentScope> scope_;
+  Tfrmmain* form_ = nullptr;
+  TSkinData* skin_ = nullptr;
+};
 
 class TRunningProgram {
  public:

@@ -31,12 +31,6 @@ void Key(WORD key) {
   SendInput(2, input, sizeof(INPUT));
 }
 
-void ClickAt(POINT at) {
-  MouseTo(at);
-  MouseButton(MOUSEEVENTF_LEFTDOWN);
-  MouseButton(MOUSEEVENTF_LEFTUP);
-}
-
 // Slowly enough that every step reaches the control as a move of its own.
 void DragTo(POINT from, POINT to) {
   MouseTo(from);

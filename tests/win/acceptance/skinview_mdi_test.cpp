@@ -11,11 +11,9 @@
 #include "skin_windows/mdi_bar_buttons.h"
 #include "skin_windows/skin_test_input.h"
 
-#include "app/win/main_form.h"
 #include "app/win/startup.h"
 #include "framework/win/application.h"
 #include "skin/data/model/skin_data.h"
-#include "skin/data/win/skin_environment_win.h"
 #include "skin/windows/skin_messages.h"
 
 namespace {
@@ -32,35 +30,21 @@ std::vector<HWND> MdiChildren(HWND client) {
   return children;
 }
 
-void Click(POINT at) {
-  MouseTo(at);
-  MouseButton(MOUSEEVENTF_LEFTDOWN);
-  MouseButton(MOUSEEVENTF_LEFTUP);
-}
-
 class SkinviewMdi : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     InitializeApplication();
-    environment_ = std::make_unique<TWinSkinEnvironment>();
-    scope_ = std::make_unique<TSkinEnvironmentScope>(*environment_);
     // The default skin, as skinview shows it first: the program's own.
-    form_ = new Tfrmmain(&Application());
-    skin_ = ObjectAs<TSkinData>(form_->FindComponent("skndt1"));
+    own_ = std::make_unique<TOwnSkin>();
+    skin_ = own_->Skin();
   }
-  static void TearDownTestSuite() {
-    form_->Free();
-    scope_.reset();
-    environment_.reset();
-  }
+  static void TearDownTestSuite() { own_.reset(); }
 
   static bool BarButtonShown(HWND main, int action) {
     return MdiBarButtonMismatches(*skin_, main, action, 1) == 0;
   }
 
-  static inline std::unique_ptr<TWinSkinEnvironment> environment_;
-  static inline std::unique_ptr<TSkinEnvironmentScope> scope_;
-  static inline Tfrmmain* form_ = nullptr;
+  static inline std::unique_ptr<TOwnSkin> own_;
   static inline TSkinData* skin_ = nullptr;
 };
 
@@ -84,20 +68,20 @@ TEST_F(SkinviewMdi, AMaximisedChildsBarButtonsRestoreAndCloseIt) {
   EXPECT_FALSE(BarButtonShown(main, 8));
 
   const auto maximise = [&] {
-    Click(TitleButtonCentre(*skin_, child, 1, 2));
+    ClickAt(TitleButtonCentre(*skin_, child, 1, 2));
     return Eventually([&] { return IsZoomed(child) != FALSE; }) && Eventually([&] {
              return BarButtonShown(main, 7) && BarButtonShown(main, 8) && BarButtonShown(main, 9);
            });
   };
   ASSERT_TRUE(maximise()) << "no child buttons on the menu bar";
 
-  Click(MdiBarButtonCentre(*skin_, main, 8));
+  ClickAt(MdiBarButtonCentre(*skin_, main, 8));
   ASSERT_TRUE(Eventually([&] { return IsZoomed(child) == FALSE; }));
   EXPECT_TRUE(Eventually([&] { return !BarButtonShown(main, 8); }));
   EXPECT_EQ(MdiChildren(client).size(), 2u);
 
   ASSERT_TRUE(maximise());
-  Click(MdiBarButtonCentre(*skin_, main, 9));
+  ClickAt(MdiBarButtonCentre(*skin_, main, 9));
   EXPECT_TRUE(Eventually([&] { return MdiChildren(client).size() == 1; }));
   EXPECT_FALSE(IsWindow(child));
   EXPECT_TRUE(program.Running());

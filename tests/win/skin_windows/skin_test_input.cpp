@@ -98,6 +98,12 @@ void MouseButton(DWORD flags) {
   Pump(60);
 }
 
+void ClickAt(POINT screen) {
+  MouseTo(screen);
+  MouseButton(MOUSEEVENTF_LEFTDOWN);
+  MouseButton(MOUSEEVENTF_LEFTUP);
+}
+
 void QueueMove(POINT screen) {
   SetCursorPos(screen.x, screen.y);
   INPUT input{};

@@ -19,6 +19,8 @@ bool PumpUntil(const std::function<bool()>& done);
 
 void MouseTo(POINT screen);
 void MouseButton(DWORD flags);
+// Moves there and clicks the left button, handling messages after each step.
+void ClickAt(POINT screen);
 // A left click at a screen point, queued without handling messages: for use
 // inside a modal loop (from AfterDelay).
 void QueueClick(POINT screen);

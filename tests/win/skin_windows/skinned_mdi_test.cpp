@@ -61,12 +61,6 @@ bool HasRegion(HWND wnd) {
   return kind != ERROR;
 }
 
-void Click(POINT at) {
-  MouseTo(at);
-  MouseButton(MOUSEEVENTF_LEFTDOWN);
-  MouseButton(MOUSEEVENTF_LEFTUP);
-}
-
 class SkinnedMdi : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { InstallSkinEngine(); }
@@ -116,7 +110,7 @@ class SkinnedMdi : public ::testing::Test {
   int TopHeight() const { return skin->BorderTop->Bitmap.Height() / skin->BorderTop->Frame; }
 
   void MaximiseByItsButton(HWND child) {
-    Click(TitleButtonCentre(*skin, child, 1, 2));
+    ClickAt(TitleButtonCentre(*skin, child, 1, 2));
     ASSERT_TRUE(PumpUntil([&] { return IsZoomed(child) != FALSE; }));
     Pump(150);
   }
@@ -205,7 +199,7 @@ TEST_F(SkinnedMdi, AMaximisedChildsButtonsOnTheParentsBarRestoreAndCloseIt) {
   // Maximised again, its close button ends it; the other child takes its place.
   MaximiseByItsButton(first);
   for (const int action : {7, 8, 9}) EXPECT_EQ(BarButtonMismatches(action, 1), 0) << action;
-  Click(MdiBarButtonCentre(*skin, wnd, 9));
+  ClickAt(MdiBarButtonCentre(*skin, wnd, 9));
   ASSERT_TRUE(PumpUntil([&] { return ChildCount(client) == 1; }));
   Pump(150);
   EXPECT_FALSE(IsWindow(first));
