@@ -4,6 +4,7 @@
 // items dropped. Found in one pass, without writing the replaced text.
 
 #include <array>
+#include <bit>
 #include <bitset>
 #include <cstdint>
 #include <span>
@@ -28,6 +29,20 @@ void CutAtCommas(std::string_view text, Visit&& visit) {
     if (i < n && bytes[i] == ',') ++i;
   }
 }
+
+// What the cutter needs to know of 64 bytes, a bit a byte (bit k for byte k).
+struct TByteBlock {
+  std::uint64_t high = 0;     // 0x80-0xFF
+  std::uint64_t comma = 0;    // ","
+  std::uint64_t word = 0;     // ASCII digits and letters
+  std::uint64_t trail = 0;    // 0x40-0x7E and 0x80-0xFE: may follow a lead byte
+  std::uint64_t no_lead = 0;  // 0x80 and 0xFF, which lead no character
+  std::uint64_t marking = 0;  // from `first` to `last`: may lead a separator
+};
+// Sixteen bytes at a time where the processor has the instructions for it.
+TByteBlock ClassifyBlock(const unsigned char* bytes, unsigned char first, unsigned char last);
+// A byte at a time: for any processor, and the measure of the one above.
+TByteBlock ClassifyBlockByByte(const unsigned char* bytes, unsigned char first, unsigned char last);
 
 class TWordCutter {
  public:
@@ -56,7 +71,19 @@ class TWordCutter {
     return single_[character] ? (two_bytes ? 2 : 1) : 0;
   }
 
+  // Cuts whole blocks of 64 bytes while they hold only commas, ASCII digits
+  // and letters and whole two-byte characters, as the byte pass leaves a
+  // text. Returns where the byte-by-byte cut goes on: the start of the item
+  // the blocks end in.
+  template <class Visit>
+  std::size_t CutBlocks(std::string_view text, Visit& visit) const;
+
   std::span<const std::string_view> table_;
+  // Whether whole blocks may be cut at once: no ASCII digit or letter is
+  // marked. Lead bytes from first_marking_ to last_marking_ are looked up.
+  bool blocks_ = false;
+  unsigned char first_marking_ = 0xFF;
+  unsigned char last_marking_ = 0;
   // False when the table's order decides between matches that overlap: the
   // text is then replaced first and cut afterwards.
   bool one_pass_ = true;
@@ -79,7 +106,7 @@ void TWordCutter::ForEachWord(std::string_view text, Visit&& visit) const {
   }
   const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
   const std::size_t n = text.size();
-  std::size_t i = 0;
+  std::size_t i = blocks_ ? CutBlocks(text, visit) : 0;
   while (i < n) {
     while (i < n && (bytes[i] == ' ' || bytes[i] == '\r' || bytes[i] == '\n') &&
            SeparatorAt(bytes, i, n) == 0)
@@ -119,4 +146,68 @@ void TWordCutter::ForEachWord(std::string_view text, Visit&& visit) const {
       ++i;
     }
   }
+}
+
+template <class Visit>
+std::size_t TWordCutter::CutBlocks(std::string_view text, Visit& visit) const {
+  constexpr std::uint64_t kEven = 0x5555555555555555u;
+  const auto* bytes = reinterpret_cast<const unsigned char*>(text.data());
+  const std::size_t n = text.size();
+  std::uint64_t trail_in = 0;   // bit 0: the first byte ends the last block's last character
+  std::uint64_t marked_in = 0;  // bytes of a separator that started in the last block
+  std::size_t marked_from = 0;  // where that separator starts
+  bool open = false;            // a word runs into this block
+  std::size_t word_start = 0;
+  std::size_t base = 0;
+  for (; n - base >= 64; base += 64) {
+    const TByteBlock block = ClassifyBlock(bytes + base, first_marking_, last_marking_);
+    // Lead bytes: the first of each run of high bytes after a whole
+    // character, and every second one after it.
+    const std::uint64_t high = block.high & ~trail_in;
+    const std::uint64_t run_starts = high & ~(high << 1);
+    const std::uint64_t even_runs = high & ~(high + (run_starts & kEven));
+    const std::uint64_t leads = (even_runs & kEven) | (high & ~even_runs & ~kEven);
+    const std::uint64_t trails = leads << 1 | trail_in;
+    if ((trails & ~block.trail) != 0 || (leads & block.no_lead) != 0 ||
+        (~block.high & ~trails & ~(block.word | block.comma)) != 0)
+      break;
+    std::uint64_t separators = block.comma | marked_in;
+    std::uint64_t marked_out = 0;
+    std::size_t marked_out_from = 0;
+    for (std::uint64_t c = leads & block.marking; c != 0; c &= c - 1) {
+      const int k = std::countr_zero(c);
+      if ((separators >> k & 1) != 0 || kind_[bytes[base + k]] != kLeadByte) continue;
+      const std::size_t length = SeparatorAt(bytes, base + k, n);
+      if (length == 0) continue;
+      const std::uint64_t span = (std::uint64_t{1} << length) - 1;
+      separators |= span << k;
+      if (k + length > 64) {
+        marked_out = span >> (64 - k);
+        marked_out_from = base + k;
+      }
+    }
+    // Words are the runs of bytes between separators, each reported at its end.
+    const std::uint64_t words = ~separators;
+    const std::uint64_t carried = open ? 1 : 0;
+    std::uint64_t starts = words & ~(words << 1 | carried);
+    std::uint64_t ends = separators & (words << 1 | carried);
+    for (;;) {
+      if (open) {
+        if (ends == 0) break;
+        const std::size_t end = base + static_cast<std::size_t>(std::countr_zero(ends));
+        ends &= ends - 1;
+        visit(text.substr(word_start, end - word_start));
+        open = false;
+      }
+      if (starts == 0) break;
+      word_start = base + static_cast<std::size_t>(std::countr_zero(starts));
+      starts &= starts - 1;
+      open = true;
+    }
+    trail_in = leads >> 63;
+    marked_in = marked_out;
+    marked_from = marked_out_from;
+  }
+  if (open) return word_start;
+  return marked_in != 0 ? marked_from : base;
 }

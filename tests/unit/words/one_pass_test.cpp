@@ -101,6 +101,60 @@ TEST(OnePass, SeparatorTableAndCutInOnePassEqualEntryByEntry) {
   }
 }
 
+// Texts as the byte pass leaves them are cut 64 bytes at a time; anything
+// else sends the cut back to a byte at a time from the item it stopped in.
+TEST(OnePass, BlocksOfWorkedTextCutAsByteByByte) {
+  std::mt19937 random(23);
+  // Digits, letters, commas and whole characters: separators of one and two
+  // characters, second bytes below 0x80 ("@", "a" and "~" among them, kept
+  // inside their character), runs of lead bytes of either parity.
+  const std::vector<std::string_view> worked = {"a",
+                                                "Z",
+                                                "7",
+                                                "word",
+                                                ",",
+                                                ",,",
+                                                "\xA3\xAC",
+                                                "\xA1\xA3",
+                                                "\xA8\x90\xA8\x8E",
+                                                "\xA1\xE3\xA1\xE4",
+                                                "\xA8\x90",
+                                                "\xB0\xA1",
+                                                "\xD6\xD0\xCE\xC4",
+                                                "\x81\x40",
+                                                "\xA1\x7E",
+                                                "\xA3\x61",
+                                                "\xFE\xFE",
+                                                "\x81\x80",
+                                                "\xA1\x40",
+                                                "\xA9\x49"};
+  // What a block never holds: a later block goes a byte at a time.
+  const std::vector<std::string_view> foreign = {" ",    "\r\n", "\xA3",     "\x80",
+                                                 "\xFF", "@",    "\x81\x7F", "\x81\x30"};
+  for (int round = 0; round < 4000; ++round) {
+    AnsiString text = RandomText(random, worked, 120);
+    if (round % 4 == 0 && !text.empty())
+      text.insert(random() % text.size(), foreign[random() % foreign.size()]);
+    ASSERT_EQ(CutInOnePass(text, PunctuationTable), CutReplaced(text, PunctuationTable)) << text;
+  }
+  // Each byte's class, for every byte value and lead range.
+  for (int round = 0; round < 64; ++round) {
+    unsigned char bytes[64];
+    for (unsigned char& b : bytes)
+      b = static_cast<unsigned char>(round < 4 ? 64 * round + (&b - bytes) : random());
+    const auto first = static_cast<unsigned char>(random());
+    const auto last = static_cast<unsigned char>(round % 2 == 0 ? first + random() % 16 : random());
+    const TByteBlock fast = ClassifyBlock(bytes, first, last);
+    const TByteBlock slow = ClassifyBlockByByte(bytes, first, last);
+    ASSERT_EQ(fast.high, slow.high);
+    ASSERT_EQ(fast.comma, slow.comma);
+    ASSERT_EQ(fast.word, slow.word);
+    ASSERT_EQ(fast.trail, slow.trail);
+    ASSERT_EQ(fast.no_lead, slow.no_lead);
+    ASSERT_EQ(fast.marking, slow.marking) << int(first) << " " << int(last);
+  }
+}
+
 TEST(OnePass, RepeatedWordsByFoldedKeyEqualsComparingWithEveryKeptWord) {
   std::mt19937 random(11);
   const std::vector<std::string_view> pieces = {"a",
