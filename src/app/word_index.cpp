@@ -67,13 +67,23 @@ TWordIndex::TKey TWordIndex::Key(std::string_view word) {
 void TWordIndex::Add(std::span<const std::string_view> words) {
   constexpr std::size_t kBatch = 16;
   TKey keys[kBatch];
+  TSpelling spellings[kBatch];
   for (std::size_t first = 0; first < words.size(); first += kBatch) {
     const std::size_t n = std::min(kBatch, words.size() - first);
     for (std::size_t k = 0; k < n; ++k) {
       keys[k] = Key(words[first + k]);
       if (!slots_.empty()) __builtin_prefetch(&slots_[Place(keys[k].hash)]);
     }
-    for (std::size_t k = 0; k < n; ++k) Add(words[first + k], keys[k]);
+    // The counts are fetched once the batch's spellings are known.
+    for (std::size_t k = 0; k < n; ++k) {
+      spellings[k] = Intern(words[first + k], keys[k]);
+      __builtin_prefetch(&counts_[spellings[k]]);
+    }
+    for (std::size_t k = 0; k < n; ++k) {
+      ++counts_[spellings[k]];
+      if (order_ == TWordOrder::kKept) occurrences_.push_back(spellings[k]);
+    }
+    word_count_ += n;
   }
 }
 
@@ -85,16 +95,18 @@ TSpelling TWordIndex::Intern(std::string_view word, const TKey& key) {
   std::size_t slot = Place(key.hash);
   for (; slots_[slot].id != 0; slot = (slot + 1) & mask) {
     const TSlot& taken = slots_[slot];
-    // Equal heads and lengths up to eight make equal words.
-    if (taken.tag == tag && taken.head == key.head &&
-        (word.size() <= 8 || SameBytes(Text(taken.id - 1), word)))
+    // Equal bytes and lengths up to eight make equal words.
+    if (taken.tag != tag) continue;
+    if (word.size() <= 8    ? taken.bytes == key.head
+        : word.size() < 255 ? SameBytes(std::string_view(bytes_.data() + taken.bytes, word.size()), word)
+                            : Text(taken.id - 1) == word)
       return taken.id - 1;
   }
   const auto spelling = static_cast<TSpelling>(SpellingCount());
+  slots_[slot] = TSlot{word.size() <= 8 ? key.head : bytes_.size(), tag, spelling + 1};
   bytes_.append(word);
   starts_.push_back(static_cast<std::uint32_t>(bytes_.size()));
   counts_.push_back(0);
-  slots_[slot] = TSlot{key.head, tag, spelling + 1};
   return spelling;
 }
 
@@ -106,31 +118,6 @@ void TWordIndex::ReserveSpellings(std::size_t count) {
   std::size_t size = std::max<std::size_t>(slots_.size(), 1024);
   while (5 * (count + 1) > 4 * size) size *= 2;
   if (size > slots_.size()) Grow(size);
-}
-
-void TWordIndex::Append(const TWordIndex& other) {
-  // Grown once for the most spellings there can be, then looked up a batch
-  // at a time, the slots fetched ahead as Add(words) does.
-  ReserveSpellings(SpellingCount() + other.SpellingCount());
-  std::vector<TSpelling> here(other.SpellingCount());
-  constexpr TSpelling kBatch = 16;
-  TKey keys[kBatch];
-  for (TSpelling first = 0; first < other.SpellingCount(); first += kBatch) {
-    const TSpelling n = std::min<TSpelling>(kBatch, static_cast<TSpelling>(other.SpellingCount()) - first);
-    for (TSpelling k = 0; k < n; ++k) {
-      keys[k] = Key(other.Text(first + k));
-      __builtin_prefetch(&slots_[Place(keys[k].hash)]);
-    }
-    for (TSpelling k = 0; k < n; ++k) {
-      const TSpelling spelling = first + k;
-      here[spelling] = Intern(other.Text(spelling), keys[k]);
-      counts_[here[spelling]] += other.counts_[spelling];
-    }
-  }
-  word_count_ += other.word_count_;
-  if (order_ != TWordOrder::kKept) return;
-  occurrences_.reserve(occurrences_.size() + other.occurrences_.size());
-  for (TSpelling spelling : other.occurrences_) occurrences_.push_back(here[spelling]);
 }
 
 void TWordIndex::Grow(std::size_t size) {

@@ -33,21 +33,19 @@ class alignas(64) TWordIndex {
   void Add(std::span<const std::string_view> words);
   // Room for the occurrences of a text of `text_bytes` bytes (a word and its
   // separator take two bytes at least), so that they are never copied.
-  // The table is made for a new spelling every 64 bytes, at most 2^17 of
-  // them: prose has about that many, and a table that grows step by step
-  // writes all its earlier sizes too.
+  // The table is made for a new spelling every 64 bytes, at most 2^16 of
+  // them: a table that grows step by step writes all its earlier sizes too,
+  // but every word looks into it, and one larger than prose needs (10 MB of
+  // it has about 10^5 spellings) misses the cache more often.
   void Reserve(std::size_t text_bytes) {
     if (order_ == TWordOrder::kKept) occurrences_.reserve(text_bytes / 2 + 1);
-    ReserveSpellings(std::min<std::size_t>(text_bytes / 64, std::size_t{1} << 17));
+    ReserveSpellings(std::min<std::size_t>(text_bytes / 64, std::size_t{1} << 16));
   }
   // Room in the table for `count` spellings in all, so that it grows at most
   // once more.
   void ReserveSpellings(std::size_t count);
   // The spelling of `word`, made when it is new; adds no occurrence.
   TSpelling Spell(std::string_view word) { return Intern(word, Key(word)); }
-  // Appends every occurrence of `other`, which keeps its order if this index
-  // does, as if its words were added here one by one.
-  void Append(const TWordIndex& other);
   // Ranks the spellings in the locale's order; called after the last Add.
   void Rank(const TLocale& locale);
 
@@ -85,13 +83,14 @@ class alignas(64) TWordIndex {
 
   AnsiString bytes_;                      // the spellings' texts, back to back
   std::vector<std::uint32_t> starts_{0};  // spelling s is bytes_[starts_[s], starts_[s + 1])
-  // Open addressing. A slot holds a word's first eight bytes and its length,
-  // so that most words (they are short) are told apart without reading the
-  // spellings' texts, which lie elsewhere in memory.
+  // Open addressing. A slot holds a short word's bytes and its length, so
+  // that most words are told apart without reading the spellings' texts,
+  // which lie elsewhere in memory, and a longer word's place among them, so
+  // that its text is one read away.
   struct TSlot {
-    std::uint64_t head;  // the first eight bytes, zeros after a shorter word
-    std::uint32_t tag;   // the hash's top 24 bits, the length (at most 255) below
-    TSpelling id;        // the spelling + 1; 0 for a free slot
+    std::uint64_t bytes;  // up to eight bytes: the word, zeros after; else where bytes_ holds it
+    std::uint32_t tag;    // the hash's top 24 bits, the length (at most 255) below
+    TSpelling id;         // the spelling + 1; 0 for a free slot
   };
   static std::uint32_t Tag(std::string_view word, std::uint64_t hash) {
     return static_cast<std::uint32_t>(hash >> 40 << 8) |

@@ -1,14 +1,18 @@
 #include "app/word_split.h"
 
 #include <algorithm>
+#include <atomic>
 #include <charconv>
+#include <climits>
 #include <functional>
 #include <string>
+#include <thread>
 #include <utility>
 
 #include "app/punctuation_table.h"
 #include "app/word_cutter.h"
 #include "framework/in_parallel.h"
+#include "regex/perl_regex_pieces.h"
 
 const char* const KeepPattern = "\\G(?:[\\x81-\\xFE][\\x40-\\x7E\\x80-\\xFE]|[0-9A-Za-z])*+\\K[\\x00-\\xFF]";
 
@@ -41,30 +45,80 @@ void IndexWords(std::string_view working, TWordIndex& index) {
   index.Add(batch);
 }
 
-// Texts from here on are worked on in two halves at once: a thread costs
-// far less than half of such a text takes.
-constexpr std::size_t kLarge = 1 << 18;
+// Texts from here on go through the byte pass in pieces of about this size,
+// searched by several threads while one of them adds the words of each
+// piece that is final: a thread costs far less than such a piece takes.
+constexpr std::size_t kPiece = 1 << 18;
 
-// Where the byte pass over a large text is cut in two: at a byte below "0"
-// near the middle, which is neither kept, nor a lead byte, nor ever a second
-// byte, so the one pass matches it whatever came before. 0 for a smaller
-// text, or one without such a byte.
-std::size_t PassHalfWay(std::string_view text) {
-  if (text.size() < kLarge) return 0;
+// Where the pieces of a large text start (1-based): at a byte below "0" near
+// every kPiece bytes, which is neither kept, nor a lead byte, nor ever a
+// second byte, so the one pass matches it whatever came before, and it ends
+// the item before it. None for a smaller text.
+std::vector<int> PieceStarts(std::string_view text) {
+  std::vector<int> starts;
+  if (text.size() < 2 * kPiece || text.size() > INT_MAX) return starts;
   const auto below_digits = [](char c) { return static_cast<unsigned char>(c) < '0'; };
-  const auto it =
-      std::find_if(text.begin() + static_cast<std::ptrdiff_t>(text.size() / 2), text.end(), below_digits);
-  return it == text.end() ? 0 : static_cast<std::size_t>(it - text.begin());
+  for (std::size_t from = kPiece; from < text.size(); from += kPiece) {
+    const std::size_t at = static_cast<std::size_t>(
+        std::find_if(text.begin() + static_cast<std::ptrdiff_t>(from), text.end(), below_digits) -
+        text.begin());
+    if (at == text.size()) break;
+    starts.push_back(static_cast<int>(at) + 1);
+    from = at;
+  }
+  return starts;
 }
 
-// Where a large working text is cut in two: after a comma near its middle,
-// which ends an item whatever came before it (after the byte pass no lead
-// byte stands without its second byte, and a comma is never a second byte).
-// 0 for a smaller text, or one without such a comma.
-std::size_t HalfWay(std::string_view working) {
-  if (working.size() < kLarge) return 0;
-  const std::size_t comma = working.find(',', working.size() / 2);
-  return comma == std::string_view::npos ? 0 : comma + 1;
+// The byte pass in pieces with the words of each piece added to `index` in
+// text order as soon as it and every piece before it stand as the one pass
+// leaves them. False when some piece does not (its search failed, or it
+// holds a match of another length), which leaves the words to be found in
+// the settled subject.
+bool PassAndIndexPieces(TPerlRegEx& regex, std::span<const int> starts, TWordIndex& index) {
+  const std::size_t workers = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 2, 4);
+  TPerlRegExPieces pieces(regex, starts, workers);
+  const std::size_t count = pieces.Count();
+  std::vector<std::atomic<bool>> searched(count);
+  std::atomic<std::size_t> next_search{0};
+  std::atomic<bool> indexing{false};   // a worker holds the index
+  std::size_t next_index = 0;          // the piece whose words come next; the index holder's
+  std::atomic<bool> indexed{false};    // no more words to add
+  std::atomic<bool> in_place{true};    // every piece indexed stood in place
+  std::atomic<bool> abandoned{false};  // a worker failed: the others stop
+  InParallelFor(workers, [&](std::size_t worker) {
+    try {
+      while (!abandoned.load()) {
+        // Adding words comes first, so that the other workers keep searching.
+        if (!indexed.load() && !indexing.exchange(true, std::memory_order_acquire)) {
+          while (next_index < count && searched[next_index].load(std::memory_order_acquire)) {
+            if (!pieces.InPlace(next_index)) {
+              in_place = false;
+              next_index = count;
+              break;
+            }
+            IndexWords(pieces.Text(next_index), index);
+            ++next_index;
+          }
+          if (next_index == count) indexed = true;
+          indexing.store(false, std::memory_order_release);
+        }
+        const std::size_t piece = next_search.fetch_add(1);
+        if (piece < count) {
+          pieces.Search(piece, worker);
+          searched[piece].store(true, std::memory_order_release);
+        } else if (indexed.load()) {
+          return;
+        } else {
+          std::this_thread::yield();
+        }
+      }
+    } catch (...) {
+      abandoned = true;
+      throw;
+    }
+  });
+  pieces.Finish();
+  return count > 0 && in_place;
 }
 
 std::vector<AnsiString> Texts(const TWordIndex& index, const std::vector<TSpelling>& words) {
@@ -107,34 +161,23 @@ std::optional<TWordIndex> SplitWordIndex(AnsiString text, TPerlRegEx& regex, TWo
   regex.AdoptSubject(std::move(text));
   regex.SetRegEx(KeepPattern);
   regex.SetReplacement(",");
-  // A large text's two halves are searched at once.
-  const std::size_t cut = PassHalfWay(regex.Subject());
-  if (cut == 0) {
-    regex.ReplaceAllMatches();
-  } else {
-    const int second_half[] = {static_cast<int>(cut) + 1};
-    regex.ReplaceAllMatchesInPieces(second_half);
-  }
 
-  // The working text is one line (every line break is a comma now), read back
-  // as the one item of a list, CR LF after it, and cut there. A large text is
-  // cut in two halves at once, the second half's words appended afterwards.
-  const std::string_view working = TrimmedView(regex.Subject());
+  // A large text's words are found piece by piece while the pass goes on.
+  // The pass leaves no byte of 32 or less, so the pieces are the working text.
   std::optional<TWordIndex> index(std::in_place, order);
-  index->Reserve(working.size());
-  const std::size_t middle = HalfWay(working);
-  if (middle == 0) {
-    IndexWords(working, *index);
-    return index;
+  const std::vector<int> starts = PieceStarts(regex.Subject());
+  if (!starts.empty()) {
+    index->Reserve(regex.Subject().size());
+    if (PassAndIndexPieces(regex, starts, *index)) return index;
+    index.emplace(order);
+  } else {
+    regex.ReplaceAllMatches();
   }
-  TWordIndex second(order);
-  InParallel(
-      [&] {
-        second.Reserve(working.size() - middle);
-        IndexWords(working.substr(middle), second);
-      },
-      [&] { IndexWords(working.substr(0, middle), *index); });
-  index->Append(second);
+  // The working text is one line (every line break is a comma now), read back
+  // as the one item of a list, CR LF after it, and cut there.
+  const std::string_view working = TrimmedView(regex.Subject());
+  index->Reserve(working.size());
+  IndexWords(working, *index);
   return index;
 }
 

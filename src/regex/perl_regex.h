@@ -109,6 +109,8 @@ class TPerlRegEx : public TComponent {
   bool ReplaceAllMatchesInPieces(std::span<const int> piece_starts);
 
  private:
+  friend class TPerlRegExPieces;
+
   // The whole match and at most 99 groups, as pairs of 1-based offsets.
   static constexpr int kMaxPairs = 100;
 

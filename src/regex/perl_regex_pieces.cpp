@@ -1,118 +1,126 @@
-// Replacing all matches with the subject searched in pieces at once. Each
-// piece is searched as ReplaceAllMatches searches the whole subject; a match
-// as long as the template is overwritten where it stands, so the pieces never
-// move while they are searched, and the other matches are put in afterwards,
-// in one pass. Later pieces only note their matches: if a search of an earlier
-// piece fails with an error, the one pass would have stopped there.
+// Each piece is searched as ReplaceAllMatches searches the whole subject. A
+// piece after the first keeps the bytes it wrote over: if the search of an
+// earlier piece fails with an error, the one pass would have stopped there,
+// and the later pieces are put back.
+
+#include "regex/perl_regex_pieces.h"
 
 #include <pcre2.h>
 
 #include <algorithm>
 #include <climits>
-#include <memory>
-#include <vector>
 
 #include "framework/in_parallel.h"
 #include "regex/pcre2_handles.h"
-#include "regex/perl_regex.h"
 
-namespace {
-
-// What the search of one piece found, as 0-based offsets.
-struct TPiece {
-  std::size_t begin = 0;
-  std::size_t end = 0;
-  std::vector<std::uint32_t> same_length;                    // starts of matches as long as the template
-  std::vector<std::pair<std::size_t, std::size_t>> resized;  // [start, end) of the other matches
-  std::size_t last_end = 0;                                  // end of the piece's last match
-  bool found = false;                                        // the piece has a match
-  int result = PCRE2_ERROR_NOMATCH;                          // the answer of the search that ended the piece
+// A worker's own match data and machine-code stack.
+struct TPerlRegExPieces::TWorker {
+  TMatchData data;
+  std::unique_ptr<TJitStack> stack;
 };
 
-}  // namespace
-
-bool TPerlRegEx::ReplaceAllMatchesInPieces(std::span<const int> piece_starts) {
-  const bool literal = replacement_.find_first_of("\\$") == AnsiString::npos;
-  if (!literal || on_match_ || on_replace_ || !match_flags_.Contains(mfNotEmpty) || piece_starts.empty() ||
-      subject_.size() > INT_MAX)
-    return ReplaceAllMatches();
-  if (!compiled_) Compile();
-  match_count_ = 0;
-  if (search_stop_ < search_start_) {
-    match_count_ = -1;
-    return false;
-  }
-  const std::size_t length = std::min<std::size_t>(search_stop_, subject_.size());
-  std::vector<TPiece> pieces(piece_starts.size() + 1);
+TPerlRegExPieces::TPerlRegExPieces(TPerlRegEx& regex, std::span<const int> piece_starts, std::size_t workers)
+    : regex_(regex) {
+  const bool literal = regex.replacement_.find_first_of("\\$") == AnsiString::npos;
+  if (!literal || regex.on_match_ || regex.on_replace_ || !regex.match_flags_.Contains(mfNotEmpty) ||
+      piece_starts.empty() || regex.subject_.size() > INT_MAX)
+    return;
+  if (!regex.compiled_) regex.Compile();
+  if (regex.search_stop_ < regex.search_start_) return;
+  in_pieces_ = true;
+  const std::size_t length = std::min<std::size_t>(regex.search_stop_, regex.subject_.size());
+  pieces_.resize(piece_starts.size() + 1);
   // Starts out of order or outside the window make empty pieces, never
   // pieces that overlap.
-  for (std::size_t i = 1; i < pieces.size(); ++i) {
+  for (std::size_t i = 1; i < pieces_.size(); ++i) {
     const std::size_t begin = std::min<std::size_t>(std::max(piece_starts[i - 1], 1) - 1, length);
-    pieces[i].begin = std::max(begin, pieces[i - 1].begin);
-    pieces[i - 1].end = pieces[i].begin;
+    pieces_[i].begin = std::max(begin, pieces_[i - 1].begin);
+    pieces_[i - 1].end = pieces_[i].begin;
   }
-  pieces.back().end = length;
+  pieces_.back().end = length;
+  for (std::size_t w = 0; w < std::max<std::size_t>(workers, 1); ++w) {
+    auto worker = std::make_unique<TWorker>();
+    worker->data.reset(pcre2_match_data_create_from_pattern(regex.pattern_, nullptr));
+    if (!worker->data) throw std::bad_alloc();
+    if (regex.jit_) worker->stack = std::make_unique<TJitStack>();
+    workers_.push_back(std::move(worker));
+  }
+}
 
-  const std::size_t width = replacement_.size();
-  InParallelFor(pieces.size(), [&](std::size_t i) {
-    // Worked on apart from the list: pieces side by side share cache lines,
-    // which threads writing a match at a time would pass back and forth.
-    TPiece piece = std::move(pieces[i]);
-    // Each piece's search has its own match data and machine-code stack.
-    TMatchData own;
-    std::unique_ptr<TJitStack> own_stack;
-    pcre2_match_data* data = match_data_;
-    pcre2_match_context* context = jit_stack_ ? jit_stack_->Context() : nullptr;
-    if (i > 0) {
-      own.reset(pcre2_match_data_create_from_pattern(pattern_, nullptr));
-      if (!own) throw std::bad_alloc();
-      data = own.get();
-      if (jit_) {
-        own_stack = std::make_unique<TJitStack>();
-        context = own_stack->Context();
-      }
-    }
-    // Room for a match every four bytes, reserved but not touched, so that
-    // the starts are never copied to a larger list.
-    if (i > 0) piece.same_length.reserve((piece.end - piece.begin) / 4);
-    // No match is empty, so each search starts where the last match ended.
-    for (std::size_t start = piece.begin;;) {
-      // The one pass stops where the search window ends.
-      if (i + 1 == pieces.size() && static_cast<std::size_t>(search_stop_) < start + 1) {
-        piece.result = -1;
-        break;
-      }
-      piece.result = Search(data, context, piece.end, start);
-      if (piece.result <= 0) break;
-      const PCRE2_SIZE* vector = pcre2_get_ovector_pointer(data);
-      const std::size_t first = vector[0];
-      const std::size_t last = vector[1];
-      if (last - first != width) {
-        piece.resized.emplace_back(first, last);
-      } else if (i == 0) {
-        std::copy(replacement_.begin(), replacement_.end(),
-                  subject_.begin() + static_cast<std::ptrdiff_t>(first));
-      } else {
-        piece.same_length.push_back(static_cast<std::uint32_t>(first));
-      }
-      piece.found = true;
-      piece.last_end = last;
-      start = last;
-    }
-    pieces[i] = std::move(piece);
-  });
+TPerlRegExPieces::~TPerlRegExPieces() = default;
 
-  // The pieces in order, up to one whose search ended in an error.
+void TPerlRegExPieces::Search(std::size_t i, std::size_t worker) {
+  // Worked on apart from the list: pieces side by side share cache lines,
+  // which threads writing a match at a time would pass back and forth.
+  TPiece piece = std::move(pieces_[i]);
+  const TWorker& own = *workers_[worker];
+  pcre2_match_context* context = own.stack ? own.stack->Context() : nullptr;
+  AnsiString& subject = regex_.subject_;
+  const AnsiString& replacement = regex_.replacement_;
+  const std::size_t width = replacement.size();
+  // Room for a match every four bytes, reserved but not touched, so that
+  // nothing is copied to a larger list.
+  if (i > 0) {
+    piece.written.reserve((piece.end - piece.begin) / 4);
+    piece.replaced.reserve(piece.written.capacity() * width);
+  }
+  // No match is empty, so each search starts where the last match ended.
+  for (std::size_t start = piece.begin;;) {
+    // The one pass stops where the search window ends.
+    if (i + 1 == pieces_.size() && static_cast<std::size_t>(regex_.search_stop_) < start + 1) {
+      piece.result = PCRE2_ERROR_NOMATCH;
+      break;
+    }
+    piece.result = regex_.Search(own.data.get(), context, piece.end, start);
+    if (piece.result <= 0) break;
+    const PCRE2_SIZE* vector = pcre2_get_ovector_pointer(own.data.get());
+    const std::size_t first = vector[0];
+    const std::size_t last = vector[1];
+    if (last - first != width) {
+      piece.resized.emplace_back(first, last);
+    } else {
+      if (i > 0) {
+        piece.written.push_back(static_cast<std::uint32_t>(first));
+        piece.replaced.append(subject, first, width);
+      }
+      std::copy(replacement.begin(), replacement.end(), subject.begin() + static_cast<std::ptrdiff_t>(first));
+    }
+    piece.found = true;
+    piece.last_end = last;
+    start = last;
+  }
+  pieces_[i] = std::move(piece);
+}
+
+bool TPerlRegExPieces::InPlace(std::size_t i) const {
+  return pieces_[i].resized.empty() && pieces_[i].result >= PCRE2_ERROR_NOMATCH;
+}
+
+std::string_view TPerlRegExPieces::Text(std::size_t i) const {
+  return std::string_view(regex_.subject_).substr(pieces_[i].begin, pieces_[i].end - pieces_[i].begin);
+}
+
+bool TPerlRegExPieces::Finish() {
+  if (!in_pieces_) return regex_.ReplaceAllMatches();
+  AnsiString& subject = regex_.subject_;
+  const AnsiString& replacement = regex_.replacement_;
+  const std::size_t width = replacement.size();
+  // The pieces in order, up to one whose search ended in an error; what the
+  // pieces after it wrote is put back.
   const TPiece* last_found = nullptr;
   std::vector<std::pair<std::size_t, std::size_t>> resized;
-  for (const TPiece& piece : pieces) {
-    for (std::uint32_t first : piece.same_length)
-      std::copy(replacement_.begin(), replacement_.end(),
-                subject_.begin() + static_cast<std::ptrdiff_t>(first));
+  std::size_t i = 0;
+  for (; i < pieces_.size(); ++i) {
+    const TPiece& piece = pieces_[i];
     resized.insert(resized.end(), piece.resized.begin(), piece.resized.end());
     if (piece.found) last_found = &piece;
-    match_count_ = piece.result;
+    regex_.match_count_ = piece.result;
     if (piece.result < PCRE2_ERROR_NOMATCH) break;
+  }
+  for (std::size_t later = i + 1; later < pieces_.size(); ++later) {
+    const TPiece& piece = pieces_[later];
+    for (std::size_t k = 0; k < piece.written.size(); ++k)
+      subject.replace(piece.written[k], width, piece.replaced, k * width, width);
   }
   if (last_found == nullptr) return false;
 
@@ -124,15 +132,21 @@ bool TPerlRegEx::ReplaceAllMatchesInPieces(std::span<const int> piece_starts) {
     AnsiString edited;
     std::size_t copied = 0;
     for (const auto& [first, last] : resized) {
-      edited.append(subject_, copied, first - copied);
-      edited += replacement_;
+      edited.append(subject, copied, first - copied);
+      edited += replacement;
       copied = last;
       shift += static_cast<std::ptrdiff_t>(width) - static_cast<std::ptrdiff_t>(last - first);
     }
-    edited.append(subject_, copied);
-    subject_ = std::move(edited);
+    edited.append(subject, copied);
+    subject = std::move(edited);
   }
-  search_start_ = static_cast<int>(static_cast<std::ptrdiff_t>(last_found->last_end) + shift) + 1;
-  search_stop_ += static_cast<int>(shift);
+  regex_.search_start_ = static_cast<int>(static_cast<std::ptrdiff_t>(last_found->last_end) + shift) + 1;
+  regex_.search_stop_ += static_cast<int>(shift);
   return true;
+}
+
+bool TPerlRegEx::ReplaceAllMatchesInPieces(std::span<const int> piece_starts) {
+  TPerlRegExPieces pieces(*this, piece_starts, piece_starts.size() + 1);
+  InParallelFor(pieces.Count(), [&](std::size_t i) { pieces.Search(i, i); });
+  return pieces.Finish();
 }

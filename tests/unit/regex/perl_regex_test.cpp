@@ -327,6 +327,31 @@ TEST(PerlRegEx, PiecesSearchedAtOnceLeaveWhatOnePassLeaves) {
   }
 }
 
+// A search that fails with an error ends the one pass there: what the pieces
+// after it replaced while it was searched is put back.
+TEST(PerlRegEx, PiecesAfterAFailedSearchArePutBack) {
+  const AnsiString subject = "x,x," + AnsiString(24, 'a') + "c,x,y,z";
+  std::vector<int> starts;
+  for (std::size_t i = 1; i < subject.size(); ++i) {
+    if (subject[i] == ',') starts.push_back(static_cast<int>(i) + 1);
+  }
+  TPerlRegEx regexes[2];
+  bool answers[2];
+  for (int pieced = 0; pieced < 2; ++pieced) {
+    TPerlRegEx& re = regexes[pieced];
+    re.SetOptions(TPerlRegExOptions{preJIT});
+    re.SetRegEx("(*LIMIT_MATCH=1000),|(?:a+)+b");  // runs out of steps at the first "a"
+    re.SetReplacement("#");
+    re.SetSubject(subject);
+    answers[pieced] = pieced ? re.ReplaceAllMatchesInPieces(starts) : re.ReplaceAllMatches();
+  }
+  EXPECT_EQ(regexes[0].Subject(), "x#x#" + AnsiString(24, 'a') + "c,x,y,z");
+  EXPECT_EQ(regexes[1].Subject(), regexes[0].Subject());
+  EXPECT_EQ(answers[1], answers[0]);
+  EXPECT_EQ(regexes[1].SearchStart(), regexes[0].SearchStart());
+  EXPECT_EQ(regexes[1].SearchStop(), regexes[0].SearchStop());
+}
+
 TEST(PerlRegEx, IsAComponentWithPublishedPatternOptionsAndTemplate) {
   TComponent form(nullptr);
   auto* re = new TPerlRegEx(&form);

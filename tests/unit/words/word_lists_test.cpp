@@ -181,9 +181,10 @@ TEST(WordLists, SplitAndCountEqualTheLiteralProcedures) {
   }
 }
 
-// A large text is cut in two halves at once: the words, their order and the
+// A large text goes through the byte pass in pieces, several at once, its
+// words added piece by piece meanwhile: the words, their order and the
 // numbering of spellings by first occurrence stay those of one pass.
-TEST(WordLists, LargeTextsCutInHalvesGiveTheWordsOfOnePass) {
+TEST(WordLists, LargeTextsSplitInPiecesGiveTheWordsOfOnePass) {
   std::mt19937 random(13);
   for (int round = 0; round < 2; ++round) {
     AnsiString text;
@@ -202,14 +203,14 @@ TEST(WordLists, LargeTextsCutInHalvesGiveTheWordsOfOnePass) {
       if (spelling == next_new) ++next_new;
     }
     ASSERT_EQ(next_new, index->SpellingCount());
-    // The byte pass, searched in halves at once, left the subject one pass leaves.
+    // The byte pass, searched in pieces at once, left the subject one pass leaves.
     TPerlRegEx one_pass;
     one_pass.SetSubject(text);
     one_pass.SetRegEx(KeepPattern);
     one_pass.SetReplacement(",");
     one_pass.ReplaceAllMatches();
     EXPECT_TRUE(regex.Subject() == one_pass.Subject());
-    // Counted only, the halves give the same spellings and how often each occurs.
+    // Counted only, the pieces give the same spellings and how often each occurs.
     TPerlRegEx again;
     const std::optional<TWordIndex> counted = SplitWordIndex(text, again, TWordOrder::kCountsOnly);
     ASSERT_EQ(counted->SpellingCount(), index->SpellingCount());
