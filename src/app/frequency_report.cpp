@@ -5,6 +5,8 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "framework/in_parallel.h"
+
 AnsiString SummaryLine(std::size_t word_count) {
   return "单词总数= " + std::to_string(word_count) + " 重复情况如下";
 }
@@ -58,11 +60,36 @@ TFrequencyReport BuildFrequencyReport(const std::vector<AnsiString>& raw_words,
                 std::vector<std::string_view>(distinct_words.begin(), distinct_words.end()), locale);
 }
 
+namespace {
+
+// A spelling that trimming would change.
+bool Untrimmed(std::string_view text) {
+  return !text.empty() &&
+         (static_cast<unsigned char>(text.front()) <= 32 || static_cast<unsigned char>(text.back()) <= 32);
+}
+
+}  // namespace
+
 TFoldedCounts CountFolded(const TWordIndex& index, const TLocale& locale) {
-  // Spellings share a count when their folded forms are equal: each spelling
-  // is folded once, and the occurrences are counted by number.
   TFoldedCounts folded;
   folded.word_count = index.WordCount();
+  // Where texts compare equal exactly when their upper-cased forms are, the
+  // ranks of spellings that trimming leaves alone are their folded forms.
+  bool by_rank = index.Ranked() && locale.ComparesUpperCased();
+  for (TSpelling spelling = 0; by_rank && spelling < index.SpellingCount(); ++spelling)
+    by_rank = !Untrimmed(index.Text(spelling)) && !index.Text(spelling).empty();
+  if (by_rank) {
+    folded.fold_of.resize(index.SpellingCount());
+    folded.counts.assign(index.RankCount(), 0);
+    folded.empty.assign(index.RankCount(), false);
+    for (TSpelling spelling = 0; spelling < index.SpellingCount(); ++spelling) {
+      folded.fold_of[spelling] = index.RankOf(spelling);
+      folded.counts[index.RankOf(spelling)] += index.Count(spelling);
+    }
+    return folded;
+  }
+  // Spellings share a count when their folded forms are equal: each spelling
+  // is folded once, and the occurrences are counted by number.
   folded.fold_of.resize(index.SpellingCount());
   TWordIndex folds;  // the folded texts, each once
   folds.ReserveSpellings(index.SpellingCount());
@@ -76,6 +103,16 @@ TFoldedCounts CountFolded(const TWordIndex& index, const TLocale& locale) {
     folded.fold_of[spelling] = fold;
     folded.counts[fold] += index.Count(spelling);
   }
+  return folded;
+}
+
+TFoldedCounts RankAndCountFolded(TWordIndex& index, const TLocale& locale) {
+  if (locale.ComparesUpperCased()) {
+    index.Rank(locale);
+    return CountFolded(index, locale);
+  }
+  TFoldedCounts folded;
+  InParallel([&] { index.Rank(locale); }, [&] { folded = CountFolded(index, locale); });
   return folded;
 }
 

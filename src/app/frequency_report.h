@@ -25,7 +25,7 @@ TFrequencyReport BuildFrequencyReport(const std::vector<AnsiString>& raw_words,
 
 // How often each folded form (trimmed, upper-cased) occurs among the words
 // of an index. Needs no ranking, so it can be worked out while the index is
-// ranked.
+// ranked; a ranked index whose ranks tell the folded forms apart gives them.
 struct TFoldedCounts {
   std::size_t word_count = 0;          // every occurrence
   std::vector<std::uint32_t> fold_of;  // by spelling: its folded form
@@ -33,6 +33,9 @@ struct TFoldedCounts {
   std::vector<bool> empty;             // by folded form: nothing left of it
 };
 TFoldedCounts CountFolded(const TWordIndex& index, const TLocale& locale);
+// Ranks the index and counts its folded forms: one after the other where the
+// ranks tell the folded forms apart, else both at once.
+TFoldedCounts RankAndCountFolded(TWordIndex& index, const TLocale& locale);
 
 // The same with every occurrence of `index` as the raw words.
 TFrequencyReport BuildFrequencyReport(const TWordIndex& index, const std::vector<TSpelling>& distinct_words,

@@ -61,6 +61,7 @@ class alignas(64) TWordIndex {
   // The locale's case-insensitive order: dense from 0, equal for spellings
   // that compare equal.
   std::uint32_t RankOf(TSpelling spelling) const { return ranks_[spelling]; }
+  bool Ranked() const { return ranks_.size() == SpellingCount(); }
   std::uint32_t RankCount() const { return rank_count_; }
 
  private:

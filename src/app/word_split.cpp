@@ -185,8 +185,7 @@ std::optional<TSplitResult> SplitWords(AnsiString text, const TSplitOptions& opt
                                        const TLocale& locale) {
   std::optional<TWordIndex> index = SplitWordIndex(std::move(text), regex);
   if (!index) return std::nullopt;
-  TFoldedCounts folded;
-  InParallel([&] { index->Rank(locale); }, [&] { folded = CountFolded(*index, locale); });
+  const TFoldedCounts folded = RankAndCountFolded(*index, locale);
   const std::vector<TSpelling> distinct = DistinctSpellings(*index);
   TSplitResult result;
   result.raw_words = Texts(*index, index->Occurrences());

@@ -94,7 +94,9 @@ std::vector<std::uint32_t> DistinctCollationRanks(const std::vector<std::string_
   }
 
   // Texts with equal keys are ordered and told apart by the comparison
-  // itself, in case the keys are coarser than it.
+  // itself, in case the keys are coarser than it; keys that are the
+  // comparison settle it alone.
+  const bool keys_decide = locale.ComparesUpperCased();
   const auto below = [&](const Keyed& a, const Keyed& b) {
     return locale.CompareText(texts[a.id], texts[b.id]) < 0;
   };
@@ -105,6 +107,12 @@ std::vector<std::uint32_t> DistinctCollationRanks(const std::vector<std::string_
     while (last < by_key.size() && by_key[last].prefix == by_key[first].prefix &&
            keys(by_key[last].id) == keys(by_key[first].id))
       ++last;
+    if (keys_decide) {
+      for (std::size_t q = first; q < last; ++q) ranks[by_key[q].id] = rank;
+      ++rank;
+      first = last;
+      continue;
+    }
     if (last - first > 1) {
       std::sort(by_key.begin() + static_cast<std::ptrdiff_t>(first),
                 by_key.begin() + static_cast<std::ptrdiff_t>(last), below);

@@ -53,6 +53,7 @@ class NativeRule final : public TLocale {
   }
 
   AnsiString SortKey(std::string_view s) const override { return AnsiUpperCase(s); }
+  bool ComparesUpperCased() const override { return true; }
   AnsiString AnsiUpperCase(std::string_view s) const override { return ChangeCase(s, true); }
   AnsiString AnsiLowerCase(std::string_view s) const override { return ChangeCase(s, false); }
 };

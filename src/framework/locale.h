@@ -18,6 +18,11 @@ class TLocale {
   // Texts with equal keys should compare equal; sorts settle such ties
   // with CompareText all the same.
   virtual AnsiString SortKey(std::string_view s) const = 0;
+  // True when CompareText is the unsigned byte order of the two texts
+  // upper-cased by AnsiUpperCase and SortKey is that upper-cased text: keys
+  // then settle every tie, and texts compare equal exactly when their
+  // upper-cased forms are equal.
+  virtual bool ComparesUpperCased() const { return false; }
   // The platform's case mapping of the ANSI code page, either way.
   virtual AnsiString AnsiUpperCase(std::string_view s) const = 0;
   virtual AnsiString AnsiLowerCase(std::string_view s) const = 0;

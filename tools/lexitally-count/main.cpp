@@ -21,7 +21,6 @@
 #include "count_options.h"
 #include "framework/exception.h"
 #include "framework/file_io.h"
-#include "framework/in_parallel.h"
 #include "framework/string_list.h"
 
 #ifdef _WIN32
@@ -190,7 +189,7 @@ void Count(const TCountOptions& options, AnsiString input, TOutput& out) {
       break;
   }
   TFoldedCounts folded;
-  if (index) InParallel([&] { index->Rank(locale); }, [&] { folded = CountFolded(*index, locale); });
+  if (index) folded = RankAndCountFolded(*index, locale);
   if (options.sort_columns.empty()) {
     // In the order the split leaves the rows, written as they are found.
     AnsiString report = ReportHeader(options.numbered);

@@ -37,6 +37,16 @@ TEST(FrequencyReport, WordsWithoutOccurrencesGetNoRowAndNoNumber) {
   EXPECT_EQ(report.rows, (std::vector<TReportRow>{{"1", {"b", "2"}, -1}}));
 }
 
+// Words that trimming changes count with the word they trim to, though they
+// rank apart from it.
+TEST(FrequencyReport, CountsOfAnIndexFoldTrimmedWords) {
+  TWordIndex index;
+  for (std::string_view word : {" b", "b", "B\t", "\t"}) index.Add(word);
+  index.Rank(NativeLocale());
+  EXPECT_EQ(BuildFrequencyReport(index, {1, 3}, NativeLocale()).rows,
+            (std::vector<TReportRow>{{"1", {"b", "3"}, -1}}));
+}
+
 TEST(ReportExport, BytesForBothHeaders) {
   const std::vector<TReportRow> rows = {{"2", {"banana", "1"}, -1}, {"1", {"中文", "3"}, -1}};
   EXPECT_EQ(ExportReport(rows, true),
