@@ -91,7 +91,7 @@ bool PassAndIndexPieces(TPerlRegEx& regex, std::span<const int> starts, TWordInd
         // Adding words comes first, so that the other workers keep searching.
         if (!indexed.load() && !indexing.exchange(true, std::memory_order_acquire)) {
           while (next_index < count && searched[next_index].load(std::memory_order_acquire)) {
-            if (!pieces.InPlace(next_index)) {
+            if (!pieces.Place(next_index)) {
               in_place = false;
               next_index = count;
               break;

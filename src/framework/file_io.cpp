@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "framework/exception.h"
+#include "framework/large_pages.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -45,7 +46,10 @@ AnsiString ReadFileBytes(const AnsiString& file_name) {
   // doubling would hold nearly two copies of a large file for a moment.
   if (std::fseek(f.get(), 0, SEEK_END) == 0) {
     const long size = std::ftell(f.get());
-    if (size > 0) bytes.reserve(static_cast<std::size_t>(size));
+    if (size > 0) {
+      bytes.reserve(static_cast<std::size_t>(size));
+      AdviseLargePages(bytes.data(), bytes.capacity());
+    }
     std::rewind(f.get());
   }
   char buffer[65536];

@@ -1,7 +1,7 @@
 // Each piece is searched as ReplaceAllMatches searches the whole subject. A
-// piece after the first keeps the bytes it wrote over: if the search of an
-// earlier piece fails with an error, the one pass would have stopped there,
-// and the later pieces are put back.
+// piece after the first only notes its matches until it is placed: if the
+// search of an earlier piece fails with an error, the one pass would have
+// stopped there, and the later pieces stay as they were.
 
 #include "regex/perl_regex_pieces.h"
 
@@ -60,10 +60,7 @@ void TPerlRegExPieces::Search(std::size_t i, std::size_t worker) {
   const std::size_t width = replacement.size();
   // Room for a match every four bytes, reserved but not touched, so that
   // nothing is copied to a larger list.
-  if (i > 0) {
-    piece.written.reserve((piece.end - piece.begin) / 4);
-    piece.replaced.reserve(piece.written.capacity() * width);
-  }
+  if (i > 0) piece.same_length.reserve((piece.end - piece.begin) / 4);
   // No match is empty, so each search starts where the last match ended.
   for (std::size_t start = piece.begin;;) {
     // The one pass stops where the search window ends.
@@ -78,12 +75,10 @@ void TPerlRegExPieces::Search(std::size_t i, std::size_t worker) {
     const std::size_t last = vector[1];
     if (last - first != width) {
       piece.resized.emplace_back(first, last);
-    } else {
-      if (i > 0) {
-        piece.written.push_back(static_cast<std::uint32_t>(first));
-        piece.replaced.append(subject, first, width);
-      }
+    } else if (i == 0) {
       std::copy(replacement.begin(), replacement.end(), subject.begin() + static_cast<std::ptrdiff_t>(first));
+    } else {
+      piece.same_length.push_back(static_cast<std::uint32_t>(first));
     }
     piece.found = true;
     piece.last_end = last;
@@ -92,8 +87,22 @@ void TPerlRegExPieces::Search(std::size_t i, std::size_t worker) {
   pieces_[i] = std::move(piece);
 }
 
-bool TPerlRegExPieces::InPlace(std::size_t i) const {
-  return pieces_[i].resized.empty() && pieces_[i].result >= PCRE2_ERROR_NOMATCH;
+bool TPerlRegExPieces::Final(const TPiece& piece) {
+  return piece.resized.empty() && piece.result >= PCRE2_ERROR_NOMATCH;
+}
+
+void TPerlRegExPieces::Write(TPiece& piece) {
+  const AnsiString& replacement = regex_.replacement_;
+  for (std::uint32_t first : piece.same_length)
+    std::copy(replacement.begin(), replacement.end(), regex_.subject_.begin() + first);
+  piece.same_length = {};
+  piece.placed = true;
+}
+
+bool TPerlRegExPieces::Place(std::size_t i) {
+  if (!Final(pieces_[i])) return false;
+  Write(pieces_[i]);
+  return true;
 }
 
 std::string_view TPerlRegExPieces::Text(std::size_t i) const {
@@ -105,22 +114,15 @@ bool TPerlRegExPieces::Finish() {
   AnsiString& subject = regex_.subject_;
   const AnsiString& replacement = regex_.replacement_;
   const std::size_t width = replacement.size();
-  // The pieces in order, up to one whose search ended in an error; what the
-  // pieces after it wrote is put back.
+  // The pieces in order, up to one whose search ended in an error.
   const TPiece* last_found = nullptr;
   std::vector<std::pair<std::size_t, std::size_t>> resized;
-  std::size_t i = 0;
-  for (; i < pieces_.size(); ++i) {
-    const TPiece& piece = pieces_[i];
+  for (TPiece& piece : pieces_) {
+    if (!piece.placed) Write(piece);
     resized.insert(resized.end(), piece.resized.begin(), piece.resized.end());
     if (piece.found) last_found = &piece;
     regex_.match_count_ = piece.result;
     if (piece.result < PCRE2_ERROR_NOMATCH) break;
-  }
-  for (std::size_t later = i + 1; later < pieces_.size(); ++later) {
-    const TPiece& piece = pieces_[later];
-    for (std::size_t k = 0; k < piece.written.size(); ++k)
-      subject.replace(piece.written[k], width, piece.replaced, k * width, width);
   }
   if (last_found == nullptr) return false;
 

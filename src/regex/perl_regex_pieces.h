@@ -1,9 +1,10 @@
 #pragma once
 // Replacing all matches of a TPerlRegEx piece by piece: ReplaceAllMatchesInPieces
 // taken apart for callers that use each piece's text while later pieces are
-// still searched. Pieces are searched on whichever threads take them; a match
-// as long as the template is written where it stands, so the pieces never
-// move; Finish puts in the other matches and settles the component.
+// still searched. Pieces are searched on whichever threads take them and
+// placed in order: a match as long as the template is written where it
+// stands, so the pieces never move. Finish puts in the other matches and
+// settles the component.
 
 #include <cstddef>
 #include <cstdint>
@@ -27,16 +28,16 @@ class TPerlRegExPieces {
 
   std::size_t Count() const { return pieces_.size(); }
   // Searches piece `piece` on worker `worker`'s match data: each piece once,
-  // no two at once on one worker.
+  // no two at once on one worker. Only the first piece is written meanwhile.
   void Search(std::size_t piece, std::size_t worker);
-  // Whether a searched piece stands as the one pass leaves it: its matches
-  // are written and its search ended without an error. Where every piece up
-  // to one does, their text is final.
-  bool InPlace(std::size_t piece) const;
+  // Writes the matches of a searched piece, all before it placed, where they
+  // stand. True when its text is then final: no match of another length, and
+  // a search that ended without an error. Nothing is written when it is not.
+  bool Place(std::size_t piece);
   std::string_view Text(std::size_t piece) const;
-  // Puts in the matches of other lengths and puts back the pieces after one
-  // whose search failed: the component as ReplaceAllMatches leaves it, and
-  // its answer. Every piece must have been searched.
+  // Writes the pieces not yet placed up to one whose search failed and puts
+  // in the matches of other lengths: the component as ReplaceAllMatches
+  // leaves it, and its answer. Every piece must have been searched.
   bool Finish();
 
  private:
@@ -44,15 +45,16 @@ class TPerlRegExPieces {
   struct TPiece {
     std::size_t begin = 0;
     std::size_t end = 0;
-    // Where matches as long as the template were written, and the bytes they
-    // replaced, so that a piece can be put back (not kept for the first).
-    std::vector<std::uint32_t> written;
-    std::string replaced;
+    std::vector<std::uint32_t> same_length;  // starts of matches as long as the template, to write
     std::vector<std::pair<std::size_t, std::size_t>> resized;  // [start, end) of the other matches
     std::size_t last_end = 0;                                  // end of the piece's last match
     bool found = false;                                        // the piece has a match
+    bool placed = false;                                       // its matches are written
     int result = 0;  // the answer of the search that ended the piece
   };
+  // Whether the piece's text is final once its matches are written.
+  static bool Final(const TPiece& piece);
+  void Write(TPiece& piece);
   struct TWorker;
 
   TPerlRegEx& regex_;

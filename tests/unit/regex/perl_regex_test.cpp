@@ -327,9 +327,9 @@ TEST(PerlRegEx, PiecesSearchedAtOnceLeaveWhatOnePassLeaves) {
   }
 }
 
-// A search that fails with an error ends the one pass there: what the pieces
-// after it replaced while it was searched is put back.
-TEST(PerlRegEx, PiecesAfterAFailedSearchArePutBack) {
+// A search that fails with an error ends the one pass there: the pieces
+// after it, searched meanwhile, stay as they were.
+TEST(PerlRegEx, PiecesAfterAFailedSearchStayAsTheyWere) {
   const AnsiString subject = "x,x," + AnsiString(24, 'a') + "c,x,y,z";
   std::vector<int> starts;
   for (std::size_t i = 1; i < subject.size(); ++i) {
