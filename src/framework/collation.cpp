@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <cstring>
+#include <span>
 #include <string_view>
 #include <unordered_map>
+
+#include "framework/in_parallel.h"
 
 namespace {
 
@@ -58,36 +61,50 @@ std::vector<std::uint32_t> CollationRanks(const std::vector<AnsiString>& items, 
   return ranks;
 }
 
-std::vector<std::uint32_t> DistinctCollationRanks(const std::vector<std::string_view>& texts,
-                                                  const TLocale& locale) {
-  // The keys back to back in one text: a hundred thousand strings of their
-  // own would cost more memory than their bytes.
-  AnsiString key_bytes;
-  std::size_t text_bytes = 0;
-  for (std::string_view text : texts) text_bytes += text.size();
-  key_bytes.reserve(text_bytes);
-  std::vector<std::size_t> key_starts{0};
-  key_starts.reserve(texts.size() + 1);
-  std::vector<Keyed> by_key;
-  by_key.reserve(texts.size());
-  for (std::string_view text : texts) {
-    key_bytes += locale.SortKey(text);
-    key_starts.push_back(key_bytes.size());
-    const std::string_view key(key_bytes.data() + key_starts[by_key.size()],
-                               key_starts.back() - key_starts[by_key.size()]);
-    by_key.push_back({KeyPrefix(key), static_cast<std::uint32_t>(by_key.size())});
+namespace {
+
+// The sort keys of some texts, back to back in one text: a hundred thousand
+// strings of their own would cost more memory than their bytes.
+struct TKeys {
+  std::uint32_t first_id = 0;  // the first text's number
+  AnsiString bytes;
+  std::vector<std::size_t> starts{0};
+  std::vector<Keyed> by_key;  // each text's key prefix, in text order
+
+  void Make(std::span<const std::string_view> texts, std::uint32_t first, const TLocale& locale) {
+    first_id = first;
+    std::size_t text_bytes = 0;
+    for (std::string_view text : texts) text_bytes += text.size();
+    bytes.reserve(text_bytes);
+    starts.reserve(texts.size() + 1);
+    by_key.reserve(texts.size());
+    for (std::string_view text : texts) {
+      bytes += locale.SortKey(text);
+      starts.push_back(bytes.size());
+      by_key.push_back({KeyPrefix(Key(static_cast<std::uint32_t>(by_key.size()))),
+                        first + static_cast<std::uint32_t>(by_key.size())});
+    }
   }
-  const auto keys = [&](std::uint32_t id) {
-    return std::string_view(key_bytes.data() + key_starts[id], key_starts[id + 1] - key_starts[id]);
-  };
-  SortByPrefix(by_key);
+  // Key number `k` of these texts.
+  std::string_view Key(std::uint32_t k) const {
+    return std::string_view(bytes.data() + starts[k], starts[k + 1] - starts[k]);
+  }
+};
+
+// Ranks `items` (texts whose keys begin alike in no other group) from 0 into
+// `ranks`; returns how many ranks they take.
+template <class Keys>
+std::uint32_t RankGroup(std::vector<Keyed>& items, const Keys& keys,
+                        const std::vector<std::string_view>& texts, const TLocale& locale,
+                        std::vector<std::uint32_t>& ranks) {
+  SortByPrefix(items);
   // Keys longer than their prefix are told apart within runs of one prefix.
-  for (std::size_t first = 0; first < by_key.size();) {
+  for (std::size_t first = 0; first < items.size();) {
     std::size_t last = first + 1;
-    while (last < by_key.size() && by_key[last].prefix == by_key[first].prefix) ++last;
+    while (last < items.size() && items[last].prefix == items[first].prefix) ++last;
     if (last - first > 1) {
-      std::sort(by_key.begin() + static_cast<std::ptrdiff_t>(first),
-                by_key.begin() + static_cast<std::ptrdiff_t>(last),
+      std::sort(items.begin() + static_cast<std::ptrdiff_t>(first),
+                items.begin() + static_cast<std::ptrdiff_t>(last),
                 [&](const Keyed& a, const Keyed& b) { return keys(a.id) < keys(b.id); });
     }
     first = last;
@@ -100,29 +117,71 @@ std::vector<std::uint32_t> DistinctCollationRanks(const std::vector<std::string_
   const auto below = [&](const Keyed& a, const Keyed& b) {
     return locale.CompareText(texts[a.id], texts[b.id]) < 0;
   };
-  std::vector<std::uint32_t> ranks(texts.size());
   std::uint32_t rank = 0;
-  for (std::size_t first = 0; first < by_key.size();) {
+  for (std::size_t first = 0; first < items.size();) {
     std::size_t last = first + 1;
-    while (last < by_key.size() && by_key[last].prefix == by_key[first].prefix &&
-           keys(by_key[last].id) == keys(by_key[first].id))
+    while (last < items.size() && items[last].prefix == items[first].prefix &&
+           keys(items[last].id) == keys(items[first].id))
       ++last;
-    if (keys_decide) {
-      for (std::size_t q = first; q < last; ++q) ranks[by_key[q].id] = rank;
-      ++rank;
-      first = last;
-      continue;
-    }
-    if (last - first > 1) {
-      std::sort(by_key.begin() + static_cast<std::ptrdiff_t>(first),
-                by_key.begin() + static_cast<std::ptrdiff_t>(last), below);
+    if (last - first > 1 && !keys_decide) {
+      std::sort(items.begin() + static_cast<std::ptrdiff_t>(first),
+                items.begin() + static_cast<std::ptrdiff_t>(last), below);
     }
     for (std::size_t q = first; q < last; ++q) {
-      if (q > first && below(by_key[q - 1], by_key[q])) ++rank;
-      ranks[by_key[q].id] = rank;
+      if (q > first && !keys_decide && below(items[q - 1], items[q])) ++rank;
+      ranks[items[q].id] = rank;
     }
     ++rank;
     first = last;
   }
+  return rank;
+}
+
+// From this many texts on, keys are made and ranked in two halves at once.
+constexpr std::size_t kManyTexts = 1 << 14;
+
+}  // namespace
+
+std::vector<std::uint32_t> DistinctCollationRanks(const std::vector<std::string_view>& texts,
+                                                  const TLocale& locale) {
+  // Keys of the first and second half of the texts.
+  const std::size_t parts = texts.size() >= kManyTexts ? 2 : 1;
+  const auto half = static_cast<std::uint32_t>(parts == 2 ? texts.size() / 2 : texts.size());
+  TKeys made[2];
+  const std::span<const std::string_view> all(texts);
+  InParallelFor(parts, [&](std::size_t p) {
+    if (p == 0)
+      made[0].Make(all.first(half), 0, locale);
+    else
+      made[1].Make(all.subspan(half), half, locale);
+  });
+  const auto keys = [&](std::uint32_t id) { return id < half ? made[0].Key(id) : made[1].Key(id - half); };
+
+  // Then ranked in two groups at once, split by the first byte of the keys
+  // where about half of them lie below: keys that begin with a lower byte
+  // order below every key of the other group.
+  std::size_t below_byte[257] = {};
+  for (const TKeys& part : made) {
+    for (const Keyed& item : part.by_key) ++below_byte[(item.prefix >> 56) + 1];
+  }
+  for (int b = 0; b < 256; ++b) below_byte[b + 1] += below_byte[b];
+  const int split =
+      static_cast<int>(std::lower_bound(below_byte, below_byte + 257, texts.size() / 2) - below_byte);
+  std::vector<Keyed> groups[2];
+  groups[0].reserve(below_byte[std::min(split, 256)]);
+  groups[1].reserve(texts.size() - groups[0].capacity());
+  for (TKeys& part : made) {
+    for (const Keyed& item : part.by_key)
+      groups[static_cast<int>(item.prefix >> 56) >= split].push_back(item);
+    part.by_key = {};
+  }
+  std::vector<std::uint32_t> ranks(texts.size());
+  std::uint32_t counts[2] = {};
+  const bool both = !groups[0].empty() && !groups[1].empty();
+  InParallelFor(both ? 2 : 1, [&](std::size_t g) {
+    if (!both) g = groups[0].empty() ? 1 : 0;
+    counts[g] = RankGroup(groups[g], keys, texts, locale, ranks);
+  });
+  for (const Keyed& item : groups[1]) ranks[item.id] += counts[0];
   return ranks;
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <set>
 
@@ -31,6 +32,56 @@ TEST(Collation, RanksOrderAsPairwiseComparison) {
         ASSERT_EQ(ranks[i] < ranks[j], order < 0) << texts[i] << " | " << texts[j];
         ASSERT_EQ(ranks[i] == ranks[j], order == 0) << texts[i] << " | " << texts[j];
       }
+    }
+  }
+}
+
+namespace {
+
+// The portable rule with keys that keep only the first byte, unsaid: ties
+// of whole groups are settled by comparing.
+class FirstByteKeys final : public TLocale {
+ public:
+  int CompareText(std::string_view a, std::string_view b) const override {
+    return NativeLocale().CompareText(a, b);
+  }
+  AnsiString SortKey(std::string_view s) const override { return NativeLocale().SortKey(s.substr(0, 1)); }
+  AnsiString AnsiUpperCase(std::string_view s) const override { return NativeLocale().AnsiUpperCase(s); }
+  AnsiString AnsiLowerCase(std::string_view s) const override { return NativeLocale().AnsiLowerCase(s); }
+};
+
+}  // namespace
+
+// Many texts are keyed in two halves and ranked in two groups at once: the
+// ranks still follow the comparison from the lowest text to the highest.
+TEST(Collation, ManyTextsRankAsTheirComparisonOrders) {
+  const std::string_view parts[] = {"a", "A",        "q",        "Q",        "z",
+                                    "7", "\xB0\xA1", "\xD6\xD0", "\xA3\xC1", "\xA3\xE1"};
+  std::mt19937 random(31);
+  std::set<AnsiString> distinct{""};
+  while (distinct.size() < 40000) {
+    AnsiString text;
+    for (int k = 1 + static_cast<int>(random() % 6); k > 0; --k) text += parts[random() % std::size(parts)];
+    distinct.insert(text);
+  }
+  const std::vector<AnsiString> items(distinct.begin(), distinct.end());
+  const std::vector<std::string_view> texts(items.begin(), items.end());
+  const FirstByteKeys coarse;
+  for (const TLocale* locale : {&NativeLocale(), static_cast<const TLocale*>(&coarse)}) {
+    ASSERT_TRUE(DistinctCollationRanks({}, *locale).empty());
+    ASSERT_EQ(DistinctCollationRanks({"x"}, *locale), std::vector<std::uint32_t>{0});
+    const std::vector<std::uint32_t> ranks = DistinctCollationRanks(texts, *locale);
+    std::vector<std::uint32_t> order(texts.size());
+    for (std::uint32_t i = 0; i < order.size(); ++i) order[i] = i;
+    std::sort(order.begin(), order.end(),
+              [&](std::uint32_t a, std::uint32_t b) { return ranks[a] < ranks[b]; });
+    ASSERT_EQ(ranks[order.front()], 0u);
+    for (std::size_t k = 1; k < order.size(); ++k) {
+      const std::string_view a = texts[order[k - 1]];
+      const std::string_view b = texts[order[k]];
+      const int comparison = locale->CompareText(a, b);
+      ASSERT_LE(comparison, 0) << a << " | " << b;
+      ASSERT_EQ(ranks[order[k]], ranks[order[k - 1]] + (comparison < 0 ? 1 : 0)) << a << " | " << b;
     }
   }
 }
