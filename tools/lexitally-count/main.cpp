@@ -23,6 +23,9 @@
 #include "framework/file_io.h"
 #include "framework/string_list.h"
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
@@ -268,6 +271,13 @@ int wmain(int argc, wchar_t** argv) {
 }
 #else
 int main(int argc, char** argv) {
+#ifdef __GLIBC__
+  // A large text's buffers of megabytes are freed and made again several
+  // times over. Kept in the heap rather than handed back to the system, the
+  // later ones reuse pages already in place instead of faulting in new ones.
+  mallopt(M_MMAP_THRESHOLD, 32 << 20);
+  mallopt(M_TRIM_THRESHOLD, 256 << 20);
+#endif
   return Run(std::vector<AnsiString>(argv + 1, argv + argc));
 }
 #endif
