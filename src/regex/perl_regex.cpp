@@ -141,9 +141,8 @@ std::uint32_t TPerlRegEx::SearchFlags() const {
 }
 
 int TPerlRegEx::Search(pcre2_match_data* data, pcre2_match_context* context, std::size_t length,
-                       std::size_t start) const {
+                       std::size_t start, std::uint32_t flags) const {
   const auto subject = reinterpret_cast<PCRE2_SPTR>(subject_.data());
-  const std::uint32_t flags = SearchFlags();
   // The machine code's own entry skips checks that hold here: the offset is
   // within the subject and the flags are ones it was compiled for.
   const int found = jit_ && start <= length
@@ -171,7 +170,7 @@ bool TPerlRegEx::Match(int start_offset) {
   // rather than reading outside it.
   const std::size_t length = std::min<std::size_t>(search_stop_, subject_.size());
   match_count_ = Search(match_data_, jit_stack_ ? jit_stack_->Context() : nullptr, length,
-                        static_cast<std::size_t>(start_offset));
+                        static_cast<std::size_t>(start_offset), SearchFlags());
   if (match_count_ <= 0) return false;
   const PCRE2_SIZE* vector = pcre2_get_ovector_pointer(match_data_);
   for (int i = 0; i < 2 * match_count_; ++i) {

@@ -116,10 +116,10 @@ class TPerlRegEx : public TComponent {
 
   bool Match(int start_offset);
   // One search of the subject's first `length` bytes from `start` (0-based)
-  // into `data`, machine code on the stack of `context` when there is one:
-  // PCRE2's answer.
+  // into `data` with the match flags `flags` (SearchFlags), machine code on
+  // the stack of `context` when there is one: PCRE2's answer.
   int Search(pcre2_real_match_data_8* data, pcre2_real_match_context_8* context, std::size_t length,
-             std::size_t start) const;
+             std::size_t start, std::uint32_t flags) const;
   std::uint32_t SearchFlags() const;
   void RequireMatch(int line) const;
   void RequireIndex(int index, int line) const;

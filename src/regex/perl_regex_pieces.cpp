@@ -61,16 +61,19 @@ void TPerlRegExPieces::Search(std::size_t i, std::size_t worker) {
   // Room for a match every four bytes, reserved but not touched, so that
   // nothing is copied to a larger list.
   if (i > 0) piece.same_length.reserve((piece.end - piece.begin) / 4);
+  // The one pass stops where the search window ends.
+  const std::size_t stop =
+      i + 1 == pieces_.size() ? static_cast<std::size_t>(regex_.search_stop_) : piece.end;
+  const std::uint32_t flags = regex_.SearchFlags();
+  const PCRE2_SIZE* vector = pcre2_get_ovector_pointer(own.data.get());
   // No match is empty, so each search starts where the last match ended.
   for (std::size_t start = piece.begin;;) {
-    // The one pass stops where the search window ends.
-    if (i + 1 == pieces_.size() && static_cast<std::size_t>(regex_.search_stop_) < start + 1) {
+    if (stop < start + 1) {
       piece.result = PCRE2_ERROR_NOMATCH;
       break;
     }
-    piece.result = regex_.Search(own.data.get(), context, piece.end, start);
+    piece.result = regex_.Search(own.data.get(), context, piece.end, start, flags);
     if (piece.result <= 0) break;
-    const PCRE2_SIZE* vector = pcre2_get_ovector_pointer(own.data.get());
     const std::size_t first = vector[0];
     const std::size_t last = vector[1];
     if (last - first != width) {
