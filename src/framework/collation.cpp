@@ -137,7 +137,8 @@ std::uint32_t RankGroup(std::vector<Keyed>& items, const Keys& keys,
   return rank;
 }
 
-// From this many texts on, keys are made and ranked in two halves at once.
+// From this many texts on, their keys are made in two halves at once, and
+// they are ranked in two groups at once: a thread costs far less than that.
 constexpr std::size_t kManyTexts = 1 << 14;
 
 }  // namespace
@@ -157,9 +158,9 @@ std::vector<std::uint32_t> DistinctCollationRanks(const std::vector<std::string_
   });
   const auto keys = [&](std::uint32_t id) { return id < half ? made[0].Key(id) : made[1].Key(id - half); };
 
-  // Then ranked in two groups at once, split by the first byte of the keys
-  // where about half of them lie below: keys that begin with a lower byte
-  // order below every key of the other group.
+  // Then ranked in two groups, split by the first byte of the keys where
+  // about half of them lie below: keys that begin with a lower byte order
+  // below every key of the other group.
   std::size_t below_byte[257] = {};
   for (const TKeys& part : made) {
     for (const Keyed& item : part.by_key) ++below_byte[(item.prefix >> 56) + 1];
@@ -167,9 +168,10 @@ std::vector<std::uint32_t> DistinctCollationRanks(const std::vector<std::string_
   for (int b = 0; b < 256; ++b) below_byte[b + 1] += below_byte[b];
   const int split =
       static_cast<int>(std::lower_bound(below_byte, below_byte + 257, texts.size() / 2) - below_byte);
+  const std::size_t lower = below_byte[std::min(split, 256)];
   std::vector<Keyed> groups[2];
-  groups[0].reserve(below_byte[std::min(split, 256)]);
-  groups[1].reserve(texts.size() - groups[0].capacity());
+  groups[0].reserve(lower);
+  groups[1].reserve(texts.size() - lower);
   for (TKeys& part : made) {
     for (const Keyed& item : part.by_key)
       groups[static_cast<int>(item.prefix >> 56) >= split].push_back(item);
@@ -177,11 +179,15 @@ std::vector<std::uint32_t> DistinctCollationRanks(const std::vector<std::string_
   }
   std::vector<std::uint32_t> ranks(texts.size());
   std::uint32_t counts[2] = {};
-  const bool both = !groups[0].empty() && !groups[1].empty();
-  InParallelFor(both ? 2 : 1, [&](std::size_t g) {
-    if (!both) g = groups[0].empty() ? 1 : 0;
+  const auto rank_group = [&](std::size_t g) {
     counts[g] = RankGroup(groups[g], keys, texts, locale, ranks);
-  });
+  };
+  if (parts == 2) {
+    InParallelFor(2, rank_group);
+  } else {
+    rank_group(0);
+    rank_group(1);
+  }
   for (const Keyed& item : groups[1]) ranks[item.id] += counts[0];
   return ranks;
 }
