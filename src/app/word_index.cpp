@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "framework/collation.h"
-#include "framework/large_pages.h"
+#include "framework/prefault.h"
 
 namespace {
 
@@ -124,7 +124,7 @@ void TWordIndex::ReserveSpellings(std::size_t count) {
 void TWordIndex::Grow(std::size_t size) {
   std::vector<TSlot> old;
   old.reserve(size);
-  AdviseLargePages(old.data(), size * sizeof(TSlot));
+  Prefault(old.data(), size * sizeof(TSlot));
   old.assign(size, TSlot{0, 0, 0});
   old.swap(slots_);
   const std::size_t mask = slots_.size() - 1;

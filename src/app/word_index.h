@@ -11,7 +11,6 @@
 #include <string_view>
 #include <vector>
 
-#include "framework/large_pages.h"
 #include "framework/locale.h"
 #include "framework/text.h"
 
@@ -39,10 +38,7 @@ class alignas(64) TWordIndex {
   // but every word looks into it, and one larger than prose needs (10 MB of
   // it has about 10^5 spellings) misses the cache more often.
   void Reserve(std::size_t text_bytes) {
-    if (order_ == TWordOrder::kKept) {
-      occurrences_.reserve(text_bytes / 2 + 1);
-      AdviseLargePages(occurrences_.data(), occurrences_.capacity() * sizeof(TSpelling));
-    }
+    if (order_ == TWordOrder::kKept) occurrences_.reserve(text_bytes / 2 + 1);
     ReserveSpellings(std::min<std::size_t>(text_bytes / 64, std::size_t{1} << 16));
   }
   // Room in the table for `count` spellings in all, so that it grows at most

@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "framework/exception.h"
-#include "framework/large_pages.h"
+#include "framework/prefault.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -48,7 +48,7 @@ AnsiString ReadFileBytes(const AnsiString& file_name) {
     const long size = std::ftell(f.get());
     if (size > 0) {
       bytes.reserve(static_cast<std::size_t>(size));
-      AdviseLargePages(bytes.data(), bytes.capacity());
+      Prefault(bytes.data(), bytes.capacity());
     }
     std::rewind(f.get());
   }
