@@ -6,6 +6,8 @@
 #include <random>
 #include <set>
 
+#include "test_locales.h"
+
 // Ranks must order texts exactly as comparing them two by two does, also
 // where keys share long prefixes and differ only in case or past their
 // eighth byte.
@@ -36,22 +38,6 @@ TEST(Collation, RanksOrderAsPairwiseComparison) {
   }
 }
 
-namespace {
-
-// The portable rule with keys that keep only the first byte, unsaid: ties
-// of whole groups are settled by comparing.
-class FirstByteKeys final : public TLocale {
- public:
-  int CompareText(std::string_view a, std::string_view b) const override {
-    return NativeLocale().CompareText(a, b);
-  }
-  AnsiString SortKey(std::string_view s) const override { return NativeLocale().SortKey(s.substr(0, 1)); }
-  AnsiString AnsiUpperCase(std::string_view s) const override { return NativeLocale().AnsiUpperCase(s); }
-  AnsiString AnsiLowerCase(std::string_view s) const override { return NativeLocale().AnsiLowerCase(s); }
-};
-
-}  // namespace
-
 // Many texts are keyed in two halves and ranked in two groups at once: the
 // ranks still follow the comparison from the lowest text to the highest.
 TEST(Collation, ManyTextsRankAsTheirComparisonOrders) {
@@ -66,7 +52,7 @@ TEST(Collation, ManyTextsRankAsTheirComparisonOrders) {
   }
   const std::vector<AnsiString> items(distinct.begin(), distinct.end());
   const std::vector<std::string_view> texts(items.begin(), items.end());
-  const FirstByteKeys coarse;
+  const CoarseKeys coarse;
   for (const TLocale* locale : {&NativeLocale(), static_cast<const TLocale*>(&coarse)}) {
     ASSERT_TRUE(DistinctCollationRanks({}, *locale).empty());
     ASSERT_EQ(DistinctCollationRanks({"x"}, *locale), std::vector<std::uint32_t>{0});

@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "framework/exception.h"
+#include "test_locales.h"
 
 namespace {
 
@@ -16,18 +17,6 @@ std::vector<AnsiString> Lines(std::string_view text) {
   list.SetText(text);
   return list.Items();
 }
-
-// The portable rule with sort keys that keep only the first byte: sorts must
-// still follow the comparison where the keys cannot tell texts apart.
-class CoarseKeys final : public TLocale {
- public:
-  int CompareText(std::string_view a, std::string_view b) const override {
-    return NativeLocale().CompareText(a, b);
-  }
-  AnsiString SortKey(std::string_view s) const override { return NativeLocale().SortKey(s.substr(0, 1)); }
-  AnsiString AnsiUpperCase(std::string_view s) const override { return NativeLocale().AnsiUpperCase(s); }
-  AnsiString AnsiLowerCase(std::string_view s) const override { return NativeLocale().AnsiLowerCase(s); }
-};
 
 }  // namespace
 

@@ -11,6 +11,7 @@
 #include "app/repeated_words.h"
 #include "app/word_cutter.h"
 #include "app/word_split.h"
+#include "test_locales.h"
 
 namespace {
 
@@ -31,18 +32,6 @@ AnsiString ReplaceEntryByEntry(AnsiString text) {
   }
   return text;
 }
-
-// The portable rule without saying that it compares upper-cased texts: ranks
-// settle ties by comparing, and folded forms are counted apart from them.
-class PortableRuleUnsaid final : public TLocale {
- public:
-  int CompareText(std::string_view a, std::string_view b) const override {
-    return NativeLocale().CompareText(a, b);
-  }
-  AnsiString SortKey(std::string_view s) const override { return NativeLocale().SortKey(s); }
-  AnsiString AnsiUpperCase(std::string_view s) const override { return NativeLocale().AnsiUpperCase(s); }
-  AnsiString AnsiLowerCase(std::string_view s) const override { return NativeLocale().AnsiLowerCase(s); }
-};
 
 void AddOneByOne(TStringList& list, const std::vector<AnsiString>& items) {
   for (const AnsiString& item : items) list.Add(item);
