@@ -20,9 +20,7 @@ using TSpelling = std::uint32_t;
 // spelling occurs (enough for the report, and lighter).
 enum class TWordOrder { kKept, kCountsOnly };
 
-// Two indexes are filled at once, one a thread: each on cache lines of its
-// own, as its counters change with every word.
-class alignas(64) TWordIndex {
+class TWordIndex {
  public:
   explicit TWordIndex(TWordOrder order = TWordOrder::kKept) : order_(order) {}
 

@@ -66,13 +66,11 @@ namespace {
 // The sort keys of some texts, back to back in one text: a hundred thousand
 // strings of their own would cost more memory than their bytes.
 struct TKeys {
-  std::uint32_t first_id = 0;  // the first text's number
   AnsiString bytes;
   std::vector<std::size_t> starts{0};
   std::vector<Keyed> by_key;  // each text's key prefix, in text order
 
   void Make(std::span<const std::string_view> texts, std::uint32_t first, const TLocale& locale) {
-    first_id = first;
     std::size_t text_bytes = 0;
     for (std::string_view text : texts) text_bytes += text.size();
     bytes.reserve(text_bytes);
