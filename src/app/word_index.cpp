@@ -111,13 +111,12 @@ TSpelling TWordIndex::Intern(std::string_view word, const TKey& key) {
   return spelling;
 }
 
-void TWordIndex::ReserveSpellings(std::size_t count) {
-  // The lists are only reserved: their pages are touched as they fill.
+void TWordIndex::ReserveSpellings(std::size_t count, std::size_t in_table) {
   starts_.reserve(count + 1);
   counts_.reserve(count);
   bytes_.reserve(8 * count);
   std::size_t size = std::max<std::size_t>(slots_.size(), 1024);
-  while (5 * (count + 1) > 4 * size) size *= 2;
+  while (5 * (in_table + 1) > 4 * size) size *= 2;
   if (size > slots_.size()) Grow(size);
 }
 

@@ -30,18 +30,21 @@ class TWordIndex {
   // fetched before they are added, so that the memory reads overlap.
   void Add(std::span<const std::string_view> words);
   // Room for the occurrences of a text of `text_bytes` bytes (a word and its
-  // separator take two bytes at least), so that they are never copied.
-  // The table is made for a new spelling every 64 bytes, at most 2^16 of
-  // them: a table that grows step by step writes all its earlier sizes too,
-  // but every word looks into it, and one larger than prose needs (10 MB of
-  // it has about 10^5 spellings) misses the cache more often.
+  // separator take two bytes at least), so that they are never copied, and
+  // for a new spelling every 64 bytes. Lists are only reserved, their pages
+  // touched as they fill. The table is filled as it is made, so it is made
+  // for at most 2^16 spellings: a table that grows step by step writes all
+  // its earlier sizes too, but every word looks into it, and one larger than
+  // prose needs (10 MB of it has about 10^5 spellings) misses the cache more
+  // often.
   void Reserve(std::size_t text_bytes) {
     if (order_ == TWordOrder::kKept) occurrences_.reserve(text_bytes / 2 + 1);
-    ReserveSpellings(std::min<std::size_t>(text_bytes / 64, std::size_t{1} << 16));
+    ReserveSpellings(text_bytes / 64, std::min<std::size_t>(text_bytes / 64, std::size_t{1} << 16));
   }
-  // Room in the table for `count` spellings in all, so that it grows at most
-  // once more.
-  void ReserveSpellings(std::size_t count);
+  // Room for `count` spellings in all, in the table for `in_table` of them,
+  // so that it grows at most once more.
+  void ReserveSpellings(std::size_t count, std::size_t in_table);
+  void ReserveSpellings(std::size_t count) { ReserveSpellings(count, count); }
   // The spelling of `word`, made when it is new; adds no occurrence.
   TSpelling Spell(std::string_view word) { return Intern(word, Key(word)); }
   // Ranks the spellings in the locale's order; called after the last Add.

@@ -173,7 +173,7 @@ std::vector<std::uint32_t> DistinctCollationRanks(const std::vector<std::string_
   for (TKeys& part : made) {
     for (const Keyed& item : part.by_key)
       groups[static_cast<int>(item.prefix >> 56) >= split].push_back(item);
-    part.by_key = {};
+    part.by_key = std::vector<Keyed>();  // freed, not only emptied
   }
   std::vector<std::uint32_t> ranks(texts.size());
   std::uint32_t counts[2] = {};

@@ -13,6 +13,19 @@
 #include "framework/in_parallel.h"
 #include "regex/pcre2_handles.h"
 
+namespace {
+
+// Most templates are one byte: no call to copy it.
+void WriteAt(char* at, const AnsiString& replacement) {
+  if (replacement.size() == 1) {
+    *at = replacement[0];
+  } else {
+    std::copy(replacement.begin(), replacement.end(), at);
+  }
+}
+
+}  // namespace
+
 // A worker's own match data and machine-code stack.
 struct TPerlRegExPieces::TWorker {
   TMatchData data;
@@ -79,7 +92,7 @@ void TPerlRegExPieces::Search(std::size_t i, std::size_t worker) {
     if (last - first != width) {
       piece.resized.emplace_back(first, last);
     } else if (i == 0) {
-      std::copy(replacement.begin(), replacement.end(), subject.begin() + static_cast<std::ptrdiff_t>(first));
+      WriteAt(subject.data() + first, replacement);
     } else {
       piece.same_length.push_back(static_cast<std::uint32_t>(first));
     }
@@ -96,9 +109,8 @@ bool TPerlRegExPieces::Final(const TPiece& piece) {
 
 void TPerlRegExPieces::Write(TPiece& piece) {
   const AnsiString& replacement = regex_.replacement_;
-  for (std::uint32_t first : piece.same_length)
-    std::copy(replacement.begin(), replacement.end(), regex_.subject_.begin() + first);
-  piece.same_length = {};
+  for (std::uint32_t first : piece.same_length) WriteAt(regex_.subject_.data() + first, replacement);
+  piece.same_length = std::vector<std::uint32_t>();  // freed, not only emptied
   piece.placed = true;
 }
 
