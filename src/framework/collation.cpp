@@ -68,21 +68,18 @@ namespace {
 struct TKeys {
   AnsiString bytes;
   std::vector<std::size_t> starts{0};
-  std::vector<Keyed> by_key;  // each text's key prefix, in text order
 
-  void Make(std::span<const std::string_view> texts, std::uint32_t first, const TLocale& locale) {
+  void Make(std::span<const std::string_view> texts, const TLocale& locale) {
     std::size_t text_bytes = 0;
     for (std::string_view text : texts) text_bytes += text.size();
     bytes.reserve(text_bytes);
     starts.reserve(texts.size() + 1);
-    by_key.reserve(texts.size());
     for (std::string_view text : texts) {
       bytes += locale.SortKey(text);
       starts.push_back(bytes.size());
-      by_key.push_back({KeyPrefix(Key(static_cast<std::uint32_t>(by_key.size()))),
-                        first + static_cast<std::uint32_t>(by_key.size())});
     }
   }
+  std::uint32_t Count() const { return static_cast<std::uint32_t>(starts.size() - 1); }
   // Key number `k` of these texts.
   std::string_view Key(std::uint32_t k) const {
     return std::string_view(bytes.data() + starts[k], starts[k + 1] - starts[k]);
@@ -150,9 +147,9 @@ std::vector<std::uint32_t> DistinctCollationRanks(const std::vector<std::string_
   const std::span<const std::string_view> all(texts);
   InParallelFor(parts, [&](std::size_t p) {
     if (p == 0)
-      made[0].Make(all.first(half), 0, locale);
+      made[0].Make(all.first(half), locale);
     else
-      made[1].Make(all.subspan(half), half, locale);
+      made[1].Make(all.subspan(half), locale);
   });
   const auto keys = [&](std::uint32_t id) { return id < half ? made[0].Key(id) : made[1].Key(id - half); };
 
@@ -161,7 +158,10 @@ std::vector<std::uint32_t> DistinctCollationRanks(const std::vector<std::string_
   // below every key of the other group.
   std::size_t below_byte[257] = {};
   for (const TKeys& part : made) {
-    for (const Keyed& item : part.by_key) ++below_byte[(item.prefix >> 56) + 1];
+    for (std::uint32_t k = 0; k < part.Count(); ++k) {
+      const std::string_view key = part.Key(k);
+      ++below_byte[(key.empty() ? 0 : static_cast<unsigned char>(key[0])) + 1];
+    }
   }
   for (int b = 0; b < 256; ++b) below_byte[b + 1] += below_byte[b];
   const int split =
@@ -170,10 +170,13 @@ std::vector<std::uint32_t> DistinctCollationRanks(const std::vector<std::string_
   std::vector<Keyed> groups[2];
   groups[0].reserve(lower);
   groups[1].reserve(texts.size() - lower);
-  for (TKeys& part : made) {
-    for (const Keyed& item : part.by_key)
-      groups[static_cast<int>(item.prefix >> 56) >= split].push_back(item);
-    part.by_key = std::vector<Keyed>();  // freed, not only emptied
+  // Prefixes are read from the keys as the groups fill: no list of them is
+  // kept besides.
+  for (std::uint32_t p = 0; p < 2; ++p) {
+    for (std::uint32_t k = 0; k < made[p].Count(); ++k) {
+      const std::uint64_t prefix = KeyPrefix(made[p].Key(k));
+      groups[static_cast<int>(prefix >> 56) >= split].push_back({prefix, p * half + k});
+    }
   }
   std::vector<std::uint32_t> ranks(texts.size());
   std::uint32_t counts[2] = {};
