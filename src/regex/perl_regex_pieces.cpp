@@ -1,7 +1,8 @@
-// Each piece is searched as ReplaceAllMatches searches the whole subject. A
-// piece after the first only notes its matches until it is placed: if the
-// search of an earlier piece fails with an error, the one pass would have
-// stopped there, and the later pieces stay as they were.
+// Each piece is searched as ReplaceAllMatches searches the whole subject,
+// and its matches written as they are found. A piece after the first keeps
+// what they replaced until it is placed: if the search of an earlier piece
+// fails with an error, the one pass would have stopped there, and the later
+// pieces are put back as they were.
 
 #include "regex/perl_regex_pieces.h"
 
@@ -73,7 +74,10 @@ void TPerlRegExPieces::Search(std::size_t i, std::size_t worker) {
   const std::size_t width = replacement.size();
   // Room for a match every four bytes, reserved but not touched, so that
   // nothing is copied to a larger list.
-  if (i > 0) piece.same_length.reserve((piece.end - piece.begin) / 4);
+  if (i > 0) {
+    piece.written.reserve((piece.end - piece.begin) / 4);
+    piece.replaced.reserve((piece.end - piece.begin) / 4 * width);
+  }
   // The one pass stops where the search window ends.
   const std::size_t stop =
       i + 1 == pieces_.size() ? static_cast<std::size_t>(regex_.search_stop_) : piece.end;
@@ -91,10 +95,17 @@ void TPerlRegExPieces::Search(std::size_t i, std::size_t worker) {
     const std::size_t last = vector[1];
     if (last - first != width) {
       piece.resized.emplace_back(first, last);
-    } else if (i == 0) {
-      WriteAt(subject.data() + first, replacement);
     } else {
-      piece.same_length.push_back(static_cast<std::uint32_t>(first));
+      char* at = subject.data() + first;
+      if (i > 0) {
+        piece.written.push_back(static_cast<std::uint32_t>(first));
+        if (width == 1) {
+          piece.replaced.push_back(*at);
+        } else {
+          piece.replaced.insert(piece.replaced.end(), at, at + width);
+        }
+      }
+      WriteAt(at, replacement);
     }
     piece.found = true;
     piece.last_end = last;
@@ -107,16 +118,25 @@ bool TPerlRegExPieces::Final(const TPiece& piece) {
   return piece.resized.empty() && piece.result >= PCRE2_ERROR_NOMATCH;
 }
 
-void TPerlRegExPieces::Write(TPiece& piece) {
-  const AnsiString& replacement = regex_.replacement_;
-  for (std::uint32_t first : piece.same_length) WriteAt(regex_.subject_.data() + first, replacement);
-  piece.same_length = std::vector<std::uint32_t>();  // freed, not only emptied
-  piece.placed = true;
+void TPerlRegExPieces::Settle(TPiece& piece) {
+  // Freed, not only emptied.
+  piece.written = std::vector<std::uint32_t>();
+  piece.replaced = std::vector<char>();
+}
+
+void TPerlRegExPieces::Restore(TPiece& piece) {
+  const std::size_t width = regex_.replacement_.size();
+  const char* from = piece.replaced.data();
+  for (std::uint32_t first : piece.written) {
+    std::copy(from, from + width, regex_.subject_.data() + first);
+    from += width;
+  }
+  Settle(piece);
 }
 
 bool TPerlRegExPieces::Place(std::size_t i) {
   if (!Final(pieces_[i])) return false;
-  Write(pieces_[i]);
+  Settle(pieces_[i]);
   return true;
 }
 
@@ -129,15 +149,20 @@ bool TPerlRegExPieces::Finish() {
   AnsiString& subject = regex_.subject_;
   const AnsiString& replacement = regex_.replacement_;
   const std::size_t width = replacement.size();
-  // The pieces in order, up to one whose search ended in an error.
+  // The pieces in order, up to one whose search ended in an error; those
+  // after it are put back as they were.
   const TPiece* last_found = nullptr;
   std::vector<std::pair<std::size_t, std::size_t>> resized;
+  bool failed = false;
   for (TPiece& piece : pieces_) {
-    if (!piece.placed) Write(piece);
+    if (failed) {
+      Restore(piece);
+      continue;
+    }
     resized.insert(resized.end(), piece.resized.begin(), piece.resized.end());
     if (piece.found) last_found = &piece;
     regex_.match_count_ = piece.result;
-    if (piece.result < PCRE2_ERROR_NOMATCH) break;
+    failed = piece.result < PCRE2_ERROR_NOMATCH;
   }
   if (last_found == nullptr) return false;
 

@@ -3,8 +3,8 @@
 // taken apart for callers that use each piece's text while later pieces are
 // still searched. Pieces are searched on whichever threads take them and
 // placed in order: a match as long as the template is written where it
-// stands, so the pieces never move. Finish puts in the other matches and
-// settles the component.
+// stands as it is found, so the pieces never move. Finish puts in the other
+// matches and settles the component.
 
 #include <cstddef>
 #include <cstdint>
@@ -27,16 +27,16 @@ class TPerlRegExPieces {
 
   std::size_t Count() const { return pieces_.size(); }
   // Searches piece `piece` on worker `worker`'s match data: each piece once,
-  // no two at once on one worker. Only the first piece is written meanwhile.
+  // no two at once on one worker.
   void Search(std::size_t piece, std::size_t worker);
-  // Writes the matches of a searched piece, all before it placed, where they
-  // stand. True when its text is then final: no match of another length, and
-  // a search that ended without an error. Nothing is written when it is not.
+  // Settles a searched piece, all before it placed. True when its text is
+  // final: no match of another length, and a search that ended without an
+  // error.
   bool Place(std::size_t piece);
   std::string_view Text(std::size_t piece) const;
-  // Writes the pieces not yet placed up to one whose search failed and puts
-  // in the matches of other lengths: the component as ReplaceAllMatches
-  // leaves it, and its answer. Every piece must have been searched.
+  // Puts back the pieces after one whose search failed and puts in the
+  // matches of other lengths: the component as ReplaceAllMatches leaves it,
+  // and its answer. Every piece must have been searched.
   bool Finish();
 
  private:
@@ -44,16 +44,20 @@ class TPerlRegExPieces {
   struct TPiece {
     std::size_t begin = 0;
     std::size_t end = 0;
-    std::vector<std::uint32_t> same_length;  // starts of matches as long as the template, to write
+    // Matches as long as the template in a piece after the first, written
+    // where they stand, and the bytes they replaced, until it is placed.
+    std::vector<std::uint32_t> written;
+    std::vector<char> replaced;
     std::vector<std::pair<std::size_t, std::size_t>> resized;  // [start, end) of the other matches
     std::size_t last_end = 0;                                  // end of the piece's last match
     bool found = false;                                        // the piece has a match
-    bool placed = false;                                       // its matches are written
     int result = 0;  // the answer of the search that ended the piece
   };
   // Whether the piece's text is final once its matches are written.
   static bool Final(const TPiece& piece);
-  void Write(TPiece& piece);
+  // Drops what a piece's matches replaced, or puts it back.
+  void Settle(TPiece& piece);
+  void Restore(TPiece& piece);
   struct TWorker;
 
   TPerlRegEx& regex_;
