@@ -335,21 +335,33 @@ TEST(PerlRegEx, PiecesAfterAFailedSearchStayAsTheyWere) {
   for (std::size_t i = 1; i < subject.size(); ++i) {
     if (subject[i] == ',') starts.push_back(static_cast<int>(i) + 1);
   }
-  TPerlRegEx regexes[2];
-  bool answers[2];
-  for (int pieced = 0; pieced < 2; ++pieced) {
-    TPerlRegEx& re = regexes[pieced];
-    re.SetOptions(TPerlRegExOptions{preJIT});
-    re.SetRegEx("(*LIMIT_MATCH=1000),|(?:a+)+b");  // runs out of steps at the first "a"
-    re.SetReplacement("#");
-    re.SetSubject(subject);
-    answers[pieced] = pieced ? re.ReplaceAllMatchesInPieces(starts) : re.ReplaceAllMatches();
+  // Each pattern runs out of steps at the first "a"; templates of one byte
+  // and of two.
+  const struct {
+    const char* pattern;
+    const char* replacement;
+    AnsiString one_pass;
+  } cases[] = {
+      {"(*LIMIT_MATCH=1000),|(?:a+)+b", "#", "x#x#" + AnsiString(24, 'a') + "c,x,y,z"},
+      {"(*LIMIT_MATCH=1000),x|(?:a+)+b", "#!", "x#!," + AnsiString(24, 'a') + "c,x,y,z"},
+  };
+  for (const auto& c : cases) {
+    TPerlRegEx regexes[2];
+    bool answers[2];
+    for (int pieced = 0; pieced < 2; ++pieced) {
+      TPerlRegEx& re = regexes[pieced];
+      re.SetOptions(TPerlRegExOptions{preJIT});
+      re.SetRegEx(c.pattern);
+      re.SetReplacement(c.replacement);
+      re.SetSubject(subject);
+      answers[pieced] = pieced ? re.ReplaceAllMatchesInPieces(starts) : re.ReplaceAllMatches();
+    }
+    EXPECT_EQ(regexes[0].Subject(), c.one_pass) << c.pattern;
+    EXPECT_EQ(regexes[1].Subject(), regexes[0].Subject()) << c.pattern;
+    EXPECT_EQ(answers[1], answers[0]) << c.pattern;
+    EXPECT_EQ(regexes[1].SearchStart(), regexes[0].SearchStart()) << c.pattern;
+    EXPECT_EQ(regexes[1].SearchStop(), regexes[0].SearchStop()) << c.pattern;
   }
-  EXPECT_EQ(regexes[0].Subject(), "x#x#" + AnsiString(24, 'a') + "c,x,y,z");
-  EXPECT_EQ(regexes[1].Subject(), regexes[0].Subject());
-  EXPECT_EQ(answers[1], answers[0]);
-  EXPECT_EQ(regexes[1].SearchStart(), regexes[0].SearchStart());
-  EXPECT_EQ(regexes[1].SearchStop(), regexes[0].SearchStop());
 }
 
 TEST(PerlRegEx, IsAComponentWithPublishedPatternOptionsAndTemplate) {
