@@ -48,8 +48,18 @@ TFrequencyReport BuildFrequencyReport(const TFoldedCounts& counts, const TWordIn
 template <class Visit>
 void ForEachReportRow(const TFoldedCounts& folded, const TWordIndex& index,
                       const std::vector<TSpelling>& distinct_words, Visit&& visit) {
+  // The rows' spellings lie all over the index, in no order: what a row
+  // reads is fetched some rows ahead, where its text lies first.
+  constexpr std::size_t kAhead = 16;
+  const std::size_t rows = distinct_words.size();
   std::size_t number = 0;
-  for (TSpelling spelling : distinct_words) {
+  for (std::size_t i = 0; i < rows; ++i) {
+    if (i + kAhead < rows) {
+      __builtin_prefetch(&folded.fold_of[distinct_words[i + kAhead]]);
+      index.FetchPlace(distinct_words[i + kAhead]);
+    }
+    if (i + kAhead / 2 < rows) index.FetchText(distinct_words[i + kAhead / 2]);
+    const TSpelling spelling = distinct_words[i];
     const std::uint32_t fold = folded.fold_of[spelling];
     if (folded.empty[fold] || folded.counts[fold] == 0) continue;
     visit(++number, index.Text(spelling), folded.counts[fold]);

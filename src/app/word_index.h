@@ -53,6 +53,10 @@ class TWordIndex {
   std::string_view Text(TSpelling spelling) const {
     return std::string_view(bytes_.data() + starts_[spelling], starts_[spelling + 1] - starts_[spelling]);
   }
+  // Reading spellings out of order, Text is quicker with where the text
+  // lies fetched well ahead and then the text itself a little ahead.
+  void FetchPlace(TSpelling spelling) const { __builtin_prefetch(&starts_[spelling]); }
+  void FetchText(TSpelling spelling) const { __builtin_prefetch(bytes_.data() + starts_[spelling]); }
   std::size_t SpellingCount() const { return starts_.size() - 1; }
   // Every word, in text order; none when the order is not kept.
   const std::vector<TSpelling>& Occurrences() const { return occurrences_; }
