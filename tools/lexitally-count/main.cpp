@@ -6,6 +6,7 @@
 // absent.
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
 #include <cstdio>
 #include <cstring>
@@ -25,6 +26,9 @@
 
 #ifdef __GLIBC__
 #include <malloc.h>
+#endif
+#if defined(__SSE2__)
+#include <emmintrin.h>
 #endif
 #ifdef _WIN32
 #include <fcntl.h>
@@ -49,6 +53,28 @@ AnsiString ReadStandardInput() {
   return bytes;
 }
 
+// Where the line from `from` ends: the next CR or LF, or NUL (which ends the
+// text), or the end. Files run to megabytes: sixteen bytes are looked at
+// at once where the processor can.
+std::size_t LineEnd(std::string_view bytes, std::size_t from) {
+#if defined(__SSE2__)
+  const __m128i cr = _mm_set1_epi8('\r');
+  const __m128i lf = _mm_set1_epi8('\n');
+  const __m128i nul = _mm_setzero_si128();
+  for (; from + 16 <= bytes.size(); from += 16) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes.data() + from));
+    const __m128i ends =
+        _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(v, cr), _mm_cmpeq_epi8(v, lf)), _mm_cmpeq_epi8(v, nul));
+    if (const auto mask = static_cast<unsigned>(_mm_movemask_epi8(ends)); mask != 0)
+      return from + static_cast<std::size_t>(std::countr_zero(mask));
+  }
+#endif
+  for (; from < bytes.size(); ++from) {
+    if (bytes[from] == '\r' || bytes[from] == '\n' || bytes[from] == '\0') return from;
+  }
+  return bytes.size();
+}
+
 // The input pane's text after the file is loaded into an empty pane with
 // "去除空行" ticked and "追加文件" clear: the lines up to the first NUL byte
 // (ended by CR LF, CR or LF), those that are blank after trimming dropped,
@@ -56,7 +82,6 @@ AnsiString ReadStandardInput() {
 // outgrows while its line breaks are CR LF; from the first line break that
 // is not, the rest goes into a new text.
 AnsiString PaneText(AnsiString file) {
-  file.resize(std::min(file.find('\0'), file.size()));
   const std::string_view bytes = file;
   // Written over the file's bytes while it stays behind those still to be
   // read, into `moved` from then on.
@@ -77,16 +102,10 @@ AnsiString PaneText(AnsiString file) {
       written += piece.size();
     }
   };
-  // The next CR and LF are searched for (by memchr) only once passed: lines
-  // run to hundreds of bytes, and a file may hold only one kind of break.
-  std::size_t next_lf = bytes.find('\n');
-  std::size_t next_cr = bytes.find('\r');
   std::size_t start = 0;
   bool first = true;
   while (start < bytes.size()) {
-    if (next_lf < start) next_lf = bytes.find('\n', start);
-    if (next_cr < start) next_cr = bytes.find('\r', start);
-    const std::size_t end = std::min({next_lf, next_cr, bytes.size()});
+    const std::size_t end = LineEnd(bytes, start);
     const std::string_view line = bytes.substr(start, end - start);
     const bool blank =
         std::all_of(line.begin(), line.end(), [](char c) { return static_cast<unsigned char>(c) <= 32; });
@@ -95,6 +114,7 @@ AnsiString PaneText(AnsiString file) {
       put(line, end);
       first = false;
     }
+    if (end < bytes.size() && bytes[end] == '\0') break;
     start = end;
     if (start < bytes.size() && bytes[start] == '\r') ++start;
     if (start < bytes.size() && bytes[start] == '\n') ++start;
