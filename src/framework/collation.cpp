@@ -24,7 +24,18 @@ std::uint64_t KeyPrefix(std::string_view key) {
 struct Keyed {
   std::uint64_t prefix;
   std::uint32_t id;
+  std::uint32_t size;  // of the key; 9 for any longer than the prefix
 };
+
+// How two keys of one prefix compare: where either is no longer than the
+// prefix, it is the start of the other (the prefix pads it with zeros), so
+// the shorter one comes first and keys of one size are equal; only two
+// longer keys are read.
+template <class Keys>
+int CompareSamePrefix(const Keyed& a, const Keyed& b, const Keys& keys) {
+  if (a.size <= 8 || b.size <= 8) return a.size < b.size ? -1 : a.size > b.size ? 1 : 0;
+  return keys(a.id).compare(keys(b.id));
+}
 
 // Orders by prefix a byte at a time from the last (a radix sort): keys are
 // many and their prefixes short, so this beats comparing them. Bytes that
@@ -93,14 +104,14 @@ std::uint32_t RankGroup(std::vector<Keyed>& items, const Keys& keys,
                         const std::vector<std::string_view>& texts, const TLocale& locale,
                         std::vector<std::uint32_t>& ranks) {
   SortByPrefix(items);
-  // Keys longer than their prefix are told apart within runs of one prefix.
+  // Keys of one prefix are told apart within its run.
   for (std::size_t first = 0; first < items.size();) {
     std::size_t last = first + 1;
     while (last < items.size() && items[last].prefix == items[first].prefix) ++last;
     if (last - first > 1) {
       std::sort(items.begin() + static_cast<std::ptrdiff_t>(first),
                 items.begin() + static_cast<std::ptrdiff_t>(last),
-                [&](const Keyed& a, const Keyed& b) { return keys(a.id) < keys(b.id); });
+                [&](const Keyed& a, const Keyed& b) { return CompareSamePrefix(a, b, keys) < 0; });
     }
     first = last;
   }
@@ -116,7 +127,7 @@ std::uint32_t RankGroup(std::vector<Keyed>& items, const Keys& keys,
   for (std::size_t first = 0; first < items.size();) {
     std::size_t last = first + 1;
     while (last < items.size() && items[last].prefix == items[first].prefix &&
-           keys(items[last].id) == keys(items[first].id))
+           CompareSamePrefix(items[last], items[first], keys) == 0)
       ++last;
     if (last - first > 1 && !keys_decide) {
       std::sort(items.begin() + static_cast<std::ptrdiff_t>(first),
@@ -174,8 +185,10 @@ std::vector<std::uint32_t> DistinctCollationRanks(const std::vector<std::string_
   // kept besides.
   for (std::uint32_t p = 0; p < 2; ++p) {
     for (std::uint32_t k = 0; k < made[p].Count(); ++k) {
-      const std::uint64_t prefix = KeyPrefix(made[p].Key(k));
-      groups[static_cast<int>(prefix >> 56) >= split].push_back({prefix, p * half + k});
+      const std::string_view key = made[p].Key(k);
+      const std::uint64_t prefix = KeyPrefix(key);
+      groups[static_cast<int>(prefix >> 56) >= split].push_back(
+          {prefix, p * half + k, static_cast<std::uint32_t>(std::min<std::size_t>(key.size(), 9))});
     }
   }
   std::vector<std::uint32_t> ranks(texts.size());
