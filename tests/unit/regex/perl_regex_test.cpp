@@ -276,6 +276,25 @@ TEST(PerlRegEx, MatchesTooDeepForTheMachineCodeStackStillMatch) {
   }
 }
 
+namespace {
+// Replaces every match in `subject` in one pass (regexes[0]) and in pieces
+// from `starts` (regexes[1]), with machine code; a `stop` of 0 or more ends
+// the search window there.
+void ReplaceInOnePassAndInPieces(TPerlRegEx (&regexes)[2], bool (&answers)[2], const char* pattern,
+                                 const char* replacement, const AnsiString& subject,
+                                 const std::vector<int>& starts, int stop = -1) {
+  for (int pieced = 0; pieced < 2; ++pieced) {
+    TPerlRegEx& re = regexes[pieced];
+    re.SetOptions(TPerlRegExOptions{preJIT});
+    re.SetRegEx(pattern);
+    re.SetReplacement(replacement);
+    re.SetSubject(subject);
+    if (stop >= 0) re.SetSearchStop(stop);
+    answers[pieced] = pieced ? re.ReplaceAllMatchesInPieces(starts) : re.ReplaceAllMatches();
+  }
+}
+}  // namespace
+
 // Pieces searched at once leave what one pass leaves, for patterns that read
 // nothing outside a piece, cut where a match of the one pass begins: subject,
 // search window and answer, with templates shorter, as long and longer than
@@ -307,15 +326,7 @@ TEST(PerlRegEx, PiecesSearchedAtOnceLeaveWhatOnePassLeaves) {
         const int stop = round % 5 == 0 ? static_cast<int>(subject.size() * 2 / 3) : -1;
         TPerlRegEx regexes[2];
         bool answers[2];
-        for (int pieced = 0; pieced < 2; ++pieced) {
-          TPerlRegEx& re = regexes[pieced];
-          re.SetOptions(TPerlRegExOptions{preJIT});
-          re.SetRegEx(c.pattern);
-          re.SetReplacement(replacement);
-          re.SetSubject(subject);
-          if (stop >= 0) re.SetSearchStop(stop);
-          answers[pieced] = pieced ? re.ReplaceAllMatchesInPieces(starts) : re.ReplaceAllMatches();
-        }
+        ReplaceInOnePassAndInPieces(regexes, answers, c.pattern, replacement, subject, starts, stop);
         const std::string what = std::string(c.pattern) + " / " + replacement + " / " + subject;
         EXPECT_EQ(regexes[1].Subject(), regexes[0].Subject()) << what;
         EXPECT_EQ(answers[1], answers[0]) << what;
@@ -348,14 +359,7 @@ TEST(PerlRegEx, PiecesAfterAFailedSearchStayAsTheyWere) {
   for (const auto& c : cases) {
     TPerlRegEx regexes[2];
     bool answers[2];
-    for (int pieced = 0; pieced < 2; ++pieced) {
-      TPerlRegEx& re = regexes[pieced];
-      re.SetOptions(TPerlRegExOptions{preJIT});
-      re.SetRegEx(c.pattern);
-      re.SetReplacement(c.replacement);
-      re.SetSubject(subject);
-      answers[pieced] = pieced ? re.ReplaceAllMatchesInPieces(starts) : re.ReplaceAllMatches();
-    }
+    ReplaceInOnePassAndInPieces(regexes, answers, c.pattern, c.replacement, subject, starts);
     EXPECT_EQ(regexes[0].Subject(), c.one_pass) << c.pattern;
     EXPECT_EQ(regexes[1].Subject(), regexes[0].Subject()) << c.pattern;
     EXPECT_EQ(answers[1], answers[0]) << c.pattern;
