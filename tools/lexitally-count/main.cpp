@@ -294,9 +294,11 @@ int main(int argc, char** argv) {
 #ifdef __GLIBC__
   // A large text's buffers of megabytes are freed and made again several
   // times over. Kept in the heap rather than handed back to the system, the
-  // later ones reuse pages already in place instead of faulting in new ones.
+  // later ones reuse pages already in place instead of faulting in new ones;
+  // one heap for all threads, so that a helper thread reuses them too.
   mallopt(M_MMAP_THRESHOLD, 32 << 20);
   mallopt(M_TRIM_THRESHOLD, 256 << 20);
+  mallopt(M_ARENA_MAX, 1);
 #endif
   return Run(std::vector<AnsiString>(argv + 1, argv + argc));
 }
