@@ -32,11 +32,11 @@ class TWordIndex {
   // Room for the occurrences of a text of `text_bytes` bytes (a word and its
   // separator take two bytes at least), so that they are never copied, and
   // for a new spelling every 64 bytes. Lists are only reserved, their pages
-  // touched as they fill. The table is filled as it is made, so it is made
-  // for at most 2^16 spellings: a table that grows step by step writes all
-  // its earlier sizes too, but every word looks into it, and one larger than
-  // prose needs (10 MB of it has about 10^5 spellings) misses the cache more
-  // often.
+  // touched as they fill. The table is written whole when it is made, so it
+  // is made for at most 2^16 spellings: a table that grows step by step
+  // writes all its earlier sizes too, but every word looks into it, and one
+  // larger than prose needs (10 MB of it has about 10^5 spellings) misses
+  // the cache more often.
   void Reserve(std::size_t text_bytes) {
     if (order_ == TWordOrder::kKept) occurrences_.reserve(text_bytes / 2 + 1);
     ReserveSpellings(text_bytes / 64, std::min<std::size_t>(text_bytes / 64, std::size_t{1} << 16));
