@@ -1,9 +1,32 @@
 # Runs lexitally-count and compares its standard output with an expected file,
 # byte for byte. Without EXPECTED the run must fail with status 2 and write
-# nothing on standard output.
-#   cmake -DTOOL=... -DARGS=a,b -DWORK=dir [-DINPUT=file] [-DEXPECTED=file] -P check_output.cmake
+# nothing on standard output. With EXPECTED_ARGS the expected file is the
+# tool's output with those arguments instead; with WORDS the arguments'
+# file is made first: that many distinct words, some of them repeated.
+#   cmake -DTOOL=... -DARGS=a,b -DWORK=dir [-DINPUT=file] [-DEXPECTED=file]
+#         [-DEXPECTED_ARGS=c,d] [-DWORDS=n] -P check_output.cmake
 string(REPLACE "," ";" args "${ARGS}")
 set(actual ${WORK}/actual.txt)
+if(WORDS)
+  set(text "")
+  foreach(i RANGE 1 ${WORDS})
+    math(EXPR kind "${i} % 7")
+    if(kind EQUAL 0)
+      string(APPEND text "w${i}, W${i}\r\n")
+    else()
+      string(APPEND text "w${i} ")
+    endif()
+  endforeach()
+  file(WRITE ${WORK}/words.txt "${text}")
+endif()
+if(EXPECTED_ARGS)
+  string(REPLACE "," ";" expected_args "${EXPECTED_ARGS}")
+  set(EXPECTED ${WORK}/expected.txt)
+  execute_process(COMMAND ${TOOL} ${expected_args} OUTPUT_FILE ${EXPECTED} RESULT_VARIABLE status)
+  if(NOT status EQUAL 0)
+    message(FATAL_ERROR "exit status ${status} with ${EXPECTED_ARGS}")
+  endif()
+endif()
 if(INPUT)
   execute_process(COMMAND ${TOOL} ${args} INPUT_FILE ${INPUT} OUTPUT_FILE ${actual} RESULT_VARIABLE status)
 else()
