@@ -86,7 +86,7 @@ struct TKeys {
     bytes.reserve(text_bytes);
     starts.reserve(texts.size() + 1);
     for (std::string_view text : texts) {
-      bytes += locale.SortKey(text);
+      locale.AppendSortKey(text, bytes);
       starts.push_back(bytes.size());
     }
   }

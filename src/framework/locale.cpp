@@ -14,30 +14,33 @@ constexpr CaseRange kGbkLowerCase[] = {
     {0xA7, 0xD1, 0xF1, 0x30},  // Cyrillic
 };
 
-// The portable rule's case change, either way: ASCII letters and the GBK
-// letters of kGbkLowerCase.
-AnsiString ChangeCase(std::string_view s, bool to_upper) {
-  AnsiString out(s);
+// The portable rule's case change, either way, in place: ASCII letters and
+// the GBK letters of kGbkLowerCase.
+void ChangeCaseIn(char* text, std::size_t n, bool to_upper) {
   const char from = to_upper ? 'a' : 'A';
-  const std::size_t n = out.size();
   for (std::size_t i = 0; i < n;) {
-    const auto lead = static_cast<unsigned char>(out[i]);
+    const auto lead = static_cast<unsigned char>(text[i]);
     if (!IsLeadByte(lead) || i + 1 == n) {
-      if (out[i] >= from && out[i] <= from + 25) out[i] = static_cast<char>(out[i] ^ 0x20);
+      if (text[i] >= from && text[i] <= from + 25) text[i] = static_cast<char>(text[i] ^ 0x20);
       ++i;
       continue;
     }
-    const auto trail = static_cast<unsigned char>(out[i + 1]);
+    const auto trail = static_cast<unsigned char>(text[i + 1]);
     i += 2;
     // Most two-byte characters are ideographs, whose lead bytes have no case.
     if (lead != 0xA3 && lead != 0xA6 && lead != 0xA7) continue;
     for (const CaseRange& r : kGbkLowerCase) {
       if (lead != r.lead) continue;
-      if (to_upper && trail >= r.first && trail <= r.last) out[i - 1] = static_cast<char>(trail - r.shift);
+      if (to_upper && trail >= r.first && trail <= r.last) text[i - 1] = static_cast<char>(trail - r.shift);
       if (!to_upper && trail >= r.first - r.shift && trail <= r.last - r.shift)
-        out[i - 1] = static_cast<char>(trail + r.shift);
+        text[i - 1] = static_cast<char>(trail + r.shift);
     }
   }
+}
+
+AnsiString ChangeCase(std::string_view s, bool to_upper) {
+  AnsiString out(s);
+  ChangeCaseIn(out.data(), out.size(), to_upper);
   return out;
 }
 
@@ -53,6 +56,11 @@ class NativeRule final : public TLocale {
   }
 
   AnsiString SortKey(std::string_view s) const override { return AnsiUpperCase(s); }
+  void AppendSortKey(std::string_view s, AnsiString& out) const override {
+    const std::size_t at = out.size();
+    out += s;
+    ChangeCaseIn(out.data() + at, s.size(), true);
+  }
   bool ComparesUpperCased() const override { return true; }
   AnsiString AnsiUpperCase(std::string_view s) const override { return ChangeCase(s, true); }
   AnsiString AnsiLowerCase(std::string_view s) const override { return ChangeCase(s, false); }

@@ -18,6 +18,9 @@ class TLocale {
   // Texts with equal keys should compare equal; sorts settle such ties
   // with CompareText all the same.
   virtual AnsiString SortKey(std::string_view s) const = 0;
+  // SortKey(s) appended to `out`: keys of many texts are made back to back,
+  // and a locale may write each there without a string of its own.
+  virtual void AppendSortKey(std::string_view s, AnsiString& out) const { out += SortKey(s); }
   // True when CompareText is the unsigned byte order of the two texts
   // upper-cased by AnsiUpperCase and SortKey is that upper-cased text: keys
   // then settle every tie, and texts compare equal exactly when their
