@@ -106,12 +106,6 @@ TFoldedCounts CountFolded(const TWordIndex& index, const TLocale& locale) {
   return folded;
 }
 
-std::size_t ReportRowCount(const TFoldedCounts& folded, std::span<const TSpelling> distinct_words) {
-  return static_cast<std::size_t>(
-      std::count_if(distinct_words.begin(), distinct_words.end(),
-                    [&](TSpelling spelling) { return ReportRowShown(folded, spelling); }));
-}
-
 TFoldedCounts RankAndCountFolded(TWordIndex& index, const TLocale& locale) {
   if (locale.ComparesUpperCased()) {
     index.Rank(locale);

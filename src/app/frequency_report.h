@@ -3,7 +3,6 @@
 // with the number of its occurrences, counted with the locale's upper-casing.
 
 #include <cstdint>
-#include <span>
 #include <vector>
 
 #include "app/word_index.h"
@@ -44,26 +43,16 @@ TFrequencyReport BuildFrequencyReport(const TWordIndex& index, const std::vector
 TFrequencyReport BuildFrequencyReport(const TFoldedCounts& counts, const TWordIndex& index,
                                       const std::vector<TSpelling>& distinct_words);
 
-// Whether the row of `spelling` shows: not when none of its occurrences count.
-inline bool ReportRowShown(const TFoldedCounts& folded, TSpelling spelling) {
-  const std::uint32_t fold = folded.fold_of[spelling];
-  return !folded.empty[fold] && folded.counts[fold] != 0;
-}
-
-// How many rows these distinct words show.
-std::size_t ReportRowCount(const TFoldedCounts& folded, std::span<const TSpelling> distinct_words);
-
 // The report's rows without making them: visit(number, word, count) for each
-// in turn, numbered on from `numbered_after` + 1 (a part of the words after
-// that many rows), a word none of whose occurrences count skipped.
+// in turn, numbered from 1, a word none of whose occurrences count skipped.
 template <class Visit>
 void ForEachReportRow(const TFoldedCounts& folded, const TWordIndex& index,
-                      std::span<const TSpelling> distinct_words, std::size_t numbered_after, Visit&& visit) {
+                      const std::vector<TSpelling>& distinct_words, Visit&& visit) {
   // The rows' spellings lie all over the index, in no order: what a row
   // reads is fetched some rows ahead, where its text lies first.
   constexpr std::size_t kAhead = 16;
   const std::size_t rows = distinct_words.size();
-  std::size_t number = numbered_after;
+  std::size_t number = 0;
   for (std::size_t i = 0; i < rows; ++i) {
     if (i + kAhead < rows) {
       __builtin_prefetch(&folded.fold_of[distinct_words[i + kAhead]]);
@@ -71,12 +60,8 @@ void ForEachReportRow(const TFoldedCounts& folded, const TWordIndex& index,
     }
     if (i + kAhead / 2 < rows) index.FetchText(distinct_words[i + kAhead / 2]);
     const TSpelling spelling = distinct_words[i];
-    if (!ReportRowShown(folded, spelling)) continue;
-    visit(++number, index.Text(spelling), folded.counts[folded.fold_of[spelling]]);
+    const std::uint32_t fold = folded.fold_of[spelling];
+    if (folded.empty[fold] || folded.counts[fold] == 0) continue;
+    visit(++number, index.Text(spelling), folded.counts[fold]);
   }
-}
-template <class Visit>
-void ForEachReportRow(const TFoldedCounts& folded, const TWordIndex& index,
-                      const std::vector<TSpelling>& distinct_words, Visit&& visit) {
-  ForEachReportRow(folded, index, std::span<const TSpelling>(distinct_words), 0, visit);
 }

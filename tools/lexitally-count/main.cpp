@@ -10,7 +10,6 @@
 #include <charconv>
 #include <cstdio>
 #include <cstring>
-#include <span>
 #include <stdexcept>
 #include <string>
 #include <utility>
@@ -23,7 +22,6 @@
 #include "count_options.h"
 #include "framework/exception.h"
 #include "framework/file_io.h"
-#include "framework/in_parallel.h"
 #include "framework/string_list.h"
 
 #ifdef __GLIBC__
@@ -218,38 +216,22 @@ void Count(const TCountOptions& options, AnsiString input, TOutput& out) {
   if (options.sort_columns.empty()) {
     // In the order the split leaves the rows, written as they are found.
     AnsiString report = ReportHeader(options.numbered);
-    AnsiString second_half;
     if (index) {
       const std::vector<TSpelling> distinct = DistinctSpellings(*index);
-      const std::span<const TSpelling> all(distinct);
-      const auto write = [&](AnsiString& to, std::span<const TSpelling> words, std::size_t numbered_after) {
-        to.reserve(to.size() + words.size() * 24);
-        char number[24];
-        char count[24];
-        ForEachReportRow(
-            folded, *index, words, numbered_after,
-            [&](std::size_t row, std::string_view word, std::size_t times) {
-              const auto number_size =
-                  static_cast<std::size_t>(std::to_chars(number, number + sizeof number, row).ptr - number);
-              const auto count_size =
-                  static_cast<std::size_t>(std::to_chars(count, count + sizeof count, times).ptr - count);
-              AppendReportRecord(to, std::string_view(number, number_size), word,
-                                 std::string_view(count, count_size), options.numbered);
-            });
-      };
-      // A long report is written in two halves at once, the second numbered
-      // on from the rows the first shows: a thread costs far less.
-      constexpr std::size_t kManyRows = 1 << 14;
-      if (all.size() >= kManyRows) {
-        const std::size_t half = all.size() / 2;
-        InParallel([&] { write(second_half, all.subspan(half), ReportRowCount(folded, all.first(half))); },
-                   [&] { write(report, all.first(half), 0); });
-      } else {
-        write(report, all, 0);
-      }
+      report.reserve(report.size() + index->SpellingCount() * 24);
+      char number[24];
+      char count[24];
+      ForEachReportRow(
+          folded, *index, distinct, [&](std::size_t row, std::string_view word, std::size_t times) {
+            const auto number_size =
+                static_cast<std::size_t>(std::to_chars(number, number + sizeof number, row).ptr - number);
+            const auto count_size =
+                static_cast<std::size_t>(std::to_chars(count, count + sizeof count, times).ptr - count);
+            AppendReportRecord(report, std::string_view(number, number_size), word,
+                               std::string_view(count, count_size), options.numbered);
+          });
     }
     out.Write(report);
-    out.Write(second_half);
     return;
   }
   std::vector<TReportRow> rows;
