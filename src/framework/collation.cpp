@@ -75,22 +75,31 @@ std::vector<std::uint32_t> CollationRanks(const std::vector<AnsiString>& items, 
 namespace {
 
 // The sort keys of some texts, back to back in one text: a hundred thousand
-// strings of their own would cost more memory than their bytes.
+// strings of their own would cost more memory than their bytes. Each key's
+// prefix is read as it is made, while the key is at hand.
 struct TKeys {
   AnsiString bytes;
   std::vector<std::size_t> starts{0};
+  std::vector<Keyed> keyed;           // by key: its prefix, text and size
+  std::size_t first_bytes[256] = {};  // how many keys begin with each byte (an empty one with 0)
 
-  void Make(std::span<const std::string_view> texts, const TLocale& locale) {
+  // The keys of `texts`, the first of which is text `first_id`.
+  void Make(std::span<const std::string_view> texts, std::uint32_t first_id, const TLocale& locale) {
     std::size_t text_bytes = 0;
     for (std::string_view text : texts) text_bytes += text.size();
     bytes.reserve(text_bytes);
     starts.reserve(texts.size() + 1);
+    keyed.reserve(texts.size());
     for (std::string_view text : texts) {
       locale.AppendSortKey(text, bytes);
       starts.push_back(bytes.size());
+      const std::string_view key = Key(static_cast<std::uint32_t>(keyed.size()));
+      const std::uint64_t prefix = KeyPrefix(key);
+      keyed.push_back({prefix, first_id + static_cast<std::uint32_t>(keyed.size()),
+                       static_cast<std::uint32_t>(std::min<std::size_t>(key.size(), 9))});
+      ++first_bytes[prefix >> 56];
     }
   }
-  std::uint32_t Count() const { return static_cast<std::uint32_t>(starts.size() - 1); }
   // Key number `k` of these texts.
   std::string_view Key(std::uint32_t k) const {
     return std::string_view(bytes.data() + starts[k], starts[k + 1] - starts[k]);
@@ -158,9 +167,9 @@ std::vector<std::uint32_t> DistinctCollationRanks(const std::vector<std::string_
   const std::span<const std::string_view> all(texts);
   InParallelFor(parts, [&](std::size_t p) {
     if (p == 0)
-      made[0].Make(all.first(half), locale);
+      made[0].Make(all.first(half), 0, locale);
     else
-      made[1].Make(all.subspan(half), locale);
+      made[1].Make(all.subspan(half), half, locale);
   });
   const auto keys = [&](std::uint32_t id) { return id < half ? made[0].Key(id) : made[1].Key(id - half); };
 
@@ -168,32 +177,22 @@ std::vector<std::uint32_t> DistinctCollationRanks(const std::vector<std::string_
   // about half of them lie below: keys that begin with a lower byte order
   // below every key of the other group.
   std::size_t below_byte[257] = {};
-  for (const TKeys& part : made) {
-    for (std::uint32_t k = 0; k < part.Count(); ++k) {
-      const std::string_view key = part.Key(k);
-      ++below_byte[(key.empty() ? 0 : static_cast<unsigned char>(key[0])) + 1];
-    }
-  }
-  for (int b = 0; b < 256; ++b) below_byte[b + 1] += below_byte[b];
+  for (int b = 0; b < 256; ++b)
+    below_byte[b + 1] = below_byte[b] + made[0].first_bytes[b] + made[1].first_bytes[b];
   const int split =
       static_cast<int>(std::lower_bound(below_byte, below_byte + 257, texts.size() / 2) - below_byte);
   const std::size_t lower = below_byte[std::min(split, 256)];
-  std::vector<Keyed> groups[2];
-  groups[0].reserve(lower);
-  groups[1].reserve(texts.size() - lower);
-  // Prefixes are read from the keys as the groups fill: no list of them is
-  // kept besides.
-  for (std::uint32_t p = 0; p < 2; ++p) {
-    for (std::uint32_t k = 0; k < made[p].Count(); ++k) {
-      const std::string_view key = made[p].Key(k);
-      const std::uint64_t prefix = KeyPrefix(key);
-      groups[static_cast<int>(prefix >> 56) >= split].push_back(
-          {prefix, p * half + k, static_cast<std::uint32_t>(std::min<std::size_t>(key.size(), 9))});
-    }
-  }
   std::vector<std::uint32_t> ranks(texts.size());
   std::uint32_t counts[2] = {};
+  // Each group gathers its keys from both parts itself.
+  std::vector<Keyed> groups[2];
   const auto rank_group = [&](std::size_t g) {
+    groups[g].reserve(g == 0 ? lower : texts.size() - lower);
+    for (const TKeys& part : made) {
+      for (const Keyed& item : part.keyed) {
+        if ((static_cast<int>(item.prefix >> 56) >= split) == (g == 1)) groups[g].push_back(item);
+      }
+    }
     counts[g] = RankGroup(groups[g], keys, texts, locale, ranks);
   };
   if (parts == 2) {
