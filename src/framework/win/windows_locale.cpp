@@ -68,20 +68,48 @@ int WindowsLocale::CompareText(std::string_view a, std::string_view b) const {
   return r - CSTR_EQUAL;
 }
 
+namespace {
+
 // The key LCMapString makes for the comparison's own locale and flags, so
 // that its byte order is CompareString's order.
+constexpr DWORD kSortKeyFlags = LCMAP_SORTKEY | NORM_IGNORECASE;
+
+}  // namespace
+
 AnsiString WindowsLocale::SortKey(std::string_view s) const {
   const std::wstring wide = ToWide(s);
   if (wide.empty()) return AnsiString();
   const int length = static_cast<int>(wide.size());
-  constexpr DWORD kFlags = LCMAP_SORTKEY | NORM_IGNORECASE;
-  const int size = LCMapStringW(LOCALE_USER_DEFAULT, kFlags, wide.data(), length, nullptr, 0);
+  const int size = LCMapStringW(LOCALE_USER_DEFAULT, kSortKeyFlags, wide.data(), length, nullptr, 0);
   if (size <= 0) return AnsiString();
   AnsiString key(static_cast<std::size_t>(size), '\0');
   // With LCMAP_SORTKEY the output is bytes, whatever the buffer's type.
-  LCMapStringW(LOCALE_USER_DEFAULT, kFlags, wide.data(), length, reinterpret_cast<LPWSTR>(key.data()), size);
+  LCMapStringW(LOCALE_USER_DEFAULT, kSortKeyFlags, wide.data(), length, reinterpret_cast<LPWSTR>(key.data()),
+               size);
   key.resize(key.find('\0'));
   return key;
+}
+
+// Words are short: their wide form and key fit buffers here, and one call of
+// LCMapString makes the key where SortKey asks its size first (the keys of
+// 10^5 words are made at once). Anything longer goes SortKey's way.
+void WindowsLocale::AppendSortKey(std::string_view s, AnsiString& out) const {
+  constexpr int kWide = 64;
+  wchar_t wide[kWide];
+  char key[512];
+  const int length =
+      s.empty() || s.size() > kWide
+          ? 0
+          : MultiByteToWideChar(kGbkCodePage, 0, s.data(), static_cast<int>(s.size()), wide, kWide);
+  const int size = length > 0 ? LCMapStringW(LOCALE_USER_DEFAULT, kSortKeyFlags, wide, length,
+                                             reinterpret_cast<LPWSTR>(key), sizeof key)
+                              : 0;
+  if (size <= 0) {
+    out += SortKey(s);
+    return;
+  }
+  const std::string_view made(key, static_cast<std::size_t>(size));
+  out += made.substr(0, made.find('\0'));
 }
 
 AnsiString WindowsLocale::AnsiUpperCase(std::string_view s) const {

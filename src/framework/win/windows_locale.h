@@ -15,6 +15,7 @@ class WindowsLocale final : public TLocale {
 
   int CompareText(std::string_view a, std::string_view b) const override;
   AnsiString SortKey(std::string_view s) const override;
+  void AppendSortKey(std::string_view s, AnsiString& out) const override;
   // Characters that are not valid GBK, or whose other case has no GBK form,
   // stay as they are.
   AnsiString AnsiUpperCase(std::string_view s) const override;

@@ -17,6 +17,15 @@ TEST(LocaleOrder, SortKeysOrderWordsAsTheComparisonDoes) {
       "中文",  "中国",  "文本",   "汉字", "爱",   "艾",       "碍",       "Apple", "apple", "APPLE", "apples",
       "Zebra", "zebra", "banana", "2008", "1999", "\xA3\xC1", "\xA3\xE1", "word",  "Word",  "中",    "a",
       "A",     "b",     "测试",   "测验", "Ab",   "aB",       "阿",       "啊",    "x1",    "X1",    "单词"};
+  // Keys made back to back are the same keys, for a word too long for the
+  // short way too.
+  AnsiString appended = "x";
+  AnsiString one_by_one = "x";
+  for (const AnsiString& w : {words[0], words[7], AnsiString(), AnsiString(70, 'q') + "中文"}) {
+    locale.AppendSortKey(w, appended);
+    one_by_one += locale.SortKey(w);
+  }
+  EXPECT_EQ(appended, one_by_one);
   for (const AnsiString& a : words) {
     for (const AnsiString& b : words) {
       const int by_keys = locale.SortKey(a).compare(locale.SortKey(b));
