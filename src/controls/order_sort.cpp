@@ -66,7 +66,7 @@ bool HasMark(std::string_view text, std::string_view mark) {
 
 // Dense ranks of `keys` in the direction of the sort: equal keys share one.
 template <typename Key, typename Before>
-std::vector<std::size_t> Ranks(const std::vector<Key>& keys, Before before) {
+std::vector<std::size_t> Ranks(std::span<const Key> keys, Before before) {
   std::vector<std::size_t> by_key(keys.size());
   for (std::size_t r = 0; r < by_key.size(); ++r) by_key[r] = r;
   std::sort(by_key.begin(), by_key.end(),
@@ -81,9 +81,9 @@ std::vector<std::size_t> Ranks(const std::vector<Key>& keys, Before before) {
 }
 
 template <typename Key>
-std::vector<std::size_t> DirectedRanks(const std::vector<Key>& keys, bool ascending) {
-  if (ascending) return Ranks(keys, [](const Key& a, const Key& b) { return a < b; });
-  return Ranks(keys, [](const Key& a, const Key& b) { return b < a; });
+std::vector<std::size_t> DirectedRanks(std::span<const Key> keys, bool ascending) {
+  if (ascending) return Ranks<Key>(keys, [](const Key& a, const Key& b) { return a < b; });
+  return Ranks<Key>(keys, [](const Key& a, const Key& b) { return b < a; });
 }
 
 }  // namespace
@@ -107,19 +107,16 @@ std::optional<std::int64_t> TextToInt64(std::string_view text) {
   return p->negative ? static_cast<std::int64_t>(0 - p->magnitude) : static_cast<std::int64_t>(p->magnitude);
 }
 
-void SortByColumn(std::vector<TReportRow>& rows, std::vector<AnsiString>& captions, int column) {
-  const int m = static_cast<int>(captions.size());
-  if (column < 0 || column >= m) IndexError(column);
-  const auto sub_item_count = static_cast<std::size_t>(m - 1);
-  for (const TReportRow& row : rows) {
-    if (row.sub_items.size() < sub_item_count) IndexError(static_cast<int>(row.sub_items.size()));
-  }
+void CheckColumn(int column, int column_count) {
+  if (column < 0 || column >= column_count) IndexError(column);
+}
 
-  std::vector<std::string_view> keys;
-  keys.reserve(rows.size());
-  for (const TReportRow& row : rows) {
-    keys.push_back(column == 0 ? row.caption : row.sub_items[static_cast<std::size_t>(column - 1)]);
-  }
+void CheckSubItems(std::size_t sub_items, int column_count) {
+  if (sub_items < static_cast<std::size_t>(column_count - 1)) IndexError(static_cast<int>(sub_items));
+}
+
+TColumnOrder ColumnOrder(std::span<const std::string_view> keys, const std::vector<AnsiString>& captions,
+                         int column) {
   bool numeric = true;
   for (std::string_view text : keys) {
     if (!TextToInt32(text)) {
@@ -134,28 +131,41 @@ void SortByColumn(std::vector<TReportRow>& rows, std::vector<AnsiString>& captio
     std::vector<std::int64_t> values;
     values.reserve(keys.size());
     for (std::string_view text : keys) values.push_back(*TextToInt64(text));
-    ranks = DirectedRanks(values, ascending);
+    ranks = DirectedRanks<std::int64_t>(values, ascending);
   } else {
     // string_view compares bytes as unsigned, as the text order requires.
     ranks = DirectedRanks(keys, ascending);
   }
-  const std::vector<std::size_t> order = ExchangeOrder(ranks);
-
-  std::vector<AnsiString> new_captions = captions;
-  for (AnsiString& caption : new_captions) {
+  TColumnOrder result{ExchangeOrder(ranks), captions};
+  for (AnsiString& caption : result.captions) {
     if (HasMark(caption, kAscendingMark) || HasMark(caption, kDescendingMark)) caption.erase(0, 2);
   }
-  AnsiString& marked = new_captions[static_cast<std::size_t>(column)];
+  AnsiString& marked = result.captions[static_cast<std::size_t>(column)];
   // A new string rather than a prefix insert, which GCC 12 at -O3 warns on falsely (-Wrestrict).
   marked = AnsiString(ascending ? kAscendingMark : kDescendingMark) + marked;
+  return result;
+}
+
+void SortByColumn(std::vector<TReportRow>& rows, std::vector<AnsiString>& captions, int column) {
+  const int m = static_cast<int>(captions.size());
+  CheckColumn(column, m);
+  for (const TReportRow& row : rows) CheckSubItems(row.sub_items.size(), m);
+
+  std::vector<std::string_view> keys;
+  keys.reserve(rows.size());
+  for (const TReportRow& row : rows) {
+    keys.push_back(column == 0 ? row.caption : row.sub_items[static_cast<std::size_t>(column - 1)]);
+  }
+  TColumnOrder sorted = ColumnOrder(keys, captions, column);
 
   // Everything that can fail has been done: the rows can move now.
+  const auto sub_item_count = static_cast<std::size_t>(m - 1);
   std::vector<TReportRow> new_rows;
-  new_rows.reserve(order.size());
-  for (std::size_t source : order) {
+  new_rows.reserve(sorted.order.size());
+  for (std::size_t source : sorted.order) {
     new_rows.push_back(std::move(rows[source]));
     new_rows.back().sub_items.resize(sub_item_count);
   }
   rows = std::move(new_rows);
-  captions = std::move(new_captions);
+  captions = std::move(sorted.captions);
 }

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -18,6 +19,19 @@
 std::optional<std::int32_t> TextToInt32(std::string_view text);
 // The same texts read as 64-bit values ("$FFFFFFFF" is 4294967295 here).
 std::optional<std::int64_t> TextToInt64(std::string_view text);
+
+// What a click on column `column` of `captions` does, worked out from each
+// row's text in that column (`keys`, top to bottom).
+struct TColumnOrder {
+  std::vector<std::size_t> order;    // element p: the row that ends at position p
+  std::vector<AnsiString> captions;  // with the sort mark moved
+};
+TColumnOrder ColumnOrder(std::span<const std::string_view> keys, const std::vector<AnsiString>& captions,
+                         int column);
+// Raises EListError ("List index out of bounds (%d)") for a column outside
+// `column_count` columns or a row of `sub_items` sub-items that lacks one.
+void CheckColumn(int column, int column_count);
+void CheckSubItems(std::size_t sub_items, int column_count);
 
 // Sorts `rows` by column `column` of `captions` and moves the sort mark. A row
 // with too few sub-items raises EListError ("List index out of bounds (%d)")

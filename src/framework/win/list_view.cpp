@@ -79,6 +79,23 @@ void TListItems::Clear() {
   Changed();
 }
 
+void TListItems::Reorder(std::span<const std::size_t> order) {
+  // Checked whole first: a wrong order leaves the rows as they were.
+  std::vector<bool> placed(items_.size(), false);
+  bool whole = order.size() == items_.size();
+  for (std::size_t p = 0; whole && p < order.size(); ++p) {
+    whole = order[p] < placed.size() && !placed[order[p]];
+    if (whole) placed[order[p]] = true;
+  }
+  if (!whole) throw EListError("Row order does not place each row once");
+  std::vector<std::unique_ptr<TListItem>> moved;
+  moved.reserve(items_.size());
+  for (std::size_t source : order) moved.push_back(std::move(items_[source]));
+  items_ = std::move(moved);
+  cleared_ = true;
+  Changed();
+}
+
 void TListItems::EndUpdate() {
   if (updates_ > 0 && --updates_ == 0) Changed();
 }

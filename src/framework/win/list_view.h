@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <memory>
+#include <span>
 #include <vector>
 
 #include "framework/collection.h"
@@ -79,6 +80,10 @@ class TListItems {
   TListItem* Insert(int index);
   void Delete(int index);
   void Clear();
+  // Puts the rows in a new order, element p of `order` being the index of the
+  // row that moves to p (each row once). The window's selection and focus go,
+  // as with new rows.
+  void Reorder(std::span<const std::size_t> order);
   // Changes between these reach the window once, at the outermost end.
   void BeginUpdate() { ++updates_; }
   void EndUpdate();

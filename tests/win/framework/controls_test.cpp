@@ -346,6 +346,26 @@ TEST_F(ControlsTest, ListViewRowsAndColumnsFollowTheirChanges) {
   SendMessageW(wnd, LVM_GETITEMTEXTW, 0, reinterpret_cast<LPARAM>(&item));
   EXPECT_EQ(std::wstring(text), L"");
   EXPECT_THROW(items->Delete(3), EListError);
+
+  // Rows move whole; an order that misses a row or places one twice is
+  // refused before any row moves.
+  items->Item(2)->SubItems()->Add("z1");
+  const std::size_t rotated[] = {2, 0, 1};
+  items->Reorder(rotated);
+  EXPECT_EQ(items->Item(0)->Caption(), "y");
+  EXPECT_EQ(items->Item(0)->SubItems()->Item(0), "z1");
+  EXPECT_EQ(items->Item(1)->Caption(), "w");
+  const std::size_t twice[] = {0, 0, 1};
+  const std::size_t outside[] = {0, 1, 3};
+  const std::size_t short_order[] = {1, 0};
+  EXPECT_THROW(items->Reorder(twice), EListError);
+  EXPECT_THROW(items->Reorder(outside), EListError);
+  EXPECT_THROW(items->Reorder(short_order), EListError);
+  EXPECT_EQ(items->Item(0)->Caption(), "y");
+  EXPECT_EQ(items->Item(1)->Caption(), "w");
+  EXPECT_EQ(items->Item(2)->Caption(), "x");
+  SendMessageW(wnd, LVM_GETITEMTEXTW, 0, reinterpret_cast<LPARAM>(&item));
+  EXPECT_EQ(FromWide(text), "z1");
 }
 
 TEST_F(ControlsTest, HeaderClickReachesColumnClick) {
