@@ -80,16 +80,17 @@ bool PassAndIndexPieces(TPerlRegEx& regex, std::span<const int> starts, TWordInd
   const std::size_t count = pieces.Count();
   std::vector<std::atomic<bool>> searched(count);
   std::atomic<std::size_t> next_search{0};
-  std::atomic<bool> indexing{false};   // a worker holds the index
-  std::size_t next_index = 0;          // the piece whose words come next; the index holder's
-  std::atomic<bool> indexed{false};    // no more words to add
-  std::atomic<bool> in_place{true};    // every piece indexed stood in place
+  std::size_t next_index = 0;          // the piece whose words come next; worker 0's
+  bool indexed = false;                // no more words to add; worker 0's
+  bool in_place = true;                // every piece indexed stood in place; worker 0's
   std::atomic<bool> abandoned{false};  // a worker failed: the others stop
   InParallelFor(workers, [&](std::size_t worker) {
     try {
       while (!abandoned.load()) {
-        // Adding words comes first, so that the other workers keep searching.
-        if (!indexed.load() && !indexing.exchange(true, std::memory_order_acquire)) {
+        // Worker 0 alone adds words, and before it searches, so that the
+        // others keep searching: the index's table stays in the cache of one
+        // processor rather than passing from one to another.
+        if (worker == 0 && !indexed) {
           while (next_index < count && searched[next_index].load(std::memory_order_acquire)) {
             if (!pieces.Place(next_index)) {
               in_place = false;
@@ -99,14 +100,13 @@ bool PassAndIndexPieces(TPerlRegEx& regex, std::span<const int> starts, TWordInd
             IndexWords(pieces.Text(next_index), index);
             ++next_index;
           }
-          if (next_index == count) indexed = true;
-          indexing.store(false, std::memory_order_release);
+          indexed = next_index == count;
         }
         const std::size_t piece = next_search.fetch_add(1);
         if (piece < count) {
           pieces.Search(piece, worker);
           searched[piece].store(true, std::memory_order_release);
-        } else if (indexed.load()) {
+        } else if (worker != 0 || indexed) {
           return;
         } else {
           std::this_thread::yield();
