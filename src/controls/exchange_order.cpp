@@ -1,7 +1,9 @@
 #include "controls/exchange_order.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstddef>
+#include <cstdint>
 
 // Why this matches the exchange loop:
 //
@@ -34,11 +36,14 @@ std::size_t LowBit(std::size_t i) {
 // Counts per slot with prefix sums and the search for the k-th unit.
 class FenwickTree {
  public:
-  // `size` slots, each holding one when `ones`, else none; the storage is reused.
-  void Reset(std::size_t size, bool ones) {
-    tree_.assign(size + 1, 0);
-    if (ones) {
-      for (std::size_t i = 1; i <= size; ++i) tree_[i] = static_cast<std::ptrdiff_t>(LowBit(i));
+  // `size` slots holding `count` each, the last one `last` (the storage is
+  // reused), made in one pass.
+  void Reset(std::size_t size, std::ptrdiff_t count, std::ptrdiff_t last) {
+    tree_.assign(size + 1, count);
+    tree_[0] = 0;
+    if (size > 0) tree_[size] = last;
+    for (std::size_t i = 1; i <= size; ++i) {
+      if (const std::size_t up = i + LowBit(i); up <= size) tree_[up] += tree_[i];
     }
   }
 
@@ -53,8 +58,9 @@ class FenwickTree {
     return sum;
   }
 
-  // The slot whose count makes the prefix sum reach `k` (k >= 1, counts 0 or 1).
-  std::size_t FindKth(std::ptrdiff_t k) const {
+  // The slot whose count makes the prefix sum reach `k` (k >= 1); `k` is
+  // left as the place of the unit within that slot (from 1).
+  std::size_t FindKth(std::ptrdiff_t& k) const {
     const std::size_t size = tree_.size() - 1;
     std::size_t slot = 0;
     std::size_t step = 1;
@@ -70,6 +76,36 @@ class FenwickTree {
 
  private:
   std::vector<std::ptrdiff_t> tree_;
+};
+
+// The free positions of a list being rebuilt: a bit each, 64 to a word, and
+// the counts of the words in a tree 64 times smaller than one over the
+// positions, which stays in the cache.
+class FreeSlots {
+ public:
+  void Reset(std::size_t size) {
+    const std::size_t words = (size + 63) / 64;
+    const std::size_t tail = size - (words - 1) * 64;
+    bits_.assign(words, ~std::uint64_t{0});
+    if (tail < 64) bits_.back() = (std::uint64_t{1} << tail) - 1;
+    counts_.Reset(words, 64, static_cast<std::ptrdiff_t>(tail));
+  }
+
+  // Takes the free position with `k` free ones before it.
+  std::size_t Take(std::size_t k) {
+    auto unit = static_cast<std::ptrdiff_t>(k) + 1;
+    const std::size_t word = counts_.FindKth(unit);
+    std::uint64_t bits = bits_[word];
+    for (; unit > 1; --unit) bits &= bits - 1;
+    const auto bit = static_cast<std::size_t>(std::countr_zero(bits));
+    bits_[word] &= ~(std::uint64_t{1} << bit);
+    counts_.Add(word, -1);
+    return word * 64 + bit;
+  }
+
+ private:
+  std::vector<std::uint64_t> bits_;
+  FenwickTree counts_;
 };
 
 }  // namespace
@@ -89,7 +125,7 @@ std::vector<std::size_t> ExchangeOrder(const std::vector<std::size_t>& ranks) {
   // lower_before[t]: passes 0..t whose key is below that of pass t.
   std::vector<std::ptrdiff_t> lower_before(n);
   FenwickTree keys_seen;
-  keys_seen.Reset(key_count, false);
+  keys_seen.Reset(key_count, 0, 0);
   for (std::size_t t = 0; t < n; ++t) {
     const std::size_t rank = ranks[arrival[t]];
     lower_before[t] = keys_seen.PrefixSum(rank);
@@ -108,11 +144,15 @@ std::vector<std::size_t> ExchangeOrder(const std::vector<std::size_t>& ranks) {
 
   std::vector<std::size_t> order(n);
   std::vector<std::size_t> insert_at(n);
-  FenwickTree free_slots;
+  FreeSlots free_slots;
   for (std::size_t k = 0; k < key_count; ++k) {
     const std::size_t begin = key_start[k];
     const std::size_t size = key_start[k + 1] - begin;
     if (size == 0) continue;
+    if (size == 1) {  // alone, it stays where it is: most keys of a text column
+      order[begin] = arrival[passes[begin]];
+      continue;
+    }
 
     // Replay the queue: `front` is the index of its front row in the list,
     // where front == length stands for index 0.
@@ -133,12 +173,8 @@ std::vector<std::size_t> ExchangeOrder(const std::vector<std::size_t>& ranks) {
 
     // The list, rebuilt from its insertions, then read from its front.
     std::size_t* list = order.data() + begin;
-    free_slots.Reset(size, true);
-    for (std::size_t q = size; q-- > 0;) {
-      const std::size_t slot = free_slots.FindKth(static_cast<std::ptrdiff_t>(insert_at[q]) + 1);
-      list[slot] = arrival[passes[begin + q]];
-      free_slots.Add(slot, -1);
-    }
+    free_slots.Reset(size);
+    for (std::size_t q = size; q-- > 0;) list[free_slots.Take(insert_at[q])] = arrival[passes[begin + q]];
     std::rotate(list, list + front, list + size);
   }
   return order;

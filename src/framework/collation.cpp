@@ -7,6 +7,7 @@
 #include <unordered_map>
 
 #include "framework/in_parallel.h"
+#include "framework/radix_sort.h"
 
 namespace {
 
@@ -35,21 +36,6 @@ template <class Keys>
 int CompareSamePrefix(const Keyed& a, const Keyed& b, const Keys& keys) {
   if (a.size <= 8 || b.size <= 8) return a.size < b.size ? -1 : a.size > b.size ? 1 : 0;
   return keys(a.id).compare(keys(b.id));
-}
-
-// Orders by prefix a byte at a time from the last (a radix sort): keys are
-// many and their prefixes short, so this beats comparing them. Bytes that
-// every prefix shares take no pass.
-void SortByPrefix(std::vector<Keyed>& items) {
-  std::vector<Keyed> other(items.size());
-  for (int shift = 0; shift < 64; shift += 8) {
-    std::size_t next[257] = {};
-    for (const Keyed& item : items) ++next[(item.prefix >> shift & 0xFF) + 1];
-    if (std::find(next + 1, next + 257, items.size()) != next + 257) continue;
-    for (int b = 0; b < 256; ++b) next[b + 1] += next[b];
-    for (const Keyed& item : items) other[next[item.prefix >> shift & 0xFF]++] = item;
-    items.swap(other);
-  }
 }
 
 }  // namespace
@@ -112,7 +98,8 @@ template <class Keys>
 std::uint32_t RankGroup(std::vector<Keyed>& items, const Keys& keys,
                         const std::vector<std::string_view>& texts, const TLocale& locale,
                         std::vector<std::uint32_t>& ranks) {
-  SortByPrefix(items);
+  // Keys are many and their prefixes short: sorted by prefix a byte at a time.
+  RadixSortBy(items, [](const Keyed& item) { return item.prefix; });
   // Keys of one prefix are told apart within its run.
   for (std::size_t first = 0; first < items.size();) {
     std::size_t last = first + 1;
