@@ -260,11 +260,39 @@ void TCustomListView::ItemsChanged() {
 
 void TCustomListView::ShowItems() {
   if (!HandleAllocated()) return;
-  // The window keeps selection and focus by index across a new count; rows
-  // made anew have neither.
-  if (std::exchange(items_->cleared_, false)) SendMessageW(WindowHandle(), LVM_SETITEMCOUNT, 0, 0);
-  SendMessageW(WindowHandle(), LVM_SETITEMCOUNT, static_cast<WPARAM>(items_->Count()), 0);
-  InvalidateRect(WindowHandle(), nullptr, TRUE);
+  const HWND wnd = WindowHandle();
+  const auto count = static_cast<LRESULT>(items_->Count());
+  // A new count costs the window its scroll bars' layout and more: rows of
+  // the same count are only drawn again.
+  const bool same_count = SendMessageW(wnd, LVM_GETITEMCOUNT, 0, 0) == count;
+  // The window keeps selection and focus by index; rows made anew or moved
+  // have neither, and show from the top.
+  if (std::exchange(items_->cleared_, false)) {
+    if (same_count) {
+      DropSelection();
+      SendMessageW(wnd, LVM_ENSUREVISIBLE, 0, FALSE);
+    } else {
+      SendMessageW(wnd, LVM_SETITEMCOUNT, 0, 0);
+    }
+  }
+  if (!same_count) SendMessageW(wnd, LVM_SETITEMCOUNT, static_cast<WPARAM>(count), 0);
+  InvalidateRect(wnd, nullptr, TRUE);
+}
+
+void TCustomListView::DropSelection() {
+  const HWND wnd = WindowHandle();
+  LVITEMW none{};
+  none.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+  // Searching for selected rows reads every row after the first: only when
+  // there are some.
+  if (SendMessageW(wnd, LVM_GETSELECTEDCOUNT, 0, 0) > 0) {
+    for (auto row = SendMessageW(wnd, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED); row != -1;
+         row = SendMessageW(wnd, LVM_GETNEXTITEM, static_cast<WPARAM>(row), LVNI_SELECTED))
+      SendMessageW(wnd, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&none));
+  }
+  if (const auto focused = SendMessageW(wnd, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED);
+      focused != -1)
+    SendMessageW(wnd, LVM_SETITEMSTATE, static_cast<WPARAM>(focused), reinterpret_cast<LPARAM>(&none));
 }
 
 void TCustomListView::WndProc(TMessage& m) {

@@ -163,6 +163,8 @@ class TCustomListView : public TWinControl {
   // Orders the rows as AlphaSort does, telling no one.
   bool SortItems();
   void ShowItems();
+  // Clears the window's selection and focus.
+  void DropSelection();
 
   std::unique_ptr<TListColumns> columns_ = std::make_unique<TListColumns>(*this);
   std::unique_ptr<TListItems> items_ = std::make_unique<TListItems>(*this);

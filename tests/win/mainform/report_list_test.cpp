@@ -31,8 +31,8 @@ void ClickHeader(HWND header, int column) {
 }  // namespace
 
 // Eighty thousand rows reach the window as one count; a header click sorts
-// them all, drops the selection with the old rows and leaves the rows in
-// their new order for the export. The header stays the list's own.
+// them all, drops the selection with the old rows, shows them from the top
+// and leaves the rows in their new order for the export. The header stays the list's own.
 TEST_F(MainFormTest, ReportOfEightyThousandRowsShowsSortsAndDropsTheSelection) {
   constexpr int kRows = 80000;
   std::vector<TReportRow> rows;
@@ -59,6 +59,8 @@ TEST_F(MainFormTest, ReportOfEightyThousandRowsShowsSortsAndDropsTheSelection) {
   state.state = LVIS_SELECTED | LVIS_FOCUSED;
   SendMessageW(list, LVM_SETITEMSTATE, 5, reinterpret_cast<LPARAM>(&state));
   ASSERT_EQ(SendMessageW(list, LVM_GETSELECTEDCOUNT, 0, 0), 1);
+  SendMessageW(list, LVM_ENSUREVISIBLE, 40000, FALSE);
+  ASSERT_GT(SendMessageW(list, LVM_GETTOPINDEX, 0, 0), 0);
 
   const HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
   wchar_t class_name[32] = {};
@@ -76,6 +78,7 @@ TEST_F(MainFormTest, ReportOfEightyThousandRowsShowsSortsAndDropsTheSelection) {
   EXPECT_EQ(form->ordrlstvw1->Columns()->Items(2)->Caption(), "↑出现频率");
   EXPECT_EQ(SendMessageW(list, LVM_GETSELECTEDCOUNT, 0, 0), 0);
   EXPECT_EQ(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED), -1);
+  EXPECT_EQ(SendMessageW(list, LVM_GETTOPINDEX, 0, 0), 0);  // the sorted rows show from the top
   EXPECT_EQ(ShownText(list, 0, 2), "0");
   EXPECT_EQ(ShownText(list, kRows - 1, 2), "999");
   const std::vector<TReportRow> read = form->ordrlstvw1->Rows();
