@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdio>
+#include <type_traits>
 #include <utility>
 
 #include "controls/exchange_order.h"
@@ -87,25 +88,22 @@ struct TKeyedRow {
   std::size_t row;
 };
 
-// The first eight bytes of a text as a number that orders like them, zeros
-// after a shorter text: texts of one prefix are compared whole.
-std::uint64_t TextPrefix(std::string_view text) {
-  std::uint64_t prefix = 0;
-  for (std::size_t i = 0; i < 8; ++i)
-    prefix = prefix << 8 | (i < text.size() ? static_cast<unsigned char>(text[i]) : 0u);
-  return prefix;
-}
-
 // Dense ranks in the direction of the sort, equal rows sharing one: rows are
-// sorted by key a byte at a time, and rows of one key by `compare` (their
-// three-way order, or always 0 where the key decides).
-template <class Compare>
-std::vector<std::size_t> DirectedRanks(std::vector<TKeyedRow> keyed, bool ascending, Compare compare) {
+// sorted by key a byte at a time, and rows of one key by `compare`, their
+// three-way order; none where the key decides alone.
+template <class Compare = std::nullptr_t>
+std::vector<std::size_t> DirectedRanks(std::vector<TKeyedRow> keyed, bool ascending,
+                                       Compare compare = nullptr) {
   RadixSortBy(keyed, [](const TKeyedRow& k) { return k.key; });
+  constexpr bool key_decides = std::is_null_pointer_v<Compare>;
   const auto below = [&](const TKeyedRow& a, const TKeyedRow& b) {
-    return a.key < b.key || (a.key == b.key && compare(a.row, b.row) < 0);
+    if constexpr (key_decides) {
+      return a.key < b.key;
+    } else {
+      return a.key < b.key || (a.key == b.key && compare(a.row, b.row) < 0);
+    }
   };
-  for (std::size_t first = 0; first < keyed.size();) {
+  for (std::size_t first = 0; !key_decides && first < keyed.size();) {
     std::size_t last = first + 1;
     while (last < keyed.size() && keyed[last].key == keyed[first].key) ++last;
     if (last - first > 1) {
@@ -160,7 +158,7 @@ TColumnOrder ColumnOrder(std::span<const std::string_view> keys, const std::vect
   }
   std::vector<std::size_t> ranks;
   if (numeric) {
-    ranks = DirectedRanks(std::move(keyed), ascending, [](std::size_t, std::size_t) { return 0; });
+    ranks = DirectedRanks(std::move(keyed), ascending);
   } else {
     for (std::size_t r = 0; r < keys.size(); ++r) keyed[r] = {TextPrefix(keys[r]), r};
     // string_view compares bytes as unsigned, as the text order requires.

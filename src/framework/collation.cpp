@@ -1,7 +1,6 @@
 #include "framework/collation.h"
 
 #include <algorithm>
-#include <cstring>
 #include <span>
 #include <string_view>
 #include <unordered_map>
@@ -11,17 +10,8 @@
 
 namespace {
 
-// The first eight bytes of a key as a number that orders like the bytes (a
-// shorter key padded with zeros), so that most comparisons of the sort touch
-// no key text.
-std::uint64_t KeyPrefix(std::string_view key) {
-  unsigned char bytes[8] = {};
-  std::memcpy(bytes, key.data(), std::min<std::size_t>(key.size(), 8));
-  std::uint64_t prefix = 0;
-  for (unsigned char byte : bytes) prefix = prefix << 8 | byte;
-  return prefix;
-}
-
+// A key's first eight bytes (TextPrefix), so that most comparisons of the
+// sort touch no key text.
 struct Keyed {
   std::uint64_t prefix;
   std::uint32_t id;
@@ -80,7 +70,7 @@ struct TKeys {
       locale.AppendSortKey(text, bytes);
       starts.push_back(bytes.size());
       const std::string_view key = Key(static_cast<std::uint32_t>(keyed.size()));
-      const std::uint64_t prefix = KeyPrefix(key);
+      const std::uint64_t prefix = TextPrefix(key);
       keyed.push_back({prefix, first_id + static_cast<std::uint32_t>(keyed.size()),
                        static_cast<std::uint32_t>(std::min<std::size_t>(key.size(), 9))});
       ++first_bytes[prefix >> 56];

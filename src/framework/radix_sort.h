@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
+#include <string_view>
 #include <vector>
 
 // Sorts `items` by key(item), ascending as unsigned numbers, keeping the
@@ -22,4 +24,15 @@ void RadixSortBy(std::vector<Item>& items, KeyOf key_of) {
     for (const Item& item : items) other[next[key_of(item) >> shift & 0xFF]++] = item;
     items.swap(other);
   }
+}
+
+// The first eight bytes of a text as a radix key that orders as the bytes do
+// (unsigned), zeros after a shorter text: texts of one prefix are told apart
+// by comparing them whole.
+inline std::uint64_t TextPrefix(std::string_view text) {
+  unsigned char bytes[8] = {};
+  if (!text.empty()) std::memcpy(bytes, text.data(), std::min<std::size_t>(text.size(), 8));
+  std::uint64_t prefix = 0;
+  for (unsigned char byte : bytes) prefix = prefix << 8 | byte;
+  return prefix;
 }
